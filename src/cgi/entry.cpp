@@ -1,0 +1,88 @@
+#include "cgi/entry.h"
+
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <new>
+
+#include "cgi/failure.h"
+#include "cgi/form.h"
+#include "cgi/output.h"
+#include "core/clock.h"
+#include "core/dispatcher.h"
+#include "core/files.h"
+#include "core/run.h"
+
+static std::string SignedNumber(long number) {
+    return number < 0 ? std::to_string(number) : " " + std::to_string(number);
+}
+
+static void AppendErrorLog() {
+    const Run& r = R();
+    std::string entry = ShortDate(NowLocal()) + "Internal Error\r\n";
+    entry += "Error in " + r.ScriptName + "\r\n";
+    entry += "The following internal error has occurred:\r\n";
+    entry += r.ErrorText + "\r\n";
+    entry += "While processing  :  " + r.Version + " " + r.CurrentRoutine + "\r\n";
+    entry += "\r\n";
+    std::string path = r.DataFolder + r.DataFilePrefix + "error.log";
+    try {
+        AppendToFile(path, entry);
+    } catch (...) {
+        // An unwritable log must not stop the error page.
+    }
+}
+
+void WriteErrorPage() {
+    const Run& r = R();
+    // On a file, start again at its beginning; on a pipe these fail and the
+    // error page follows what was already sent.
+    lseek(r.StdOutHandle, 0, SEEK_SET);
+    SendHeader("Internal Error");
+    Send("<H1>Error in " + r.ScriptName + "</H1>");
+    Send("The following internal error has occurred:");
+    Send("<PRE>" + r.ErrorText + "</PRE>");
+    Send("<I>Please</I> note what you were doing when this problem occurred, ");
+    Send("so we can identify and correct it. Write down the Web page you were ");
+    Send("using, any data you may have entered into a form or search box, ");
+    Send("and anything else that may help us duplicate the problem.");
+    Send("Then contact the administrator of this service: ");
+    Send("<A HREF=\"mailto:" + r.AdminContactEmail + "\">");
+    Send("<ADDRESS>&lt;" + r.AdminContactEmail + "&gt;</ADDRESS></A>");
+    Send("<br>");
+    Send(r.Version + "   <br>");
+    Send(r.CurrentRoutine);
+    SendFooter();
+    off_t pos = lseek(r.StdOutHandle, 0, SEEK_CUR);
+    if (pos >= 0) {
+        if (ftruncate(r.StdOutHandle, pos) != 0) {
+            // Not a file: nothing to cut.
+        }
+    }
+    AppendErrorLog();
+}
+
+static void ReportFailure(long number, const std::string& description) {
+    R().ErrorText = description + " Error Number = " + SignedNumber(number);
+    WriteErrorPage();
+}
+
+int RequestEntry() {
+    signal(SIGPIPE, SIG_IGN);
+    try {
+        ReadCgiEnvironment();
+        ReadFormData();
+        ActionDispatcher();
+    } catch (const RunEnded&) {
+    } catch (const RunFailure& failure) {
+        ReportFailure(failure.Number, failure.what());
+    } catch (const std::bad_alloc&) {
+        ReportFailure(kOutOfMemory, FailureDescription(kOutOfMemory));
+    } catch (const std::exception& other) {
+        ReportFailure(kInvalidCall, other.what());
+    } catch (...) {
+        ReportFailure(kInvalidCall, FailureDescription(kInvalidCall));
+    }
+    return 0;
+}

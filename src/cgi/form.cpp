@@ -1,0 +1,126 @@
+#include "cgi/form.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "cgi/failure.h"
+#include "cgi/settings.h"
+#include "core/run.h"
+#include "core/text.h"
+
+static const char* const kCgiVariables[] = {
+    "HTTP_ACCEPT", "AUTH_TYPE", "CONTENT_LENGTH", "CONTENT_TYPE", "HTTP_COOKIE", "GATEWAY_INTERFACE",
+    "PATH_INFO", "PATH_TRANSLATED", "QUERY_STRING", "HTTP_REFERER", "REMOTE_ADDR", "REMOTE_HOST",
+    "REMOTE_IDENT", "REMOTE_USER", "REQUEST_METHOD", "SCRIPT_NAME", "SERVER_SOFTWARE", "SERVER_NAME",
+    "SERVER_PORT", "SERVER_PROTOCOL", "HTTP_USER_AGENT"};
+
+const std::string& CgiVar(const std::string& name) {
+    static const std::string empty;
+    auto it = R().CgiVars.find(name);
+    return it == R().CgiVars.end() ? empty : it->second;
+}
+
+void ReadCgiEnvironment() {
+    Run& r = R();
+    r.StdInHandle = STDIN_FILENO;
+    r.StdOutHandle = STDOUT_FILENO;
+    r.AdminContactEmail = kAdminContactEmail;
+    for (const char* name : kCgiVariables) {
+        const char* value = getenv(name);
+        r.CgiVars[name] = value ? value : "";
+    }
+    r.ScriptName = CgiVar("SCRIPT_NAME");
+    r.ContentLength = CLng(Val(CgiVar("CONTENT_LENGTH")));
+    r.FormPairs.assign(1, FormPair{});
+}
+
+// Reads the body until CONTENT_LENGTH bytes or the end of input: a short
+// body never makes the run wait.
+static void ReadBody() {
+    Run& r = R();
+    if (r.ContentLength > kMaxContentLength) Fail(kInvalidCall);
+    std::string buffer(r.ContentLength > 0 ? static_cast<size_t>(r.ContentLength) : 0, '\0');
+    while (r.FormData.size() < buffer.size()) {
+        ssize_t n = read(r.StdInHandle, buffer.data(), buffer.size() - r.FormData.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        r.FormData.append(buffer.data(), static_cast<size_t>(n));
+    }
+}
+
+void ReadFormData() {
+    if (CgiVar("REQUEST_METHOD") == "POST") {
+        ReadBody();
+        if (Contains(UCase(CgiVar("CONTENT_TYPE")), "WWW-FORM-URLENCODED")) SplitFormPairs(R().FormData);
+    }
+    SplitFormPairs(CgiVar("QUERY_STRING"));
+}
+
+void SplitFormPairs(const std::string& text) {
+    size_t count = 0;
+    for (char c : text) count += c == '=';
+    if (count == 0) return;
+    std::vector<FormPair>& pairs = R().FormPairs;
+    size_t first = pairs.size();
+    pairs.resize(first + count);
+    size_t p = 0;
+    for (size_t slot = first; slot < pairs.size(); ++slot) {
+        size_t eq = text.find('=', p);
+        if (eq == std::string::npos) return;
+        pairs[slot].Name = UrlDecode(text.substr(p, eq - p));
+        size_t amp = text.find('&', eq);
+        if (amp == std::string::npos) amp = text.size();
+        pairs[slot].Value = UrlDecode(text.substr(eq + 1, amp - eq - 1));
+        p = amp + 1;
+    }
+}
+
+static int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+std::string UrlDecode(const std::string& text) {
+    std::string out = text;
+    for (char& c : out)
+        if (c == '+') c = ' ';
+    for (size_t q = out.find('%'); q != std::string::npos; q = out.find('%', q + 1)) {
+        int high = q + 1 < out.size() ? HexDigit(out[q + 1]) : -1;
+        int low = q + 2 < out.size() ? HexDigit(out[q + 2]) : -1;
+        if (high < 0 || low < 0) Fail(kUrlDecode);
+        out.replace(q, 3, 1, static_cast<char>(high * 16 + low));
+    }
+    return out;
+}
+
+std::string GetCgiValue(const std::string& name) {
+    const std::vector<FormPair>& pairs = R().FormPairs;
+    // The lookup counts with a 16-bit counter.
+    if (pairs.size() > 32768) Fail(kOverflow);
+    std::string wanted = UCase(name);
+    std::string result;
+    for (size_t i = 1; i < pairs.size(); ++i) {
+        if (UCase(pairs[i].Name) != wanted) continue;
+        result = result.empty() ? pairs[i].Value : result + ";" + pairs[i].Value;
+    }
+    if (name == "IAX" || name == "XAI" || name == "ACTION") return result;
+    return EscapeFormValue(result);
+}
+
+std::string EscapeFormValue(const std::string& text) {
+    if (text.size() > 32767) Fail(kOverflow);
+    std::string out;
+    out.reserve(text.size());
+    for (char ch : text) {
+        unsigned char c = static_cast<unsigned char>(ch);
+        if ((c >= 33 && c <= 47 && c != 45 && c != 46) || (c >= 58 && c <= 63))
+            out += "&#" + std::to_string(c) + ";";
+        else
+            out += ch;
+    }
+    return out;
+}

@@ -1,0 +1,15 @@
+// The CGI environment and the decoded form fields of the request.
+#pragma once
+
+#include <string>
+
+void ReadCgiEnvironment();
+void ReadFormData();
+void SplitFormPairs(const std::string& text);
+std::string UrlDecode(const std::string& text);
+// The value of a field (repeated fields joined by ";"), escaped for HTML
+// except for ACTION, XAI and IAX.
+std::string GetCgiValue(const std::string& name);
+std::string EscapeFormValue(const std::string& text);
+// A CGI variable as read at the start of the run ("" when unset).
+const std::string& CgiVar(const std::string& name);

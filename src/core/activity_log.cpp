@@ -1,0 +1,19 @@
+#include "core/activity_log.h"
+
+#include "cgi/form.h"
+#include "core/clock.h"
+#include "core/files.h"
+#include "core/fixed_width.h"
+#include "core/run.h"
+#include "core/text.h"
+
+std::string ActivityRecord() {
+    const Run& r = R();
+    LocalTime now = NowLocal();
+    std::string text = TrimBlanks(r.Version) + "," + TrimBlanks(CgiVar("REMOTE_ADDR"));
+    text += r.Action.empty() ? ", Program Called " : ", Action=";
+    text += r.Action + " " + DateMDY(now) + " " + TimeHMS(now) + " " + r.LoginEmail;
+    return FixedWidth(text, kActivityRecordLength);
+}
+
+void WriteActivityLog() { AppendToFile(R().ActivityLogPath, ActivityRecord()); }

@@ -1,0 +1,16 @@
+// The server's local date and time, in the forms the pages and files use.
+#pragma once
+
+#include <string>
+
+struct LocalTime {
+    int Year, Month, Day, Hour, Minute, Second;
+};
+
+LocalTime NowLocal();
+std::string DateMDY(const LocalTime& t);   // mm-dd-yyyy
+std::string TimeHMS(const LocalTime& t);   // hh:mm:ss
+std::string TimeHM(const LocalTime& t);    // hh:nn
+std::string ShortDate(const LocalTime& t); // m/d/yyyy
+// "mm-dd-yyyy hh:mm:ss", the stamp of user records and comments.
+std::string DateTimeStamp(const LocalTime& t);

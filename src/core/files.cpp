@@ -1,0 +1,174 @@
+#include "core/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "cgi/failure.h"
+
+void FailFromErrno(int err, bool reading) {
+    switch (err) {
+        case ENOENT: Fail(reading ? kFileNotFound : kPathNotFound);
+        case ENOTDIR: Fail(kPathNotFound);
+        case EACCES:
+        case EPERM:
+        case EROFS: Fail(kPermissionDenied);
+        case ENAMETOOLONG: Fail(kBadFileName);
+        default: Fail(kPathFileAccess);
+    }
+}
+
+namespace {
+
+// A descriptor closed on every path out.
+struct Fd {
+    int fd;
+    explicit Fd(int f) : fd(f) {}
+    ~Fd() {
+        if (fd >= 0) close(fd);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+};
+
+int OpenOrFail(const std::string& path, int flags, bool reading) {
+    if (path.empty()) Fail(kBadFileName);
+    int fd = open(path.c_str(), flags | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        int err = errno;
+        if (err == ENOENT && reading) {
+            // A missing folder is a different failure than a missing file.
+            std::string folder = path.substr(0, path.find_last_of('/') + 1);
+            struct stat st;
+            if (!folder.empty() && stat(folder.c_str(), &st) != 0) Fail(kPathNotFound);
+        }
+        FailFromErrno(err, reading);
+    }
+    return fd;
+}
+
+void WriteAll(int fd, const std::string& bytes) {
+    const char* p = bytes.data();
+    size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t n = write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            FailFromErrno(errno, false);
+        }
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+}
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+    if (path.find_first_not_of(' ') == std::string::npos) return false;
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    Fd f(OpenOrFail(path, O_RDONLY, true));
+    std::string out;
+    char buf[65536];
+    for (;;) {
+        ssize_t n = read(f.fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            FailFromErrno(errno, true);
+        }
+        if (n == 0) break;
+        out.append(buf, static_cast<size_t>(n));
+    }
+    return out;
+}
+
+std::vector<std::string> SplitTextLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t lf = bytes.find('\n', start);
+        size_t end = lf == std::string::npos ? bytes.size() : lf;
+        size_t len = end - start;
+        if (len > 0 && bytes[end - 1] == '\r') --len;
+        lines.push_back(bytes.substr(start, len));
+        if (lf == std::string::npos) break;
+        start = lf + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string> ReadTextLines(const std::string& path) { return SplitTextLines(ReadWholeFile(path)); }
+
+std::string JoinTextLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& line : lines) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+void WriteFileVia(const std::string& path, const std::string& workPath, const std::string& content) {
+    {
+        Fd f(OpenOrFail(workPath, O_WRONLY | O_CREAT | O_TRUNC, false));
+        WriteAll(f.fd, content);
+        if (fsync(f.fd) != 0 && errno != EINVAL) FailFromErrno(errno, false);
+    }
+    if (rename(workPath.c_str(), path.c_str()) != 0) FailFromErrno(errno, false);
+}
+
+void WriteFileAtomic(const std::string& path, const std::string& content) {
+    WriteFileVia(path, path + ".new", content);
+}
+
+void AppendToFile(const std::string& path, const std::string& content) {
+    Fd f(OpenOrFail(path, O_WRONLY | O_CREAT | O_APPEND, false));
+    WriteAll(f.fd, content);
+}
+
+void AppendTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    AppendToFile(path, JoinTextLines(lines));
+}
+
+void WriteAt(const std::string& path, int64_t offset, const std::string& bytes) {
+    Fd f(OpenOrFail(path, O_WRONLY | O_CREAT, false));
+    if (pwrite(f.fd, bytes.data(), bytes.size(), offset) != static_cast<ssize_t>(bytes.size()))
+        FailFromErrno(errno, false);
+}
+
+std::string ReadFileRange(const std::string& path, int64_t offset, int64_t length) {
+    Fd f(OpenOrFail(path, O_RDONLY, true));
+    std::string out(static_cast<size_t>(length), '\0');
+    size_t got = 0;
+    while (got < out.size()) {
+        ssize_t n = pread(f.fd, out.data() + got, out.size() - got, offset + static_cast<int64_t>(got));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) FailFromErrno(errno, true);
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    out.resize(got);
+    return out;
+}
+
+int64_t FileLength(const std::string& path) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) FailFromErrno(errno, true);
+    return st.st_size;
+}
+
+void CopyFileOver(const std::string& from, const std::string& to) { WriteFileAtomic(to, ReadWholeFile(from)); }
+
+void DeleteFileIfExists(const std::string& path) {
+    if (unlink(path.c_str()) != 0 && errno != ENOENT) FailFromErrno(errno, false);
+}
+
+const std::string& LineReader::Next() {
+    if (AtEnd()) Fail(kInputPastEnd);
+    return lines_[next_++];
+}

@@ -1,0 +1,51 @@
+// File access for every data file: whole-file reads, atomic rewrites,
+// appends in one write, and the failure numbers of file errors.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// True when path names an existing ordinary file (no wildcards needed here).
+bool FileExists(const std::string& path);
+// The whole file; failure 53 (or 76, 70, 75) when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+// The lines of a text file: CR LF or LF ends, no CR kept, no empty last
+// piece after the final line end.
+std::vector<std::string> ReadTextLines(const std::string& path);
+std::vector<std::string> SplitTextLines(const std::string& bytes);
+// Lines joined, each ended with CR LF.
+std::string JoinTextLines(const std::vector<std::string>& lines);
+
+// Writes content to a fresh temporary file beside path and renames it over
+// path, so readers see the old file or the new one, never half of one.
+void WriteFileAtomic(const std::string& path, const std::string& content);
+// Same, through a named work file that is started empty.
+void WriteFileVia(const std::string& path, const std::string& workPath, const std::string& content);
+// Appends content with one O_APPEND write (creating the file).
+void AppendToFile(const std::string& path, const std::string& content);
+void AppendTextLines(const std::string& path, const std::vector<std::string>& lines);
+// Writes bytes at an offset (creating the file), for fixed-length records.
+void WriteAt(const std::string& path, int64_t offset, const std::string& bytes);
+// Up to length bytes from offset (fewer at the end of the file).
+std::string ReadFileRange(const std::string& path, int64_t offset, int64_t length);
+int64_t FileLength(const std::string& path);
+void CopyFileOver(const std::string& from, const std::string& to);
+void DeleteFileIfExists(const std::string& path);
+
+// Reads a text file line by line the way the stored formats expect:
+// asking past the last line is failure 62.
+class LineReader {
+public:
+    explicit LineReader(const std::string& path) : lines_(ReadTextLines(path)) {}
+    explicit LineReader(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    bool AtEnd() const { return next_ >= lines_.size(); }
+    const std::string& Next();
+
+private:
+    std::vector<std::string> lines_;
+    size_t next_ = 0;
+};
+
+// Maps the errno of a failed file call to the run-time failure.
+[[noreturn]] void FailFromErrno(int err, bool reading);

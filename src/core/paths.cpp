@@ -1,0 +1,120 @@
+#include "core/paths.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <ctime>
+
+#include "cgi/failure.h"
+#include "cgi/form.h"
+#include "core/files.h"
+#include "core/run.h"
+#include "core/text.h"
+
+std::string FolderOf(const std::string& path) {
+    std::string p = Trimm(path);
+    if (p.empty() || p == "\\" || p == "/") return p;
+    size_t sep = p.find_last_of("/\\");
+    if (sep == std::string::npos) return "";
+    return p.substr(0, sep + 1);
+}
+
+std::string ScriptFileNameOf(const std::string& scriptName) {
+    std::string s = ReplaceAll(scriptName, "/", "\\");
+    size_t sep = s.rfind('\\');
+    if (sep == std::string::npos) return scriptName;
+    return Trimm(s.substr(sep + 1));
+}
+
+// The folder of the running program: argv[0] made absolute without
+// resolving links (so a link installs a second pool), else /proc/self/exe.
+static std::string ProgramFolder() {
+    std::string file = R().ProgramFile;
+    if (file.find('/') == std::string::npos) {
+        char buf[PATH_MAX];
+        ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+        if (n < 0) FailFromErrno(errno, true);
+        file.assign(buf, static_cast<size_t>(n));
+    } else if (file[0] != '/') {
+        char cwd[PATH_MAX];
+        if (!getcwd(cwd, sizeof cwd)) FailFromErrno(errno, true);
+        file = std::string(cwd) + "/" + file;
+    }
+    return file.substr(0, file.rfind('/'));
+}
+
+// One exclusive lock on the data folder for the whole run, so every
+// read-modify-write of a run is atomic towards other runs.
+static void LockDataFolder(const std::string& folder) {
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) FailFromErrno(errno, false);
+    R().FolderLockHandle = fd;
+    for (int attempt = 0; attempt < 500; ++attempt) {
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0) return;
+        if (errno != EWOULDBLOCK && errno != EINTR) FailFromErrno(errno, false);
+        struct timespec pause {0, 20 * 1000 * 1000};
+        nanosleep(&pause, nullptr);
+    }
+    Fail(kPathFileAccess);
+}
+
+static std::string WithoutLast(const std::string& text, size_t count) {
+    if (text.size() < count) Fail(kInvalidCall);
+    return text.substr(0, text.size() - count);
+}
+
+static void TakeOverDeliveredGameFile() {
+    Run& r = R();
+    std::string delivered = r.DataFolder + "zrp.cfg";
+    if (UCase(r.GameDataFileName) == "ZRP.CFG" || !FileExists(delivered)) return;
+    CopyFileOver(delivered, r.DataFolder + r.GameDataFileName);
+    DeleteFileIfExists(delivered);
+}
+
+static void DeriveScriptAddress() {
+    Run& r = R();
+    std::string port = Trimm(CgiVar("SERVER_PORT"));
+    if (port == "80") r.ScriptUrl = "http://" + CgiVar("SERVER_NAME") + CgiVar("SCRIPT_NAME");
+    if (port == "443") r.ScriptUrl = "https://" + CgiVar("SERVER_NAME") + CgiVar("SCRIPT_NAME");
+    if (!r.ScriptUrl.empty()) r.ScriptFolderUrl = FolderOf(r.ScriptUrl);
+}
+
+static void DeriveWebRoot() {
+    Run& r = R();
+    r.WebRootFound = false;
+    if (!Contains(UCase(r.ProgramPath), "APACHE")) return;
+    r.WebRootFolder = FolderOf(WithoutLast(r.DataFolder, 1)) + "htdocs/";
+    r.WebRootUrl = FolderOf(WithoutLast(r.ScriptFolderUrl, 1));
+    r.WebRootFound = true;
+}
+
+void DeriveFoldersAndAddresses() {
+    Run& r = R();
+    r.ScriptFileName = ScriptFileNameOf(r.ScriptName);
+    r.ProgramPath = ProgramFolder() + "/" + r.ScriptFileName;
+    std::string stem = WithoutLast(r.ScriptFileName, 4);
+    r.GameDataFileName = stem + ".cfg";
+    r.DataFilePrefix = UCase(TrimBlanks(stem));
+    r.DataFolder = FolderOf(r.ProgramPath);
+    LockDataFolder(r.DataFolder);
+    TakeOverDeliveredGameFile();
+    r.ActivityLogPath = r.DataFolder + WithoutLast(r.GameDataFileName, 3) + "log";
+    DeriveScriptAddress();
+    DeriveWebRoot();
+}
+
+std::string DataPath(const std::string& namePart) { return R().DataFolder + R().DataFilePrefix + namePart; }
+std::string UserFilePath() { return DataPath("form_user.dat"); }
+std::string NewUserStatusFilePath() { return DataPath("__NewUserStatus.txt"); }
+std::string LockDateFilePath() { return DataPath("__LockDateTime.txt"); }
+std::string CommentsFilePath() { return DataPath("__comments.txt"); }
+std::string WeekFilePath() { return DataPath("week.dat"); }
+std::string GameDataFilePath() { return R().DataFolder + R().GameDataFileName; }
+std::string PicksFilePath(const std::string& week) { return DataPath("picks" + week + "_.dat"); }
+std::string WinningPicksFilePath(const std::string& week) { return DataPath("picks" + week + "W_.dat"); }
+std::string TeamsFilePath(const std::string& week) { return DataPath("teams" + week + "_.dat"); }
+std::string PeriodWinnersFilePath(const std::string& week) { return DataPath("winners" + week + "_.dat"); }
+std::string OverallWinnersFilePath() { return DataPath("OverAllWinners.dat"); }

@@ -1,0 +1,24 @@
+// Where the pool's files lie and how the program addresses itself, all
+// derived from where the program is and the CGI variables.
+#pragma once
+
+#include <string>
+
+std::string FolderOf(const std::string& path);
+std::string ScriptFileNameOf(const std::string& scriptName);
+// The start-up derivations, in order; locks the data folder once known.
+void DeriveFoldersAndAddresses();
+
+// DataFolder + DataFilePrefix + name part.
+std::string DataPath(const std::string& namePart);
+std::string UserFilePath();
+std::string NewUserStatusFilePath();
+std::string LockDateFilePath();
+std::string CommentsFilePath();
+std::string WeekFilePath();
+std::string GameDataFilePath();
+std::string PicksFilePath(const std::string& week);
+std::string WinningPicksFilePath(const std::string& week);
+std::string TeamsFilePath(const std::string& week);
+std::string PeriodWinnersFilePath(const std::string& week);
+std::string OverallWinnersFilePath();

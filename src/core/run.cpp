@@ -1,0 +1,7 @@
+#include "core/run.h"
+
+static Run g_run;
+
+Run& R() { return g_run; }
+
+void ResetRun() { g_run = Run{}; }

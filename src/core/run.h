@@ -1,0 +1,92 @@
+// Every value that lives for one run, in one place, so a test can reset it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+struct FormPair {
+    std::string Name;
+    std::string Value;
+};
+
+// One user record as read from or written to the user file; fields keep
+// their fixed-width padding until a reader trims them.
+struct UserRecord {
+    std::string UserEmail;
+    std::string UserPassword;
+    std::string UserRealName;
+    std::string UserLastAccess;
+    std::string UserStatus;
+};
+
+struct Run {
+    // The program's own path as started (argv[0] or /proc/self/exe).
+    std::string ProgramFile;
+
+    // CGI gateway
+    int StdInHandle = 0;
+    int StdOutHandle = 1;
+    std::string CurrentRoutine;
+    std::string ErrorText;
+    std::string AdminContactEmail;
+    std::string Version;
+    std::string ScriptName;
+    std::map<std::string, std::string> CgiVars;  // the 21 CGI variables
+    int32_t ContentLength = 0;
+    std::string FormData;
+    std::vector<FormPair> FormPairs;  // slot 0 is never used
+
+    // Data folder, file names and script address
+    std::string ScriptFileName;
+    std::string ProgramPath;
+    std::string DataFolder;
+    std::string DataFilePrefix;
+    std::string GameDataFileName;
+    std::string ActivityLogPath;
+    std::string ScriptUrl;
+    std::string ScriptFolderUrl;
+    bool WebRootFound = false;
+    std::string WebRootFolder;
+    std::string WebRootUrl;
+    int FolderLockHandle = -1;
+
+    // Request state
+    std::string Action;
+    std::string Month, Day, Year, Hour, Minute;
+    std::string LoginEmail;
+    std::string LoginPassword;
+    std::string NewUserPolicy;
+    std::string TieBreaker;
+    int16_t LineNumber = 0;
+    std::string FName, Edit;
+    std::string UserEmailField, UserRealNameField, UserStatusField, UserPasswordField;
+    std::array<std::string, 101> Picks;  // place 0 unused
+    std::string Uwp;
+    std::string CommentField;
+
+    // Players
+    UserRecord User;
+    int32_t UserRecordNumber = 0;
+    std::string AdministratorName;
+    std::string AdministratorEmail;
+    std::string LoginResult;
+    std::string CurrentUserStatus;
+    std::string CurrentUserRealName;
+
+    // Periods and lock-out
+    std::string CurrentWeek, FirstWeek, LastWeek;
+    bool PoolEnded = false;
+    std::string LockDateText;
+
+    // Site images
+    std::string ImageFolder;
+    std::string ImageUrlBase;
+};
+
+// The run now in progress.
+Run& R();
+// Starts a fresh run (tests call it between cases).
+void ResetRun();

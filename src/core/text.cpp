@@ -1,0 +1,109 @@
+#include "core/text.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "cgi/failure.h"
+#include "core/run.h"
+
+std::string Trimm(const std::string& text) {
+    R().CurrentRoutine = "Trimm";
+    size_t end = text.size();
+    while (end > 0 && (text[end - 1] == ' ' || static_cast<unsigned char>(text[end - 1]) < 14)) --end;
+    size_t begin = 0;
+    while (begin < end && text[begin] == ' ') ++begin;
+    return text.substr(begin, end - begin);
+}
+
+std::string TrimBlanks(const std::string& text) {
+    size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string::npos) return "";
+    size_t end = text.find_last_not_of(' ');
+    return text.substr(begin, end - begin + 1);
+}
+
+static unsigned char UpperByte(unsigned char c) {
+    if (c >= 'a' && c <= 'z') return c - 32;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
+    switch (c) {
+        case 0x9A: return 0x8A;  // s caron
+        case 0x9C: return 0x8C;  // oe
+        case 0x9E: return 0x8E;  // z caron
+        case 0xFF: return 0x9F;  // y diaeresis
+        default: return c;
+    }
+}
+
+static unsigned char LowerByte(unsigned char c) {
+    if (c >= 'A' && c <= 'Z') return c + 32;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+    switch (c) {
+        case 0x8A: return 0x9A;
+        case 0x8C: return 0x9C;
+        case 0x8E: return 0x9E;
+        case 0x9F: return 0xFF;
+        default: return c;
+    }
+}
+
+std::string UCase(const std::string& text) {
+    std::string out = text;
+    for (char& c : out) c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string LCase(const std::string& text) {
+    std::string out = text;
+    for (char& c : out) c = static_cast<char>(LowerByte(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+    if (from.empty()) return text;
+    size_t pos = 0;
+    while ((pos = text.find(from, pos)) != std::string::npos) {
+        text.replace(pos, from.size(), to);
+        pos += to.size();
+    }
+    return text;
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+    return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+double Val(const std::string& text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    double sign = 1;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        if (text[i] == '-') sign = -1;
+        ++i;
+    }
+    double value = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') value = value * 10 + (text[i++] - '0');
+    if (i < text.size() && text[i] == '.') {
+        double scale = 0.1;
+        for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, scale /= 10)
+            value += (text[i] - '0') * scale;
+    }
+    return sign * value;
+}
+
+int16_t CInt(double value) {
+    double rounded = std::nearbyint(value);  // default rounding: halves to even
+    if (!(rounded >= -32768 && rounded <= 32767)) Fail(kOverflow);
+    return static_cast<int16_t>(rounded);
+}
+
+int32_t CLng(double value) {
+    double rounded = std::nearbyint(value);
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) Fail(kOverflow);
+    return static_cast<int32_t>(rounded);
+}
+
+std::string NumText(long long value) { return std::to_string(value); }

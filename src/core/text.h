@@ -1,0 +1,25 @@
+// Small text and number routines shared by every subsystem.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Without leading blanks, trailing blanks and trailing control characters
+// (codes below 14).
+std::string Trimm(const std::string& text);
+// Blanks only, both ends (the plain trim of stored fields and form values).
+std::string TrimBlanks(const std::string& text);
+// Upper and lower case of ASCII and the Latin-1 letters of Windows-1252.
+std::string UCase(const std::string& text);
+std::string LCase(const std::string& text);
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);
+bool StartsWith(const std::string& text, const std::string& prefix);
+bool Contains(const std::string& text, const std::string& part);
+
+// The leading numeric value of a text: blanks, sign, digits, point, digits.
+double Val(const std::string& text);
+// Nearest whole number, halves to even; failure 6 out of range.
+int16_t CInt(double value);
+int32_t CLng(double value);
+// Decimal text without blanks.
+std::string NumText(long long value);

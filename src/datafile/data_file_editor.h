@@ -1,0 +1,6 @@
+// The administrator's editor of the game data file.
+#pragma once
+
+void RegViewTeamDataFile();
+void SaveDataFile();
+void TDFile();

@@ -1,0 +1,47 @@
+#include "game/lock_date.h"
+
+#include <cstdio>
+
+#include "core/clock.h"
+#include "core/files.h"
+#include "core/paths.h"
+#include "core/run.h"
+#include "core/text.h"
+
+void SaveLockDate() {
+    const Run& r = R();
+    WriteFileAtomic(LockDateFilePath(), JoinTextLines({TrimBlanks(r.Month), TrimBlanks(r.Day), TrimBlanks(r.Year),
+                                                       TrimBlanks(r.Hour), TrimBlanks(r.Minute)}));
+}
+
+void LoadLockDate() {
+    Run& r = R();
+    if (FileExists(LockDateFilePath())) {
+        LineReader file(LockDateFilePath());
+        r.Month = file.Next();
+        r.Day = file.Next();
+        r.Year = file.Next();
+        r.Hour = file.Next();
+        r.Minute = file.Next();
+    } else {
+        r.Month = "00";
+        r.Day = "00";
+        r.Year = "0000";
+        r.Hour = "00";
+        r.Minute = "00";
+    }
+    r.LockDateText = TrimBlanks(r.Month) + "-" + TrimBlanks(r.Day) + "-" + TrimBlanks(r.Year) +
+                     "  Time: " + TrimBlanks(r.Hour) + ":" + TrimBlanks(r.Minute);
+}
+
+bool IsGameLocked() {
+    if (!FileExists(LockDateFilePath())) return false;
+    LoadLockDate();
+    const Run& r = R();
+    double lockDay = Val(TrimBlanks(r.Year) + TrimBlanks(r.Month) + TrimBlanks(r.Day));
+    double lockTime = Val(TrimBlanks(r.Hour) + TrimBlanks(r.Minute));
+    LocalTime now = NowLocal();
+    double today = now.Year * 10000.0 + now.Month * 100 + now.Day;
+    double nowTime = now.Hour * 100.0 + now.Minute;
+    return lockDay < today || (lockDay == today && lockTime < nowTime);
+}

@@ -1,0 +1,4 @@
+// The administrator's lock-out date page.
+#pragma once
+
+void AdminSetLockOutDate();

@@ -1,0 +1,5 @@
+// The players' pick pages.
+#pragma once
+
+void ThisWeeksPicks();
+void ConfirmThisWeeksPicks();

@@ -1,0 +1,25 @@
+// The small builders every page makes its forms from.
+#pragma once
+
+#include <string>
+
+// The font list used on every page.
+inline constexpr const char* kFontFace = "Verdana, Arial, Helvetica, sans-serif";
+
+// <FORM METHOD="POST" ACTION="ScriptUrl">
+std::string FormTag();
+void FormSetupAndHidden();
+// XAI and IAX replace the caller's variable by its scrambled form.
+void HiddenField(const std::string& name, std::string& value);
+void HiddenField(const std::string& name, const std::string& value);
+// The two login fields, XAI and IAX, of the request.
+void LoginFields();
+void ImageButton(const std::string& src, const std::string& alt);
+void ReturnToMainMenuForm();
+void ReturnToAdminMenuForm();
+void HelpLink();
+void CloseTable();
+// The help page of an action ("" when there is none).
+std::string HelpPageOf(const std::string& action);
+// 21 random characters, each followed by "-", never twice the same in a row.
+std::string DecoyText();

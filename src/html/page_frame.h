@@ -1,0 +1,6 @@
+// The head and foot of every page.
+#pragma once
+
+void MenuTop();
+void PageFooter();
+void BackLink();

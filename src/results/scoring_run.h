@@ -1,0 +1,4 @@
+// The scoring run of a period.
+#pragma once
+
+void UpdateWinnerForThisWeek();

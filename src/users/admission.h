@@ -1,0 +1,6 @@
+// The new-user admission policy.
+#pragma once
+
+void LoadNewUserStatus();
+void SaveNewUserStatus();
+void PickNewUserStatus();

@@ -1,0 +1,5 @@
+// The player's main menu.
+#pragma once
+
+void MainMenu();
+void ExitLink();

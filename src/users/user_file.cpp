@@ -1,0 +1,160 @@
+#include "users/user_file.h"
+
+#include <algorithm>
+
+#include "cgi/failure.h"
+#include "core/clock.h"
+#include "core/files.h"
+#include "core/fixed_width.h"
+#include "core/paths.h"
+#include "core/text.h"
+
+namespace {
+
+struct Field {
+    size_t Offset, Width;
+};
+constexpr Field kEmail{0, 40}, kPassword{40, 40}, kRealName{80, 60}, kLastAccess{140, 35}, kStatus{175, 20};
+constexpr size_t kFieldsEnd = 195;  // reserved zero bytes follow
+
+bool SameText(const std::string& a, const std::string& b) { return UCase(TrimBlanks(a)) == UCase(TrimBlanks(b)); }
+
+std::string MatchAnswer(const UserRecord& record) {
+    return UCase(TrimBlanks(record.UserStatus)) == "PENDING" ? "MAYBE" : "YES";
+}
+
+// The test of one record in login mode, in CHECKUSERNAME mode (formOnly) and
+// in name mode; "" when the record does not match.
+std::string TestRecord(const UserRecord& record, const std::string& mode) {
+    const Run& r = R();
+    bool loginMode = mode.empty();
+    if (loginMode || mode == "CHECKUSERNAME") {
+        if (loginMode && !TrimBlanks(r.LoginEmail).empty() && !TrimBlanks(r.LoginPassword).empty() &&
+            SameText(record.UserEmail, r.LoginEmail))
+            return SameText(record.UserPassword, r.LoginPassword) ? MatchAnswer(record) : "PASSWORD ERROR";
+        if (!TrimBlanks(r.UserEmailField).empty() && !TrimBlanks(r.UserPasswordField).empty() &&
+            SameText(record.UserEmail, r.UserEmailField) && SameText(record.UserPassword, r.UserPasswordField))
+            return MatchAnswer(record);
+        return "";
+    }
+    return UCase(TrimBlanks(record.UserRealName)) == mode ? MatchAnswer(record) : "";
+}
+
+int32_t RecordCount(int64_t length) { return static_cast<int32_t>(length / kUserRecordLength); }
+
+}  // namespace
+
+std::string EncodeUserRecord(const UserRecord& record) {
+    std::string bytes = FixedWidth(record.UserEmail, kEmail.Width) + FixedWidth(record.UserPassword, kPassword.Width) +
+                        FixedWidth(record.UserRealName, kRealName.Width) +
+                        FixedWidth(record.UserLastAccess, kLastAccess.Width) + FixedWidth(record.UserStatus, kStatus.Width);
+    bytes.resize(kUserRecordLength, '\0');
+    return bytes;
+}
+
+UserRecord DecodeUserRecord(const std::string& bytes, size_t offset) {
+    auto field = [&](Field f) { return bytes.substr(offset + f.Offset, f.Width); };
+    static_assert(kFieldsEnd <= kUserRecordLength);
+    return {field(kEmail), field(kPassword), field(kRealName), field(kLastAccess), field(kStatus)};
+}
+
+std::vector<UserRecord> ReadUserRecords() {
+    std::vector<UserRecord> records;
+    if (!FileExists(UserFilePath())) return records;
+    std::string bytes = ReadWholeFile(UserFilePath());
+    int32_t count = RecordCount(static_cast<int64_t>(bytes.size()));
+    records.reserve(static_cast<size_t>(count));
+    for (int32_t n = 0; n < count; ++n) records.push_back(DecodeUserRecord(bytes, static_cast<size_t>(n) * kUserRecordLength));
+    return records;
+}
+
+void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& visit) {
+    if (!FileExists(UserFilePath())) return;
+    constexpr int64_t kBlockRecords = 256;
+    int64_t length = FileLength(UserFilePath());
+    int32_t count = RecordCount(length);
+    for (int32_t first = 0; first < count; first += kBlockRecords) {
+        int64_t records = std::min<int64_t>(kBlockRecords, count - first);
+        std::string block = ReadFileRange(UserFilePath(), first * kUserRecordLength, records * kUserRecordLength);
+        for (int64_t i = 0; i < records && static_cast<int64_t>(block.size()) >= (i + 1) * kUserRecordLength; ++i)
+            if (!visit(first + static_cast<int32_t>(i) + 1, DecodeUserRecord(block, static_cast<size_t>(i * kUserRecordLength))))
+                return;
+    }
+}
+
+void WriteUserRecord(int32_t number, const UserRecord& record) {
+    WriteAt(UserFilePath(), static_cast<int64_t>(number - 1) * kUserRecordLength, EncodeUserRecord(record));
+}
+
+std::string getrecord(const std::string& mode) {
+    Run& r = R();
+    r.CurrentRoutine = "getrecord";
+    r.UserRecordNumber = 1;
+    if (!FileExists(UserFilePath())) return "NOUSERFILEYET";
+    std::string answer;
+    ForEachUserRecord([&](int32_t number, const UserRecord& record) {
+        r.User = record;
+        r.UserRecordNumber = number;
+        if (TrimBlanks(record.UserStatus) != "DELETE") answer = TestRecord(record, mode);
+        return answer.empty();
+    });
+    if (answer.empty()) r.UserRecordNumber = RecordCount(FileLength(UserFilePath())) + 1;
+    return answer;
+}
+
+void addrecord() {
+    Run& r = R();
+    r.CurrentRoutine = "addrecord";
+    r.User.UserEmail = UCase(TrimBlanks(r.UserEmailField));
+    r.User.UserPassword = UCase(TrimBlanks(r.UserPasswordField));
+    r.User.UserStatus = UCase(TrimBlanks(r.UserStatusField));
+    r.User.UserRealName = UCase(TrimBlanks(r.UserRealNameField));
+    r.User.UserLastAccess = DateTimeStamp(NowLocal());
+    int64_t length = FileExists(UserFilePath()) ? FileLength(UserFilePath()) : 0;
+    r.UserRecordNumber = RecordCount(length) + 1;
+    WriteUserRecord(r.UserRecordNumber, r.User);
+}
+
+void updatedrecord() {
+    Run& r = R();
+    r.CurrentRoutine = "updatedrecord";
+    if (FileExists(UserFilePath())) WriteUserRecord(r.UserRecordNumber, r.User);
+}
+
+void CompactUserFile() {
+    R().CurrentRoutine = "CompactUserFile";
+    std::string path = UserFilePath();
+    if (!FileExists(path)) return;
+    std::string bytes = ReadWholeFile(path);
+    if (bytes.size() == static_cast<size_t>(kUserRecordLength)) return;
+    int32_t count = RecordCount(static_cast<int64_t>(bytes.size()));
+    if (count > 32767) Fail(kOverflow);
+    std::string kept;
+    for (int32_t n = 0; n < count; ++n) {
+        size_t offset = static_cast<size_t>(n) * kUserRecordLength;
+        UserRecord record = DecodeUserRecord(bytes, offset);
+        std::string status = Trimm(record.UserStatus);
+        if (!Contains(status, "DELETE") && Contains(record.UserEmail, "@") && !status.empty())
+            kept += bytes.substr(offset, kUserRecordLength);
+    }
+    std::string workFile = path.substr(0, path.size() - 4) + ".ddd";
+    WriteFileVia(path, workFile, kept);
+}
+
+bool UserFileHasOtherUsers() {
+    return FileExists(UserFilePath()) && FileLength(UserFilePath()) != kUserRecordLength;
+}
+
+void LoadAdministrator() {
+    Run& r = R();
+    r.CurrentRoutine = "LoadAdministrator";
+    ForEachUserRecord([&](int32_t, const UserRecord& first) {
+        r.AdministratorName = Trimm(first.UserRealName);
+        r.AdministratorEmail = LCase(Trimm(first.UserEmail));
+        return false;
+    });
+}
+
+bool IsListedUser(const UserRecord& record) {
+    return TrimBlanks(record.UserStatus) != "DELETE" && !TrimBlanks(record.UserEmail).empty();
+}

@@ -1,0 +1,32 @@
+// The user file: fixed 1695-byte records, one per player, and the single
+// record buffer every read and write passes through.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/run.h"
+
+inline constexpr int64_t kUserRecordLength = 1695;
+
+std::string EncodeUserRecord(const UserRecord& record);
+UserRecord DecodeUserRecord(const std::string& bytes, size_t offset = 0);
+// The whole records of the user file (none when it is missing).
+std::vector<UserRecord> ReadUserRecords();
+void WriteUserRecord(int32_t number, const UserRecord& record);
+// Calls visit(number, record) for each whole record in file order until it
+// answers false; reads the file in blocks, so a lookup that matches early
+// reads little of a large file.
+void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& visit);
+
+// "NOUSERFILEYET", "YES", "MAYBE", "PASSWORD ERROR" or "".
+std::string getrecord(const std::string& mode);
+void addrecord();
+void updatedrecord();
+void CompactUserFile();
+bool UserFileHasOtherUsers();
+void LoadAdministrator();
+// A live record: not marked "DELETE" and with an e-mail.
+bool IsListedUser(const UserRecord& record);

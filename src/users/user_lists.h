@@ -1,0 +1,6 @@
+// The user database and the players list.
+#pragma once
+
+void ViewUserDatabase();
+void ViewUsers();
+void UserRow();
