@@ -33,14 +33,48 @@ struct ActionRow {
     bool AdministratorOnly;
 };
 
+// An ordinary player who posts an administrator's action, or a player who
+// asks for the pick sheet once picks are closed, changes nothing and is shown
+// his own main menu, as a plain login would show it.
+void ShowPlayersOwnMenu() {
+    R().Action = "LOGIN";
+    LoadNewUserStatus();
+    MainMenu();
+}
+
+// Picks are closed once the lock-out time has passed or the pool has ended;
+// the pick pages enforce it, not only the menu.
+bool PicksAreClosed() {
+    std::string weekFile;
+    LoadWeekFile(weekFile);
+    return IsGameLocked() || PoolHasEnded();
+}
+
+void ThisWeekRow() {
+    if (PicksAreClosed())
+        ShowPlayersOwnMenu();
+    else
+        ThisWeeksPicks();
+}
+
+void ConfirmPicksRow() {
+    if (PicksAreClosed())
+        ShowPlayersOwnMenu();
+    else
+        ConfirmThisWeeksPicks();
+}
+
 void LoginRow() {
     LoadNewUserStatus();
     MainMenu();
 }
 
+// Readers use a player's first record only, so a second one is not saved.
 void SavePicksRow() {
-    std::string weekFile;
-    LoadWeekFile(weekFile);
+    if (PicksAreClosed() || LoadUserPicks()) {
+        ShowPlayersOwnMenu();
+        return;
+    }
     SavePicks();
     R().Action = "LOGIN";
     MainMenu();
@@ -75,8 +109,8 @@ void SetUserStatusRow() {
 const ActionRow kActionTable[] = {
     {"LOGIN", LoginRow, false},
     {"LOGINAPPROVE", MainMenu, false},
-    {"THISWEEK", ThisWeeksPicks, false},
-    {"USERPICS1", ConfirmThisWeeksPicks, false},
+    {"THISWEEK", ThisWeekRow, false},
+    {"USERPICS1", ConfirmPicksRow, false},
     {"USERPICS2", SavePicksRow, false},
     {"VIEWUSERPICKS", ConfirmThisWeeksPicks, false},
     {"SCOREBOARD", ScoreboardRow, false},
@@ -104,20 +138,14 @@ const ActionRow kActionTable[] = {
     {"TDF", SaveDataFile, true},
 };
 
-// An ordinary player who posts an administrator's action changes nothing
-// and is shown his own main menu, as a plain login would show it.
-void ShowPlayersOwnMenu() {
-    R().Action = "LOGIN";
-    LoadNewUserStatus();
-    MainMenu();
-}
-
 }  // namespace
 
 bool RunActionHandler(const std::string& action) {
     std::string word = UCase(TrimBlanks(action));
     for (const ActionRow& row : kActionTable) {
         if (word != row.Action) continue;
+        // Handlers see the word they were chosen by, whatever its spelling.
+        R().Action = word;
         if (row.AdministratorOnly && TrimBlanks(R().CurrentUserStatus) != "ADMINISTRATOR")
             ShowPlayersOwnMenu();
         else

@@ -9,7 +9,7 @@
 #include "users/main_menu.h"
 #include "users/admin_pages.h"
 #include "users/user_lists.h"
-#include "game/picks_store.h"
+
 #include "game/pick_pages.h"
 #include "game/lock_date_page.h"
 #include "results/winners_entry.h"
@@ -43,12 +43,6 @@ __attribute__((weak)) void UserTableHead(const std::string&) {}
 __attribute__((weak)) void ViewUserDatabase() {}
 __attribute__((weak)) void ViewUsers() {}
 __attribute__((weak)) void UserRow() {}
-__attribute__((weak)) void SavePicks() {}
-__attribute__((weak)) bool LoadUserPicks() { return false; }
-__attribute__((weak)) std::string PicksFromArray() { return ""; }
-__attribute__((weak)) void SaveWinningTeamsForThisPeriod() {}
-__attribute__((weak)) int16_t HowManyWinnersDoesTheUserHave(const std::string&) { return 9999; }
-__attribute__((weak)) std::string WhatDidTheUserSelectForTieBreakerScore(const std::string&) { return ""; }
 __attribute__((weak)) void ThisWeeksPicks() {}
 __attribute__((weak)) void ConfirmThisWeeksPicks() {}
 __attribute__((weak)) void AdminSetLockOutDate() {}

@@ -66,6 +66,8 @@ std::string LastWeeksNumberIs() {
     return "0";
 }
 
+bool PoolHasEnded() { return Val(TrimBlanks(R().LastWeek)) < Val(TrimBlanks(R().CurrentWeek)); }
+
 void AppendTeamsLine(const std::string& line) {
     AppendTextLines(TeamsFilePath(R().CurrentWeek), {TrimBlanks(line)});
 }

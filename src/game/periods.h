@@ -11,6 +11,8 @@ void GetBeginandEndWeekOfDataFile(std::string& first, std::string& last);
 void RefreshWeekFile();
 void AdvancePeriod();
 std::string LastWeeksNumberIs();
+// The pool has ended: the last period's number is below the current one's.
+bool PoolHasEnded();
 void AppendTeamsLine(const std::string& line);
 // The game lines of one period, trimmed, with " at " replaced by ",".
 std::vector<std::string> PeriodGameLines(const std::string& period);

@@ -58,7 +58,7 @@ static void PeriodRow() {
     Run& r = R();
     Send("  <tr bgcolor=\"#000066\">");
     Send("    <td width=\"35%\"><div align=\"center\"><font " + kFontAttr + " size=\"1\" color=\"#FFFFCC\">Period:");
-    if (Val(TrimBlanks(r.LastWeek)) < Val(TrimBlanks(r.CurrentWeek))) {
+    if (PoolHasEnded()) {
         r.PoolEnded = true;
         Send("Team File Completed!<br>Pool Ended");
     } else {
