@@ -27,10 +27,6 @@ __attribute__((weak)) void NotListedPage() { EndRun(); }
 __attribute__((weak)) void LoginAnewUser() {}
 __attribute__((weak)) void NewUserMustBeApproved() {}
 __attribute__((weak)) void NoNewUsers() {}
-__attribute__((weak)) bool ApproveLogin() { return false; }
-__attribute__((weak)) void RefusedLogin() {}
-__attribute__((weak)) void LoadNewUserStatus() {}
-__attribute__((weak)) void SaveNewUserStatus() {}
 __attribute__((weak)) void PickNewUserStatus() {}
 __attribute__((weak)) void MainMenu() {}
 __attribute__((weak)) void ExitLink() {}

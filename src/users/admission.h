@@ -1,6 +1,11 @@
 // The new-user admission policy.
 #pragma once
 
+#include <string>
+
+// The policy in the new-user status file, trimmed and upper-cased;
+// "ALLOWALL" while there is no file.
+std::string StoredNewUserPolicy();
 void LoadNewUserStatus();
 void SaveNewUserStatus();
 void PickNewUserStatus();

@@ -1,0 +1,16 @@
+#include "users/admission.h"
+
+#include "core/files.h"
+#include "core/paths.h"
+#include "core/run.h"
+#include "core/text.h"
+
+std::string StoredNewUserPolicy() {
+    if (!FileExists(NewUserStatusFilePath())) return "ALLOWALL";
+    std::vector<std::string> lines = ReadTextLines(NewUserStatusFilePath());
+    return lines.empty() ? "" : UCase(TrimBlanks(lines[0]));
+}
+
+void LoadNewUserStatus() { R().NewUserPolicy = StoredNewUserPolicy(); }
+
+void SaveNewUserStatus() { WriteFileAtomic(NewUserStatusFilePath(), JoinTextLines({R().NewUserPolicy})); }
