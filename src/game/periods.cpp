@@ -47,6 +47,9 @@ void RefreshWeekFile() {
     r.FirstWeek = file.Next();
     r.LastWeek = file.Next();
     GetBeginandEndWeekOfDataFile(r.FirstWeek, r.LastWeek);
+    // A week file made before there was a game data file has no current
+    // period: the pool starts at the first period of the new file.
+    if (TrimBlanks(r.CurrentWeek).empty()) r.CurrentWeek = r.FirstWeek;
     WriteWeekFile(r.CurrentWeek, r.FirstWeek, r.LastWeek);
 }
 

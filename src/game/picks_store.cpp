@@ -44,9 +44,19 @@ std::string TieBreakerGuess(const PicksFile& picks, const std::string& name) {
     return TrimBlanks(picks.Line(at + 2));
 }
 
+// A record is three lines: a line break smuggled into a value would forge
+// another player's record, so control characters are dropped.
+static std::string OneLine(const std::string& text) {
+    std::string line;
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 32) line += c;
+    return line;
+}
+
 void SavePicks() {
     const Run& r = R();
-    AppendTextLines(PicksFilePath(r.CurrentWeek), {r.CurrentUserRealName, r.Uwp, Trimm(r.TieBreaker)});
+    AppendTextLines(PicksFilePath(r.CurrentWeek),
+                    {OneLine(r.CurrentUserRealName), OneLine(r.Uwp), OneLine(Trimm(r.TieBreaker))});
 }
 
 bool LoadUserPicks() {

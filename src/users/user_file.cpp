@@ -44,10 +44,19 @@ int32_t RecordCount(int64_t length) { return static_cast<int32_t>(length / kUser
 
 }  // namespace
 
+// A field is written as one line of text: the real name and e-mail end up as
+// lines of the picks and standings files, where a line break would forge records.
+static std::string FieldText(const std::string& text, Field f) {
+    std::string clean;
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 32) clean += c;
+    return FixedWidth(clean, f.Width);
+}
+
 std::string EncodeUserRecord(const UserRecord& record) {
-    std::string bytes = FixedWidth(record.UserEmail, kEmail.Width) + FixedWidth(record.UserPassword, kPassword.Width) +
-                        FixedWidth(record.UserRealName, kRealName.Width) +
-                        FixedWidth(record.UserLastAccess, kLastAccess.Width) + FixedWidth(record.UserStatus, kStatus.Width);
+    std::string bytes = FieldText(record.UserEmail, kEmail) + FieldText(record.UserPassword, kPassword) +
+                        FieldText(record.UserRealName, kRealName) + FieldText(record.UserLastAccess, kLastAccess) +
+                        FieldText(record.UserStatus, kStatus);
     bytes.resize(kUserRecordLength, '\0');
     return bytes;
 }
