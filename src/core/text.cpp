@@ -68,6 +68,13 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
+std::string SingleLine(const std::string& text) {
+    std::string line;
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 32) line += c;
+    return line;
+}
+
 bool StartsWith(const std::string& text, const std::string& prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
 }

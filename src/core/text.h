@@ -13,6 +13,8 @@ std::string TrimBlanks(const std::string& text);
 std::string UCase(const std::string& text);
 std::string LCase(const std::string& text);
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);
+// The text without control characters (codes below 32): one line of a file.
+std::string SingleLine(const std::string& text);
 bool StartsWith(const std::string& text, const std::string& prefix);
 bool Contains(const std::string& text, const std::string& part);
 

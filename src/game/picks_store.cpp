@@ -45,18 +45,11 @@ std::string TieBreakerGuess(const PicksFile& picks, const std::string& name) {
 }
 
 // A record is three lines: a line break smuggled into a value would forge
-// another player's record, so control characters are dropped.
-static std::string OneLine(const std::string& text) {
-    std::string line;
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 32) line += c;
-    return line;
-}
-
+// another player's record.
 void SavePicks() {
     const Run& r = R();
     AppendTextLines(PicksFilePath(r.CurrentWeek),
-                    {OneLine(r.CurrentUserRealName), OneLine(r.Uwp), OneLine(Trimm(r.TieBreaker))});
+                    {SingleLine(r.CurrentUserRealName), SingleLine(r.Uwp), SingleLine(Trimm(r.TieBreaker))});
 }
 
 bool LoadUserPicks() {

@@ -46,12 +46,7 @@ int32_t RecordCount(int64_t length) { return static_cast<int32_t>(length / kUser
 
 // A field is written as one line of text: the real name and e-mail end up as
 // lines of the picks and standings files, where a line break would forge records.
-static std::string FieldText(const std::string& text, Field f) {
-    std::string clean;
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 32) clean += c;
-    return FixedWidth(clean, f.Width);
-}
+static std::string FieldText(const std::string& text, Field f) { return FixedWidth(SingleLine(text), f.Width); }
 
 std::string EncodeUserRecord(const UserRecord& record) {
     std::string bytes = FieldText(record.UserEmail, kEmail) + FieldText(record.UserPassword, kPassword) +
