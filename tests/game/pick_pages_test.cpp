@@ -13,7 +13,8 @@ class PickPages : public ::testing::Test {
 protected:
     Pool pool;
     void SetUp() override {
-        pool.Write("zrp.cfg", "WEEK1\r\nAlpha at Beta\r\nGamma at Delta\r\nEpsilon at Zeta\r\nWEEK2\r\nEta at Theta\r\n");
+        pool.Write("zrp.cfg",
+                   "WEEK1\r\nAlpha at Beta\r\nGamma at Delta\r\nEpsilon at Zeta\r\nWEEK2\r\nEta at Theta\r\n");
         pool.Join(kEmail, kPassword, "Ann Admin");
     }
     CgiAnswer Act(const std::string& action, const Fields& extra = {}) const {
