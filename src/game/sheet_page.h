@@ -1,0 +1,16 @@
+// The frame shared by the pages built around a pick sheet.
+#pragma once
+
+#include <string>
+
+// "<center>" and the caption lines, ending with the page's identifying comment.
+void SheetCaption(const std::string& caption, const std::string& comment);
+// Sets CurrentRoutine, writes the page head, then SheetCaption.
+void SheetPageTop(const std::string& routine, const std::string& caption, const std::string& comment);
+// The sheet of CurrentWeek inside its form (opened for next) and table,
+// with the tie-breaker row.
+void SheetOfCurrentWeek(const std::string& next);
+// Hidden LINENUMBER, the image button, and the end of the sheet's form.
+void SheetSubmit(const std::string& image, const std::string& alt);
+// "</center>", the page footer and the end of the document.
+void SheetPageEnd();
