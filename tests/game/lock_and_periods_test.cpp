@@ -52,6 +52,10 @@ TEST_F(GamePeriods, WeekFileStartsAtTheFirstPeriod) {
     Write("ZRPweek.dat", "5\r\n1\r\n17\r\n");
     RefreshWeekFile();
     EXPECT_EQ(Read("ZRPweek.dat"), "5\r\n1\r\n18\r\n");
+    // A week file made before the season was loaded starts at its first period.
+    Write("ZRPweek.dat", "\r\n\r\n\r\n");
+    RefreshWeekFile();
+    EXPECT_EQ(Read("ZRPweek.dat"), "1\r\n1\r\n18\r\n");
 }
 
 TEST_F(GamePeriods, HeaderWithABlankCountsForTheScanButOpensNoSheet) {

@@ -69,6 +69,11 @@ TEST_F(PickPages, SavingAppendsOneRecordOnly) {
     EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), "ANN ADMIN\r\n051\r\n27\r\n");
 }
 
+TEST_F(PickPages, LineBreaksInAValueCannotForgeAnotherRecord) {
+    Act("USERPICS2", {{"LINENUMBER", "3"}, {"UWP", "0\r\nBOB\r\n111"}, {"TIEBREAKER", "2\r\n7"}});
+    EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), "ANN ADMIN\r\n0BOB111\r\n27\r\n");
+}
+
 TEST_F(PickPages, ViewingShowsTheStoredRecordAndNoRowsBeyondIt) {
     pool.Write("ZRPpicks1_.dat", " ann admin\r\n10\r\n33\r\n");
     CgiAnswer page = Act("VIEWUSERPICKS");
