@@ -48,9 +48,7 @@ void PageEnd() {
 
 // The credentials as the real-name page shows them: scrambled, whether or
 // not a hidden field has scrambled them already.
-std::string ScrambledForm(const std::string& value) {
-    return StartsWith(value, "*B*") ? value : ScrambleValue(value);
-}
+std::string ScrambledForm(const std::string& value) { return StartsWith(value, "*B*") ? value : ScrambleValue(value); }
 
 // The layout shared by the two status pages: one message in one cell.
 void StatusPage(const std::vector<std::string>& message) {
@@ -77,8 +75,7 @@ void LoginScreen() {
     MenuTop();
     BodyStart();
     Send("<center>");
-    TitleLines(kPoolTitle,
-               "    Enter Your Email Address and Password and Select 'Play The Pool !'. </font></b></p>");
+    TitleLines(kPoolTitle, "    Enter Your Email Address and Password and Select 'Play The Pool !'. </font></b></p>");
     Send("  <b>");
     if (r.Action == "PASSWORD ERROR") {
         Send(FontTag("2", "#FF0000"));
@@ -149,8 +146,9 @@ void NewUserMustBeApproved() {
     R().CurrentRoutine = "NewUserMustBeApproved";
     MenuTop();
     Send("<!-- NewUserMustBeApproved -->");
-    StatusPage({"The administrator Will have to approve your access to the pool.  Please check back later to see if "
-                "access has been granted."});
+    StatusPage(
+        {"The administrator Will have to approve your access to the pool.  Please check back later to see if "
+         "access has been granted."});
 }
 
 void NoNewUsers() {

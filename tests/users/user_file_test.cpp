@@ -1,3 +1,5 @@
+#include "users/user_file.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -6,7 +8,6 @@
 #include <sstream>
 
 #include "core/run.h"
-#include "users/user_file.h"
 #include "users/users_fixture.h"
 
 namespace {
@@ -67,7 +68,8 @@ TEST_F(UserFile, LookupModesMatchAsTheLoginNeeds) {
     Write("ZRPform_user.dat", "");
     EXPECT_EQ(Lookup("", "a@x", "p"), "");
 
-    Write("ZRPform_user.dat", UserBytes("BOB@X.COM", "OLD", "BOB", "DELETE") + UserBytes("BOB@X.COM", "PW", "BOB", "USER") +
+    Write("ZRPform_user.dat", UserBytes("BOB@X.COM", "OLD", "BOB", "DELETE") +
+                                  UserBytes("BOB@X.COM", "PW", "BOB", "USER") +
                                   UserBytes("PEN@X.COM", "PP", "PEN NAME", "PENDING") + std::string(100, 'x'));
     EXPECT_EQ(Lookup("", " bob@x.com", "pw "), "YES");
     EXPECT_EQ(R().UserRecordNumber, 2);
@@ -94,15 +96,15 @@ TEST_F(UserFile, UpdateAfterAFailedLookupAppends) {
     EXPECT_EQ(Lookup("", "new@x.com", "pw"), "");
     R().User = {"new@x.com", "pw", "New", "01-02-2026 10:00:00", "USER"};
     updatedrecord();
-    EXPECT_EQ(Read("ZRPform_user.dat"),
-              UserBytes("BOB@X.COM", "PW", "BOB", "USER") + UserBytes("new@x.com", "pw", "New", "USER", "01-02-2026 10:00:00"));
+    EXPECT_TRUE(Read("ZRPform_user.dat") == UserBytes("BOB@X.COM", "PW", "BOB", "USER") +
+                                                UserBytes("new@x.com", "pw", "New", "USER", "01-02-2026 10:00:00"));
 }
 
 TEST_F(UserFile, CompactionKeepsOnlyLiveRecordsInOrder) {
     std::string lone = UserBytes("BOSS@X.COM", "PW", "BOSS", "DELETE");
     Write("ZRPform_user.dat", lone);
     CompactUserFile();
-    EXPECT_EQ(Read("ZRPform_user.dat"), lone);
+    EXPECT_TRUE(Read("ZRPform_user.dat") == lone);
 
     std::string boss = UserBytes("BOSS@X.COM", "PW", "BOSS", "ADMINISTRATOR");
     std::string a = UserBytes("A@X.COM", "PW", "A", "USER");
@@ -113,7 +115,7 @@ TEST_F(UserFile, CompactionKeepsOnlyLiveRecordsInOrder) {
     // A work file left by a broken run is not copied back.
     Write("ZRPform_user.ddd", std::string(5000, 'z'));
     CompactUserFile();
-    EXPECT_EQ(Read("ZRPform_user.dat"), boss + a + b);
+    EXPECT_TRUE(Read("ZRPform_user.dat") == boss + a + b);
     EXPECT_NE(access(PathOf("ZRPform_user.ddd").c_str(), F_OK), 0);
 }
 

@@ -8,8 +8,8 @@ std::string UserBytes(const std::string& email, const std::string& password, con
         text.resize(width, ' ');
         return text;
     };
-    std::string bytes = field(email, 40) + field(password, 40) + field(realName, 60) + field(lastAccess, 35) +
-                        field(status, 20);
+    std::string bytes =
+        field(email, 40) + field(password, 40) + field(realName, 60) + field(lastAccess, 35) + field(status, 20);
     bytes.resize(1695, '\0');
     return bytes;
 }
