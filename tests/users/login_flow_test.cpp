@@ -6,23 +6,8 @@
 
 namespace {
 
-const std::string kForm = "<FORM METHOD=\"POST\" ACTION=\"http://pool.test/cgi-bin/zrp.exe\">";
-const std::string kTitle = "  <p><b> <font face=" + kFace + " size=\"2\" color=\"#000099\">";
 const std::string kTable =
     "<TABLE BGCOLOR=\"#CCCCCC\" BORDER=\"3\" CELLPADDING=\"2\" CELLSPACING=\"0\" WIDTH=\"400\" ALIGN=\"CENTER\">";
-
-std::string Hidden(const std::string& name, const std::string& value) {
-    return "<INPUT TYPE=\"HIDDEN\" NAME=\"" + name + "\" Value=\"" + value + "\">";
-}
-
-std::vector<std::string> Credentials(const std::string& email, const std::string& password) {
-    return {Hidden("AIX", "?"), Hidden("AAX", "?"), Hidden("XAI", Scrambled(email)),
-            Hidden("IAX", Scrambled(password))};
-}
-
-void Append(std::vector<std::string>& to, const std::vector<std::string>& lines) {
-    to.insert(to.end(), lines.begin(), lines.end());
-}
 
 std::vector<std::string> Row(const std::string& label, const std::vector<std::string>& smallPrint,
                              const std::string& right, bool closesCell = false) {
@@ -62,7 +47,7 @@ std::vector<std::string> LoginScreenContent(const std::vector<std::string>& afte
     Append(page, afterTitle);
     page.push_back(kForm);
     Append(page, hidden);
-    Append(page, {Hidden("ACTION", "LOGIN"), kTable});
+    Append(page, {HiddenLine("ACTION", "LOGIN"), kTable});
     Append(page, Row("          <b>Email:</B><br>", {" Enter Your Email Address<br>"}, Input("TEXT", "NNAME")));
     Append(page, Row("          <b>Password:</B><br>",
                      {"Enter a password<br>", "           for this user.( See Help )"}, Input("PASSWORD", "PASS")));
@@ -82,7 +67,7 @@ std::vector<std::string> NewUserContent(const std::string& email, const std::str
         "Screen</i></font></p>",
         kForm};
     Append(page, Credentials(email, password));
-    Append(page, {Hidden("ACTION", "LOGINAPPROVE"), kTable});
+    Append(page, {HiddenLine("ACTION", "LOGINAPPROVE"), kTable});
     std::string small = "<font face=" + kFace + " size=\"1\">";
     Append(page, Row("          <b>Your Name:</B><br>", {" First and Last<br>"}, Input("TEXT", "USERREALNAME")));
     Append(page,

@@ -42,3 +42,16 @@ std::vector<std::string> Content(const CgiAnswer& answer) {
     for (auto it = begin + 1; it != end; ++it) content.push_back(Masked(*it));
     return content;
 }
+
+std::string HiddenLine(const std::string& name, const std::string& value) {
+    return "<INPUT TYPE=\"HIDDEN\" NAME=\"" + name + "\" Value=\"" + value + "\">";
+}
+
+std::vector<std::string> Credentials(const std::string& email, const std::string& password) {
+    return {HiddenLine("AIX", "?"), HiddenLine("AAX", "?"), HiddenLine("XAI", Scrambled(email)),
+            HiddenLine("IAX", Scrambled(password))};
+}
+
+void Append(std::vector<std::string>& to, const std::vector<std::string>& lines) {
+    to.insert(to.end(), lines.begin(), lines.end());
+}
