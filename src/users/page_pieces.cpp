@@ -1,0 +1,49 @@
+#include "users/page_pieces.h"
+
+#include "cgi/output.h"
+#include "core/text.h"
+#include "html/form_pieces.h"
+
+std::string FontTag(const std::string& size, const std::string& color) {
+    std::string tag = "<font face=" + Quoted(kFontFace) + " size=" + Quoted(size);
+    if (!color.empty()) tag += " color=" + Quoted(color);
+    return tag + ">";
+}
+
+void TitleLines(const std::string& first, const std::string& second, bool bare) {
+    if (!bare) Send(FontTag("3"));
+    Send("  <p><b> " + FontTag("2", "#000099"));
+    Send(first);
+    Send(second);
+}
+
+void GreyTableOpen(const std::string& width) {
+    Send("<TABLE BGCOLOR=\"#CCCCCC\" BORDER=\"3\" CELLPADDING=\"2\" CELLSPACING=\"0\" WIDTH=" + Quoted(width) +
+         " ALIGN=\"CENTER\">");
+}
+
+void LabelCell(const std::string& label, const std::vector<std::string>& smallPrint) {
+    Send("    <td width=\"200\">" + FontTag("2"));
+    Send(label);
+    Send("<font size=\"1\">");
+    for (const std::string& line : smallPrint) Send(line);
+    // A label whose last line already closes the cell needs nothing more.
+    if (smallPrint.empty() || !Contains(smallPrint.back(), "</td>")) Send("</font></font></td>");
+}
+
+void RadioButton(const std::string& name, const std::string& value, bool checked) {
+    Send("          <INPUT TYPE=\"RADIO\" NAME=" + Quoted(name) + " VALUE=" + Quoted(value) +
+         (checked ? " checked>" : ">"));
+}
+
+void SubmitButton(const std::string& value) {
+    Send("<INPUT TYPE=\"SUBMIT\" NAME=\"Submit\" VALUE=" + Quoted(value) + ">");
+}
+
+void SubmitRow(const std::string& value) {
+    Send("  <tr>");
+    Send("    <td colspan=\"2\" align=\"center\">");
+    SubmitButton(value);
+    Send("    </td>");
+    Send("  </tr>");
+}
