@@ -36,6 +36,7 @@ static void ReadCredentials() {
         r.LoginEmail = GetCgiValue("NNAME");
         r.LoginPassword = GetCgiValue("PASS");
     } else {
+        r.CredentialsFromHiddenFields = true;
         r.LoginEmail = GetCgiValue("XAI");
         r.LoginPassword = GetCgiValue("IAX");
     }

@@ -58,6 +58,7 @@ struct Run {
     std::string Month, Day, Year, Hour, Minute;
     std::string LoginEmail;
     std::string LoginPassword;
+    bool CredentialsFromHiddenFields = false;  // XAI/IAX rather than NNAME/PASS
     std::string NewUserPolicy;
     std::string TieBreaker;
     int16_t LineNumber = 0;

@@ -54,6 +54,8 @@ void SavePicks() {
 
 bool LoadUserPicks() {
     Run& r = R();
+    // A visitor without a name has no record (a blank line is no name).
+    if (TrimBlanks(r.CurrentUserRealName).empty()) return false;
     PicksFile picks(PicksFilePath(r.CurrentWeek));
     long at = picks.Exists() ? picks.Find(r.CurrentUserRealName) : -1;
     if (at < 0) return false;

@@ -64,10 +64,14 @@ bool RequestMayAdmit() { return R().NewUserPolicy == "ALLOWALL" && StoredNewUser
 
 bool AddAsOrdinaryUser() {
     Run& r = R();
+    // Without a user file nothing could be stored: no login.
+    if (r.LoginResult == "NOUSERFILEYET") return false;
+    // A pending player admitted without a name keeps the one he registered.
+    if (r.LoginResult != "MAYBE" || !TrimBlanks(r.UserRealNameField).empty())
+        r.User.UserRealName = TrimBlanks(r.UserRealNameField);
     r.User.UserEmail = TrimBlanks(r.LoginEmail);
-    r.User.UserRealName = TrimBlanks(r.UserRealNameField);
     r.User.UserPassword = TrimBlanks(r.LoginPassword);
-    r.CurrentUserRealName = TrimBlanks(r.UserRealNameField);
+    r.CurrentUserRealName = TrimBlanks(r.User.UserRealName);
     r.User.UserLastAccess = DateTimeStamp(NowLocal());
     r.User.UserStatus = "USER";
     updatedrecord();

@@ -98,7 +98,7 @@ void NotListedPage() {
     r.CurrentRoutine = "NotListedPage";
     // Values from the login page's own fields arrive escaped; the hidden
     // fields XAI and IAX arrive raw and must not reach the page as markup.
-    bool fromHiddenFields = TrimBlanks(GetCgiValue("NNAME")).empty();
+    bool fromHiddenFields = R().CredentialsFromHiddenFields;
     std::string email = fromHiddenFields ? EscapeFormValue(r.LoginEmail) : r.LoginEmail;
     std::string password = fromHiddenFields ? EscapeFormValue(r.LoginPassword) : r.LoginPassword;
     MenuTop();

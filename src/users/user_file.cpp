@@ -138,7 +138,10 @@ void CompactUserFile() {
         size_t offset = static_cast<size_t>(n) * kUserRecordLength;
         UserRecord record = DecodeUserRecord(bytes, offset);
         std::string status = Trimm(record.UserStatus);
-        if (!Contains(status, "DELETE") && Contains(record.UserEmail, "@") && !status.empty())
+        // The administrator's own record stays even when his login name is no
+        // e-mail address: dropping it would leave the pool without one.
+        bool hasAddress = n == 0 || Contains(record.UserEmail, "@");
+        if (!Contains(status, "DELETE") && hasAddress && !status.empty())
             kept += bytes.substr(offset, kUserRecordLength);
     }
     std::string workFile = path.substr(0, path.size() - 4) + ".ddd";
