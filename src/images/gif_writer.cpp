@@ -91,7 +91,7 @@ std::string LzwCompress(const std::vector<uint8_t>& pixels, int minCodeSize) {
         packer.Put(prefix, codeSize);
         if (nextCode < kTableLimit) {
             table.Child[prefix][pixel] = static_cast<uint16_t>(nextCode);
-            // The reader widens its codes once the table reaches the next power of two.
+            // The reader widens its codes once its table reaches the next power of two.
             if (nextCode == (1 << codeSize) && codeSize < kMaxCodeSize) ++codeSize;
             ++nextCode;
         } else {
@@ -104,6 +104,9 @@ std::string LzwCompress(const std::vector<uint8_t>& pixels, int minCodeSize) {
         prefix = pixel;
     }
     packer.Put(prefix, codeSize);
+    // The reader adds a string after the last code as after any other, so the
+    // end code may already need the wider size.
+    if (nextCode == (1 << codeSize) && codeSize < kMaxCodeSize) ++codeSize;
     packer.Put(endCode, codeSize);
     return packer.Finish();
 }
