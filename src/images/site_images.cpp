@@ -1,5 +1,7 @@
 #include "images/site_images.h"
 
+#include <unistd.h>
+
 #include "core/files.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -40,7 +42,9 @@ void WriteSiteImages() {
     ChooseImageLocation();
     for (const SitePicture& picture : SitePictures()) {
         const std::string path = R().ImageFolder + ImageFileName(picture.BaseName);
-        // Written through a temporary file so a browser fetching it meanwhile never gets half a picture.
-        if (!FileExists(path)) WriteFileAtomic(path, CanvasGif(picture.Draw()));
+        if (FileExists(path)) continue;
+        // Through a work file of this process alone: a browser fetching the picture meanwhile never gets half
+        // of it, and the image folder may be shared by pools that do not share our lock.
+        WriteFileVia(path, path + "." + std::to_string(getpid()) + ".new", CanvasGif(picture.Draw()));
     }
 }
