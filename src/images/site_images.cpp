@@ -1,0 +1,50 @@
+#include "images/site_images.h"
+
+#include <unistd.h>
+
+#include "core/files.h"
+#include "core/run.h"
+#include "core/text.h"
+#include "images/site_pictures.h"
+
+static const char* const kImageLocationFile = "zrpimage.txt";
+
+std::string ImageFileName(const std::string& baseName) { return R().DataFilePrefix + baseName; }
+
+bool ReadImageLocation() {
+    Run& r = R();
+    r.CurrentRoutine = "ReadImageLocation";
+    const std::string marker = r.DataFolder + kImageLocationFile;
+    if (!FileExists(marker)) return false;
+    LineReader reader(marker);
+    std::string folder = reader.Next();
+    std::string urlBase = reader.Next();
+    r.ImageFolder = Trimm(folder);
+    if (r.ImageFolder.empty() || r.ImageFolder.back() != '/') r.ImageFolder += '/';
+    r.ImageUrlBase = Trimm(urlBase);
+    return true;
+}
+
+static void ChooseImageLocation() {
+    Run& r = R();
+    if (ReadImageLocation()) return;
+    if (r.WebRootFound) {
+        r.ImageFolder = r.WebRootFolder;
+        r.ImageUrlBase = r.WebRootUrl;
+    } else {
+        r.ImageFolder = r.DataFolder;
+        r.ImageUrlBase = r.ScriptFolderUrl;
+    }
+}
+
+void WriteSiteImages() {
+    R().CurrentRoutine = "WriteSiteImages";
+    ChooseImageLocation();
+    for (const SitePicture& picture : SitePictures()) {
+        const std::string path = R().ImageFolder + ImageFileName(picture.BaseName);
+        if (FileExists(path)) continue;
+        // Through a work file of this process alone: a browser fetching the picture meanwhile never gets half
+        // of it, and the image folder may be shared by pools that do not share our lock.
+        WriteFileVia(path, path + "." + std::to_string(getpid()) + ".new", CanvasGif(picture.Draw()));
+    }
+}
