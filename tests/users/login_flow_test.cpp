@@ -201,6 +201,13 @@ TEST(LoginFlow, CraftedAllowAllLetsNobodyInUnderApproveOrBlockAll) {
     }
 }
 
+TEST(LoginFlow, CraftedAllowAllBeforeAnyoneJoinedLetsNobodyIn) {
+    Pool pool;
+    CgiAnswer page = pool.Act("LOGIN", "new@x.com", "np", {{"NEWUSER", "ALLOWALL"}, {"USERREALNAME", "Sneaky"}});
+    EXPECT_FALSE(page.HasLine("<!-- MainMenu -->"));
+    EXPECT_FALSE(pool.Exists("ZRPform_user.dat"));
+}
+
 TEST(LoginFlow, BlockAllTurnsNewPlayersAwayButNotKnownOnes) {
     SeasonPool season;
     season.pool.Write("ZRP__NewUserStatus.txt", "BLOCKALL\r\n");

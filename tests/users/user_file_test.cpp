@@ -117,6 +117,17 @@ TEST_F(UserFile, CompactionKeepsOnlyLiveRecordsInOrder) {
     CompactUserFile();
     EXPECT_TRUE(Read("ZRPform_user.dat") == boss + a + b);
     EXPECT_NE(access(PathOf("ZRPform_user.ddd").c_str(), F_OK), 0);
+
+    // An administrator who logged in with a plain name keeps his record.
+    std::string plainBoss = UserBytes("BOSS", "PW", "BOSS", "ADMINISTRATOR");
+    Write("ZRPform_user.dat", plainBoss + UserBytes("NOMAIL", "PW", "E", "USER") + a);
+    CompactUserFile();
+    EXPECT_TRUE(Read("ZRPform_user.dat") == plainBoss + a);
+}
+
+TEST_F(UserFile, LineBreaksNeverReachAStoredField) {
+    UserRecord record{"A@X.COM", "PW", "ANN\r\nBOB", "", "USER"};
+    EXPECT_EQ(DecodeUserRecord(EncodeUserRecord(record)).UserRealName.substr(0, 7), "ANNBOB ");
 }
 
 }  // namespace
