@@ -49,14 +49,24 @@ void EndOfUserPage() {
     SendFooter();
 }
 
-// The first live record whose real name is the chosen one; false when the
-// choice is blank or names nobody, so that no other record is touched.
+// The first listed record after record 1 whose real name is the chosen one,
+// loaded into the record buffer. Record 1 is never offered, so a player who
+// shares the first administrator's name must not reach that record; a blank
+// or unknown choice finds nothing, so that no other record is touched.
 bool FindChosenUser(const std::string& chosen) {
+    Run& r = R();
     std::string name = UCase(chosen);
+    bool found = false;
     if (TrimBlanks(name).empty()) return false;
-    std::string answer = getrecord(name);
-    bool found = answer == "YES" || answer == "MAYBE";
-    return found && UCase(TrimBlanks(R().User.UserRealName)) == name;
+    ForEachUserRecord([&](int32_t number, const UserRecord& user) {
+        found = number >= 2 && IsListedUser(user) && UCase(TrimBlanks(user.UserRealName)) == name;
+        if (found) {
+            r.User = user;
+            r.UserRecordNumber = number;
+        }
+        return !found;
+    });
+    return found;
 }
 
 }  // namespace
