@@ -39,9 +39,9 @@ void MenuEntries() {
 
 void AdminMainMenu() {
     Run& r = R();
+    r.CurrentRoutine = "AdminMainMenu";
     LoadNewUserStatus();
     MenuTop();
-    r.CurrentRoutine = "AdminMainMenu";
     Send("<!-- AdminMainMenu -->");
     Send("<center>");
     Send("<font face=" + Quoted(kFontFace) + " color=\"#0000FF\"><b>Welcome! " + r.CurrentUserRealName +
