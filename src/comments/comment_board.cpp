@@ -1,0 +1,87 @@
+#include "comments/comment_board.h"
+
+#include <algorithm>
+
+#include "cgi/output.h"
+#include "core/clock.h"
+#include "core/files.h"
+#include "core/paths.h"
+#include "core/run.h"
+#include "core/text.h"
+#include "game/pick_sheet.h"
+#include "html/form_pieces.h"
+#include "html/page_blocks.h"
+#include "html/page_frame.h"
+#include "images/site_images.h"
+
+namespace {
+
+bool IsBlankComment(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
+
+// The work file of one addition: the prefix, the seconds since midnight, ".tmp".
+std::string CommentWorkFilePath(const LocalTime& now) {
+    return DataPath(NumText(now.Hour * 3600 + now.Minute * 60 + now.Second) + ".tmp");
+}
+
+void EndOfCommentPage() {
+    ReturnToMainMenuForm();
+    Send("</center>");
+    PageFooter();
+    SendFooter();
+}
+
+}  // namespace
+
+void AddComment(const std::string& path) {
+    Run& r = R();
+    r.CurrentRoutine = "AddComment";
+    if (IsBlankComment(r.CommentField)) return;
+    LocalTime now = NowLocal();
+    std::string entry = Trimm(r.CurrentUserRealName) + " " + DateTimeStamp(now) + " : " + r.CommentField;
+    std::string content = JoinTextLines({entry, "", ""});
+    if (FileExists(path)) content += JoinTextLines(ReadTextLines(path));
+    // The whole new board goes to the work file and then replaces the old
+    // one, so a broken run leaves the board as it was and no work file behind.
+    WriteFileVia(path, CommentWorkFilePath(now), content);
+}
+
+void CommentField() { Send(R"(<textarea name="COMMENTFIELD" cols="60" rows="4" wrap="PHYSICAL"></textarea>)"); }
+
+void PostComments(const std::string&) {
+    R().CurrentRoutine = "PostComments";
+    MenuTop();
+    PageCaption("<br><i>Post Your Comments</i><br>");
+    Send("<!-- PostComments -->");
+    SheetFormHead("ADDCOMMENTS");
+    Send("<tr><td>");
+    CommentField();
+    Send("</td></tr>");
+    CloseTable();
+    Send("<br>");
+    ImageButton(R().ImageUrlBase + ImageFileName("Fcomments.gif"), "Add Your Comments");
+    Send("</form>");
+    EndOfCommentPage();
+}
+
+void ViewComments(const std::string& path, int16_t lineLimit) {
+    R().CurrentRoutine = "ViewComments";
+    MenuTop();
+    PageCaption("<br><i>Zarn Pool Comments</i><br>");
+    Send("<!-- ViewComments -->");
+    OpenTextAreaTable("60", "15");
+    ShowCommentsFile(path, lineLimit);
+    CloseTextAreaTable();
+    Send("<br>");
+    EndOfCommentPage();
+}
+
+void ShowCommentsFile(const std::string& path, int16_t lineLimit) {
+    R().CurrentRoutine = "ShowCommentsFile";
+    if (!FileExists(path)) {
+        Send("No Comments Exist Yet !");
+        return;
+    }
+    std::vector<std::string> lines = ReadTextLines(path);
+    size_t shown = std::min(lines.size(), static_cast<size_t>(std::max<int16_t>(lineLimit, 0)));
+    for (size_t i = 0; i < shown; ++i) Send(lines[i]);
+}

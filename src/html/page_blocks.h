@@ -1,0 +1,20 @@
+// Small blocks that several pages share: headings, one-button forms and the
+// read-only text area of the log, comment and data file pages.
+#pragma once
+
+#include <string>
+
+// The dark red caption of a page: "<center>", the caption font, the caption
+// line as given, "</font>". The caller closes the centred block.
+void PageCaption(const std::string& captionLine);
+// A blue, bold, centred heading.
+void BlueHeading(const std::string& text);
+// <input type="submit" name="Submit" value="...">
+void SubmitButton(const std::string& value);
+// A form with the next action, the login fields and one submit button.
+void SubmitForm(const std::string& action, const std::string& buttonValue);
+void CentredSubmitForm(const std::string& action, const std::string& buttonValue);
+// The borderless 550-wide table with one cell holding a text area; the caller
+// writes the text area's content between the two.
+void OpenTextAreaTable(const std::string& cols, const std::string& rows);
+void CloseTextAreaTable();

@@ -1,0 +1,68 @@
+#include "cgi/output.h"
+#include "core/run.h"
+#include "core/text.h"
+#include "html/form_pieces.h"
+#include "html/page_frame.h"
+#include "images/site_images.h"
+#include "users/admin_pages.h"
+#include "users/admission.h"
+#include "users/user_file.h"
+
+namespace {
+
+const char* const kGrey = "#CCCCCC";
+
+// Text written in the cell's own colour: it keeps the layout but cannot be seen.
+std::string Invisible(const std::string& text) { return "<font color=" + Quoted(kGrey) + ">" + text + "</font>"; }
+
+void MenuEntry(const std::string& action, const std::string& label, bool checked = false) {
+    Send("<input type=\"radio\" name=\"ACTION\" value=" + Quoted(action) + (checked ? " checked" : "") + "><b>" +
+         label + "</b><br>");
+}
+
+void MenuEntries() {
+    MenuEntry("ADDUSER", "Add a User", true);
+    if (UserFileHasOtherUsers())
+        MenuEntry("EDITUSER", "Edit / Delete a User");
+    else
+        Send(Invisible(".") + "<i>X Edit/Delete Users - Not Available</i><br>");
+    MenuEntry("VIEWUSERS", "View Users of System");
+    MenuEntry("ENTERWINNERS", "Enter Winning Teams");
+    MenuEntry("LOCKOUTDATE", "Set Lock Out Date");
+    MenuEntry("ACTIVITYLOG", "View Activity Log");
+    MenuEntry("NEWUSER", "Change New User Login Status From");
+    Send(Invisible("XX") + "<b>" + TrimBlanks(R().NewUserPolicy) + "</b><br>");
+    MenuEntry("DF", "Game Data File");
+}
+
+}  // namespace
+
+void AdminMainMenu() {
+    Run& r = R();
+    r.CurrentRoutine = "AdminMainMenu";
+    LoadNewUserStatus();
+    MenuTop();
+    Send("<!-- AdminMainMenu -->");
+    Send("<center>");
+    Send("<font face=" + Quoted(kFontFace) + " color=\"#0000FF\"><b>Welcome! " + r.CurrentUserRealName +
+         "</b></font><br>");
+    Send(FormTag());
+    Send("<table bgcolor=" + Quoted(kGrey) + R"( border="3" cellpadding="2" cellspacing="0" width="350">)");
+    Send("  <tr>");
+    Send("    <td align=\"left\" valign=\"top\"><font face=" + Quoted(kFontFace) + R"( size="2" color="#0000FF">)");
+    MenuEntries();
+    Send("</font>");
+    Send("<center>");
+    ImageButton(r.ImageUrlBase + ImageFileName("Fsubmit.gif"), "Submit");
+    LoginFields();
+    Send("</center>");
+    Send("</form>");
+    ReturnToMainMenuForm();
+    Send("    </td>");
+    Send("  </tr>");
+    Send("</table>");
+    Send("</center>");
+    Send("<br><br>");
+    PageFooter();
+    SendFooter();
+}

@@ -1,0 +1,197 @@
+#include "cgi/output.h"
+#include "core/run.h"
+#include "core/text.h"
+#include "html/form_pieces.h"
+#include "html/page_blocks.h"
+#include "html/page_frame.h"
+#include "users/admin_pages.h"
+#include "users/user_edit_pieces.h"
+#include "users/user_file.h"
+#include "users/user_table.h"
+
+namespace {
+
+void TextInput(const std::string& name, const std::string& size, const std::string& maxLength,
+               const std::string& value, bool prefilled) {
+    Send("<input type=\"text\" name=" + Quoted(name) + " size=" + Quoted(size) + " maxlength=" + Quoted(maxLength) +
+         (prefilled ? " value=" + Quoted(value) : "") + ">");
+}
+
+// The five cells of the add and edit rows; the edit row shows the user in
+// the record buffer.
+void UserEntryRow(const std::string& background, bool prefilled) {
+    const UserRecord& user = R().User;
+    Send("  <tr bgcolor=" + Quoted(background) + ">");
+    Send("    <td width=\"174\"><FORM NAME=\"form1\" METHOD=\"POST\" ACTION=" + Quoted(R().ScriptUrl) + ">");
+    TextInput("USEREMAIL", "20", "40", Trimm(user.UserEmail), prefilled);
+    Send("    </td>");
+    Send("    <td width=\"166\">");
+    TextInput("USERREALNAME", "18", "40", Trimm(user.UserRealName), prefilled);
+    Send("    </td>");
+    Send("    <td width=\"111\">");
+    TextInput("USERPASSWORD", "8", "20", Trimm(user.UserPassword), prefilled);
+    Send("    </td>");
+    Send("    <td width=\"104\">");
+    UserStatusSelect();
+    Send("    </td>");
+    Send("    <td width=\"83\"><br>");
+    HiddenField("ACTION", "ADMINUPDATE");
+    LoginFields();
+    SubmitButton("Submit");
+    Send("</form>");
+    Send("    </td>");
+    Send("  </tr>");
+}
+
+void EndOfUserPage() {
+    Send("<br>");
+    PageFooter();
+    SendFooter();
+}
+
+// The first listed record after record 1 whose real name is the chosen one,
+// loaded into the record buffer. Record 1 is never offered, so a player who
+// shares the first administrator's name must not reach that record; a blank
+// or unknown choice finds nothing, so that no other record is touched.
+bool FindChosenUser(const std::string& chosen) {
+    Run& r = R();
+    std::string name = UCase(chosen);
+    bool found = false;
+    if (TrimBlanks(name).empty()) return false;
+    ForEachUserRecord([&](int32_t number, const UserRecord& user) {
+        found = number >= 2 && IsListedUser(user) && UCase(TrimBlanks(user.UserRealName)) == name;
+        if (found) {
+            r.User = user;
+            r.UserRecordNumber = number;
+        }
+        return !found;
+    });
+    return found;
+}
+
+}  // namespace
+
+void UserTableHead(const std::string& caption) {
+    R().CurrentRoutine = "UserTableHead";
+    MenuTop();
+    Send("<br><br>");
+    OpenUserTable("700");
+    OpenHeaderRow();
+    EmailAndNameHeadings();
+    HeadingCell("128", "Password");
+    HeadingCell("128", "Status");
+    HeadingCell("96", caption);
+    Send("  </tr>");
+}
+
+void UserStatusSelect() {
+    Send("<select name=\"USERSTATUS\" size=\"1\">");
+    Send("  <option value=\"USER\">USER</option>");
+    Send("  <option value=\"DELETE\">DELETE</option>");
+    Send("  <option value=\"ADMINISTRATOR\">ADMIN</option>");
+    Send("</select>");
+}
+
+void adminmiddle() {
+    R().CurrentRoutine = "adminmiddle";
+    Send("<!-- adminmiddle -->");
+    UserEntryRow(TrimBlanks(R().User.UserStatus) == "PENDING" ? "#CCCCCC" : "#FFFFFF", false);
+}
+
+void EditUserRow() {
+    R().CurrentRoutine = "EditUserRow";
+    UserEntryRow("#0099FF", true);
+}
+
+void AddUser() {
+    R().CurrentRoutine = "AddUser";
+    UserTableHead("Click to Process");
+    adminmiddle();
+    CloseTable();
+    BlueHeading("ADD USER TO DATABASE");
+    CentredSubmitForm("ADMINMAINMENU", "Abandon and Return to Main Menu");
+    EndOfUserPage();
+}
+
+void AdminUpdate() {
+    R().CurrentRoutine = "AdminUpdate";
+    if (getrecord("CHECKUSERNAME") == "YES")
+        updatedrecord();
+    else
+        addrecord();
+    CompactUserFile();
+    DatabaseUpdated();
+}
+
+void DatabaseUpdated() {
+    R().CurrentRoutine = "DatabaseUpdated";
+    MenuTop();
+    Send("<br><br>");
+    Send("<center><font face=" + Quoted(kFontFace) + " size=\"3\">");
+    Send("Database Has Been Updated.<br><br>");
+    SubmitForm("ADMINMAINMENU", "Return to Administrators Menu");
+    Send("</font></center>");
+    Send("<br><br>");
+    SendFooter();
+}
+
+void UserRealNameSelect() {
+    R().CurrentRoutine = "UserRealNameSelect";
+    Send("<select name=\"USERREALNAME\" size=\"1\">");
+    ForEachUserRecord([](int32_t number, const UserRecord& user) {
+        if (number >= 2 && IsListedUser(user)) {
+            std::string name = TrimBlanks(user.UserRealName);
+            Send("  <option value=" + Quoted(name) + ">" + name + "</option>");
+        }
+        return true;
+    });
+    Send("</select>");
+}
+
+void EditUserChoiceRow() {
+    Send("  <tr bgcolor=\"#0099FF\">");
+    Send("    <td width=\"50%\" valign=\"middle\"><FORM NAME=\"form1\" METHOD=\"POST\" ACTION=" +
+         Quoted(R().ScriptUrl) + ">");
+    UserRealNameSelect();
+    Send("    </td>");
+    Send("    <td width=\"50%\" valign=\"middle\">");
+    HiddenField("ACTION", "EDITTHISUSER");
+    LoginFields();
+    Send("<br>");
+    SubmitButton("Submit");
+    Send("</form>");
+    Send("    </td>");
+    Send("  </tr>");
+}
+
+void EditUser() {
+    R().CurrentRoutine = "EditUser";
+    MenuTop();
+    Send("<br><br>");
+    OpenUserTable("35%");
+    EditUserChoiceRow();
+    CloseTable();
+    BlueHeading("SELECT USER TO EDIT/DELETE AND CLICK SUBMIT");
+    CentredSubmitForm("ADMINMAINMENU", "Return to Administrators Main Menu");
+    EndOfUserPage();
+}
+
+void EditThisUser() {
+    Run& r = R();
+    r.CurrentRoutine = "EditThisUser";
+    if (!FindChosenUser(r.UserRealNameField)) {
+        r.Action = "EDITUSER";
+        EditUser();
+        return;
+    }
+    UserTableHead("Click to Process");
+    EditUserRow();
+    CloseTable();
+    BlueHeading("EDIT USER THEN CLICK SUBMIT");
+    CentredSubmitForm("ADMINMAINMENU", "Abandon Edit and Return to Main Menu");
+    EndOfUserPage();
+    // Editing is a deletion followed by an addition: the submitted row adds
+    // the user anew, and the next compaction drops this record.
+    r.User.UserStatus = "DELETE";
+    updatedrecord();
+}

@@ -1,0 +1,78 @@
+#include "users/user_lists.h"
+
+#include "cgi/output.h"
+#include "core/run.h"
+#include "core/text.h"
+#include "html/form_pieces.h"
+#include "html/page_blocks.h"
+#include "html/page_frame.h"
+#include "users/admin_pages.h"
+#include "users/user_file.h"
+#include "users/user_table.h"
+
+namespace {
+
+// Every live record in file order, each through the record buffer.
+void ListedUserRows() {
+    Run& r = R();
+    ForEachUserRecord([&r](int32_t number, const UserRecord& user) {
+        r.User = user;
+        r.UserRecordNumber = number;
+        if (IsListedUser(user)) UserRow();
+        return true;
+    });
+}
+
+void EndOfListPage(const std::string& action, const std::string& buttonValue) {
+    CloseTable();
+    CentredSubmitForm(action, buttonValue);
+    Send("<br>");
+    PageFooter();
+    SendFooter();
+}
+
+}  // namespace
+
+void UserRow() {
+    const Run& r = R();
+    const UserRecord& user = r.User;
+    bool pending = TrimBlanks(user.UserStatus) == "PENDING";
+    Send(std::string("  <tr bgcolor=\"") + (pending ? "#CCCCCC" : "#FFFFFF") + "\">");
+    std::string email = LCase(TrimBlanks(user.UserEmail));
+    SmallCell("174", "<a href=" + Quoted("MAILTO:" + email) + ">" + email + "</a>");
+    SmallCell("166", TrimBlanks(user.UserRealName));
+    // The players list has no password column, whatever the spelling of its action.
+    if (UCase(TrimBlanks(r.Action)) != "VIEWPLAYERS") SmallCell("111", TrimBlanks(user.UserPassword));
+    std::string status = TrimBlanks(user.UserStatus);
+    SmallCell("104", pending ? "<b>" + status + "</b>" : status);
+    SmallCell("83", "<br>" + TrimBlanks(user.UserLastAccess));
+    Send("  </tr>");
+}
+
+void ViewUserDatabase() {
+    R().CurrentRoutine = "ViewUserDatabase";
+    UserTableHead("Last Accessed Program On");
+    BlueHeading("VIEW USER DATABASE");
+    Send("<br>");
+    ListedUserRows();
+    EndOfListPage("ADMINMAINMENU", "Return to Administrators Main Menu");
+    // Deleted users, and entries the add row took without an "@", leave the
+    // file only now, after they were shown this once.
+    CompactUserFile();
+}
+
+void ViewUsers() {
+    R().CurrentRoutine = "ViewUsers";
+    MenuTop();
+    Send("<!-- ViewUsers -->");
+    BlueHeading("Players List");
+    Send("<br>");
+    OpenUserTable("572");
+    OpenHeaderRow();
+    EmailAndNameHeadings();
+    HeadingCell("128", "Status");
+    HeadingCell("96", "Last Accessed Game");
+    Send("  </tr>");
+    ListedUserRows();
+    EndOfListPage("LOGIN", "Return to Main Menu");
+}

@@ -1,0 +1,32 @@
+#include "users/user_table.h"
+
+#include "cgi/output.h"
+#include "html/form_pieces.h"
+
+void OpenUserTable(const std::string& width) {
+    Send("<table width=" + Quoted(width) + R"( border="1" cellspacing="0" cellpadding="5" align="center">)");
+}
+
+void OpenHeaderRow() { Send(R"(  <tr bgcolor="#000066">)"); }
+
+void HeadingCell(const std::string& width, const std::string& first, const std::string& second) {
+    std::string open = "    <td width=" + Quoted(width) + "><div align=\"center\"><font face=" + Quoted(kFontFace) +
+                       R"( size="1" color="#FFFFFF"><b>)";
+    if (second.empty()) {
+        Send(open + first + "</b></font></div></td>");
+        return;
+    }
+    Send(open + first);
+    Send("      " + second + "</b></font></div></td>");
+}
+
+void EmailAndNameHeadings() {
+    HeadingCell("216", "Email", "Address");
+    HeadingCell("210", "Real", "Name");
+}
+
+void SmallCell(const std::string& width, const std::string& value) {
+    Send("    <td width=" + Quoted(width) + "><div align=\"center\"><font face=" + Quoted(kFontFace) + R"( size="1">)");
+    Send(value);
+    Send("</font></div></td>");
+}

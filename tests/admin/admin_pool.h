@@ -1,0 +1,33 @@
+// A pool whose administrator has joined, and readers of what the
+// administrator's pages write.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/run.h"
+#include "support/cgi_pool.h"
+
+inline const std::string kBoss = "boss@pool.test";
+
+struct AdminPool : Pool {
+    AdminPool() { Join(kBoss, "secret", "Big Boss"); }
+    CgiAnswer Admin(const std::string& action, const Fields& extra = {}) const {
+        return Act(action, kBoss, "secret", extra);
+    }
+    CgiAnswer AddUser(const std::string& email, const std::string& name, const std::string& password,
+                      const std::string& status = "USER") const {
+        return Admin("ADMINUPDATE",
+                     {{"USEREMAIL", email}, {"USERREALNAME", name}, {"USERPASSWORD", password}, {"USERSTATUS", status}});
+    }
+    // "EMAIL/STATUS" of each record of the user file.
+    std::vector<std::string> Users() const;
+    // Writes records of the form "EMAIL/NAME/PASSWORD/STATUS" as the user file.
+    void WriteUsers(const std::vector<std::string>& users) const;
+};
+
+// The lines strictly between the first line that starts with openPrefix and
+// the next line equal to close.
+std::vector<std::string> LinesInside(const CgiAnswer& answer, const std::string& openPrefix, const std::string& close);
+std::vector<std::string> TextAreaLines(const CgiAnswer& answer);
+bool HasImageButton(const CgiAnswer& answer, const std::string& image, const std::string& alt);
