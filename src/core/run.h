@@ -76,6 +76,7 @@ struct Run {
     std::string LoginResult;
     std::string CurrentUserStatus;
     std::string CurrentUserRealName;
+    int32_t CurrentUserRecordNumber = 0;  // the logged-in player's own record
 
     // Periods and lock-out
     std::string CurrentWeek, FirstWeek, LastWeek;

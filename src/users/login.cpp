@@ -49,6 +49,7 @@ void BecomeFirstAdministrator() {
 
 bool LetKnownPlayerIn() {
     Run& r = R();
+    r.CurrentUserRecordNumber = r.UserRecordNumber;
     r.CurrentUserStatus = UCase(TrimBlanks(r.User.UserStatus));
     r.CurrentUserRealName = TrimBlanks(r.User.UserRealName);
     r.LoginPassword = TrimBlanks(r.User.UserPassword);

@@ -36,10 +36,6 @@ void RadioButton(const std::string& name, const std::string& value, bool checked
          (checked ? " checked>" : ">"));
 }
 
-void SubmitButton(const std::string& value) {
-    Send("<INPUT TYPE=\"SUBMIT\" NAME=\"Submit\" VALUE=" + Quoted(value) + ">");
-}
-
 void SubmitRow(const std::string& value) {
     Send("  <tr>");
     Send("    <td colspan=\"2\" align=\"center\">");

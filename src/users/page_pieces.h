@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "html/page_blocks.h"
+
 // <font face="..." size="n"> with an optional colour.
 std::string FontTag(const std::string& size, const std::string& color = "");
 // The blue bold title of a page; within a size-3 font unless bare.
@@ -15,6 +17,5 @@ void GreyTableOpen(const std::string& width);
 void LabelCell(const std::string& label, const std::vector<std::string>& smallPrint);
 // One radio button, pre-selected when checked.
 void RadioButton(const std::string& name, const std::string& value, bool checked);
-void SubmitButton(const std::string& value);
 // A table row that holds only a submit button across both columns.
 void SubmitRow(const std::string& value);

@@ -49,6 +49,12 @@ void EndOfUserPage() {
     SendFooter();
 }
 
+// Record 1 and the administrator's own record are never offered: editing
+// marks the record deleted at once, which would lock him out of his own edit.
+bool IsOfferedForEditing(int32_t number, const UserRecord& user) {
+    return number >= 2 && number != R().CurrentUserRecordNumber && IsListedUser(user);
+}
+
 // The first listed record after record 1 whose real name is the chosen one,
 // loaded into the record buffer. Record 1 is never offered, so a player who
 // shares the first administrator's name must not reach that record; a blank
@@ -59,7 +65,7 @@ bool FindChosenUser(const std::string& chosen) {
     bool found = false;
     if (TrimBlanks(name).empty()) return false;
     ForEachUserRecord([&](int32_t number, const UserRecord& user) {
-        found = number >= 2 && IsListedUser(user) && UCase(TrimBlanks(user.UserRealName)) == name;
+        found = IsOfferedForEditing(number, user) && UCase(TrimBlanks(user.UserRealName)) == name;
         if (found) {
             r.User = user;
             r.UserRecordNumber = number;
@@ -139,7 +145,7 @@ void UserRealNameSelect() {
     R().CurrentRoutine = "UserRealNameSelect";
     Send("<select name=\"USERREALNAME\" size=\"1\">");
     ForEachUserRecord([](int32_t number, const UserRecord& user) {
-        if (number >= 2 && IsListedUser(user)) {
+        if (IsOfferedForEditing(number, user)) {
             std::string name = TrimBlanks(user.UserRealName);
             Send("  <option value=" + Quoted(name) + ">" + name + "</option>");
         }

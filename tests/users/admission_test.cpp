@@ -32,7 +32,7 @@ std::vector<std::string> PolicyPage(const std::string& stored) {
     Append(page, Radio("BLOCKALL", stored));
     Append(page,
            {"</div></td>", "   </tr>", " </table>", "<br>",
-            "<INPUT TYPE=\"SUBMIT\" NAME=\"Submit\" VALUE=\"Enter New User Status\">", "</form>", kForm,
+            "<input type=\"submit\" name=\"Submit\" value=\"Enter New User Status\">", "</form>", kForm,
             HiddenLine("ACTION", "ADMIN"), HiddenLine("XAI", Scrambled("boss@x.com")),
             HiddenLine("IAX", Scrambled("BOSSPW")),
             "<INPUT TYPE=\"image\" SRC=\"ZRPFmainmenu.gif\" ALT=\"Return to Main Menu\">", "</form>", "</center>"});

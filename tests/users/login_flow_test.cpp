@@ -25,7 +25,7 @@ std::string Input(const std::string& type, const std::string& name) {
 
 const std::vector<std::string> kFormEnd = {"  <tr>",
                                            "    <td colspan=\"2\" align=\"center\">",
-                                           "<INPUT TYPE=\"SUBMIT\" NAME=\"Submit\" VALUE=\"Play The Pool !\">",
+                                           "<input type=\"submit\" name=\"Submit\" value=\"Play The Pool !\">",
                                            "    </td>",
                                            "  </tr>",
                                            "    </table>",

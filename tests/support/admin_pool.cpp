@@ -1,4 +1,4 @@
-#include "admin/admin_pool.h"
+#include "support/admin_pool.h"
 
 #include <algorithm>
 #include <regex>

@@ -2,7 +2,7 @@
 
 #include <regex>
 
-#include "admin/admin_pool.h"
+#include "support/admin_pool.h"
 
 namespace {
 
@@ -112,4 +112,15 @@ TEST(AdminUserPages, ChoiceOffersLiveUsersAfterTheFirstAndMarksOnlyTheOneChosen)
     pool.Admin("EDITTHISUSER", {{"USERREALNAME", "BIG BOSS"}});
     EXPECT_EQ(pool.Users()[0], "BOSS@POOL.TEST/ADMINISTRATOR");
     EXPECT_EQ(pool.Users()[6], "B@X.TEST/DELETE");
+}
+
+TEST(AdminUserPages, AnAdministratorIsNotOfferedHisOwnRecord) {
+    AdminPool pool;
+    pool.WriteUsers({"BOSS@POOL.TEST/BIG BOSS/SECRET/ADMINISTRATOR", "A@X.TEST/ANN/P/USER",
+                     "DEPUTY@X.TEST/DEPUTY/D/ADMINISTRATOR"});
+    CgiAnswer choice = pool.Act("EDITUSER", "deputy@x.test", "d");
+    EXPECT_EQ(Choices(choice), (Lines{Option("ANN")}));
+    std::string before = pool.Read("ZRPform_user.dat");
+    pool.Act("EDITTHISUSER", "deputy@x.test", "d", {{"USERREALNAME", "DEPUTY"}});
+    EXPECT_EQ(pool.Read("ZRPform_user.dat"), before);
 }

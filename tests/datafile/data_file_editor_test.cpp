@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "admin/admin_pool.h"
+#include "support/admin_pool.h"
 #include "cgi/settings.h"
 
 TEST(DataFileEditor, SaveAndReloadRoundTrip) {

@@ -2,7 +2,7 @@
 
 #include <regex>
 
-#include "admin/admin_pool.h"
+#include "support/admin_pool.h"
 
 TEST(CommentBoard, NewestEntryFirstEachFollowedByTwoEmptyLines) {
     AdminPool pool;
