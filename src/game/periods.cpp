@@ -32,7 +32,9 @@ void LoadWeekFile(std::string& weekFile) {
         r.CurrentWeek = TrimBlanks(file.Next());
         r.FirstWeek = file.Next();
         r.LastWeek = file.Next();
-        return;
+        // A week file made before the season's game data file arrived holds
+        // no period; it is made anew once the file is there.
+        if (!r.CurrentWeek.empty() || !FileExists(GameDataFilePath())) return;
     }
     GetBeginandEndWeekOfDataFile(r.FirstWeek, r.LastWeek);
     WriteWeekFile(r.FirstWeek, r.FirstWeek, r.LastWeek);

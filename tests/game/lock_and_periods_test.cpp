@@ -52,10 +52,15 @@ TEST_F(GamePeriods, WeekFileStartsAtTheFirstPeriod) {
     Write("ZRPweek.dat", "5\r\n1\r\n17\r\n");
     RefreshWeekFile();
     EXPECT_EQ(Read("ZRPweek.dat"), "5\r\n1\r\n18\r\n");
-    // A week file made before the season was loaded starts at its first period.
+    // A week file made before the season was loaded starts at its first
+    // period, whether the file is saved by the editor or copied in.
     Write("ZRPweek.dat", "\r\n\r\n\r\n");
     RefreshWeekFile();
     EXPECT_EQ(Read("ZRPweek.dat"), "1\r\n1\r\n18\r\n");
+    Write("ZRPweek.dat", "\r\n\r\n\r\n");
+    LoadWeekFile(weekFile);
+    EXPECT_EQ(Read("ZRPweek.dat"), "1\r\n1\r\n18\r\n");
+    EXPECT_EQ(R().CurrentWeek, "1");
 }
 
 TEST_F(GamePeriods, HeaderWithABlankCountsForTheScanButOpensNoSheet) {
