@@ -11,9 +11,14 @@
 #include "users/user_file.h"
 
 ScoringFolder::ScoringFolder() {
-    char pattern[] = "/tmp/zrp-scoring-XXXXXX";
-    if (!mkdtemp(pattern)) throw std::runtime_error("mkdtemp");
-    folder_ = std::string(pattern) + "/";
+    // tmpfs when there is one: the scoring runs rewrite many small files.
+    for (const char* base : {"/dev/shm", "/tmp"}) {
+        std::string pattern = std::string(base) + "/zrp-scoring-XXXXXX";
+        if (!mkdtemp(pattern.data())) continue;
+        folder_ = pattern + "/";
+        break;
+    }
+    if (folder_.empty()) throw std::runtime_error("no temporary folder");
     Enter();
 }
 
