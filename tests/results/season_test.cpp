@@ -1,0 +1,102 @@
+// A short season played as browsers would play it: three players, two
+// periods, the second decided by the tie-breaker.
+#include <gtest/gtest.h>
+
+#include "game/sheet_expect.h"
+#include "support/cgi_pool.h"
+
+namespace {
+
+struct Player {
+    std::string Email, Password, Name;
+};
+const Player kBoss{"boss@pool.test", "boss", "Big Boss"};
+const Player kAnn{"ann@pool.test", "ann", "Ann Lee"};
+const Player kBob{"bob@pool.test", "bob", "Bob Ray"};
+
+class Season : public ::testing::Test {
+protected:
+    Pool pool;
+    void SetUp() override {
+        pool.Write("zrp.cfg", "WEEK1\r\nAlpha at Beta\r\nGamma at Delta\r\nEpsilon at Zeta\r\n"
+                              "WEEK2\r\nBeta at Gamma\r\nDelta at Alpha\r\nZeta at Epsilon\r\n");
+        for (const Player& p : {kBoss, kAnn, kBob}) pool.Join(p.Email, p.Password, p.Name);
+    }
+
+    // Picks the teams ("0" first, "1" second, " " open) on the sheet, then
+    // sends the confirmation form back as the browser would.
+    CgiAnswer PickAndConfirm(const Player& p, const std::string& picks, const std::string& guess,
+                             const std::string& action, const std::string& confirm) const {
+        Fields sheet = {{"LINENUMBER", std::to_string(picks.size())}, {"TIEBREAKER", guess}};
+        for (size_t i = 0; i < picks.size(); ++i)
+            if (picks[i] != ' ') sheet.push_back({"C" + std::to_string(i + 1), std::string(1, picks[i])});
+        CgiAnswer confirmation = pool.Act(action, p.Email, p.Password, sheet);
+        EXPECT_EQ(confirmation.Hidden("ACTION"), confirm);
+        return pool.Post({{"ACTION", confirm},
+                          {"XAI", confirmation.Hidden("XAI")},
+                          {"IAX", confirmation.Hidden("IAX")},
+                          {"UWP", confirmation.Hidden("UWP")},
+                          {"TIEBREAKER", confirmation.Hidden("TIEBREAKER")},
+                          {"LINENUMBER", confirmation.Hidden("LINENUMBER")}});
+    }
+    void Pick(const Player& p, const std::string& picks, const std::string& guess) const {
+        CgiAnswer menu = PickAndConfirm(p, picks, guess, "USERPICS1", "USERPICS2");
+        EXPECT_TRUE(menu.HasLine("<!-- MainMenu -->"));
+    }
+    void Score(const std::string& winners, const std::string& actual) const {
+        CgiAnswer menu = PickAndConfirm(kBoss, winners, actual, "ENTERWINNERS2", "ENTERWINNERSFINAL");
+        EXPECT_EQ(menu.Errors, "");
+        EXPECT_TRUE(menu.HasLine("<!-- AdminMainMenu -->")) << menu.Bytes;
+    }
+    std::vector<std::string> Results(const std::string& action) const {
+        CgiAnswer page = pool.Act(action, kAnn.Email, kAnn.Password);
+        return page.Between(kSheetTable, "</table>");
+    }
+};
+
+std::vector<std::string> ResultRow(const std::string& name, const std::string& middle, const std::string& third) {
+    return Row(Bold(name), Bold(""), "<b>" + kCell + middle + "</font></b>", Bold("<div align=center>" + third + "</div>"),
+               Bold(""));
+}
+
+TEST_F(Season, TwoPeriodsScoredWithATieBrokenByTheGuesses) {
+    // Period 1: Ann alone on top, so her guess earns nothing.
+    Pick(kAnn, "010", "30");
+    Pick(kBob, "011", "40");
+    Pick(kBoss, "1 0", "20");
+    EXPECT_EQ(pool.Read("ZRPpicks1_.dat"),
+              "ANN LEE\r\n010\r\n30\r\nBOB RAY\r\n011\r\n40\r\nBIG BOSS\r\n150\r\n20\r\n");
+    pool.Write("ZRP__LockDateTime.txt", "01\r\n01\r\n2001\r\n00\r\n00\r\n");
+    Score("010", "35");
+    EXPECT_EQ(pool.Read("ZRPpicks1W_.dat"), "010\r\n35\r\n");
+    EXPECT_EQ(pool.Read("ZRPteams1_.dat"), "Alpha,Beta\r\nGamma,Delta\r\nEpsilon,Zeta\r\n");
+    EXPECT_EQ(pool.Read("ZRPwinners1_.dat"), "ANN LEE\r\n3\r\n0\r\nBOB RAY\r\n2\r\n1\r\nBIG BOSS\r\n1\r\n2\r\n");
+    EXPECT_EQ(pool.Read("ZRPOverAllWinners.dat"), "ANN LEE\r\n3\r\n \r\nBOB RAY\r\n2\r\n \r\nBIG BOSS\r\n1\r\n \r\n");
+    EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n2\r\n");
+    EXPECT_FALSE(pool.Exists("ZRP__LockDateTime.txt"));
+
+    // Period 2: Ann and Bob tie on 2; Ann's 30 is closest to 35 without
+    // going over, so she takes the extra point in both standings.
+    Pick(kAnn, "110", "30");
+    Pick(kBob, "100", "41");
+    Pick(kBoss, "001", "99");
+    Score("101", "35");
+    EXPECT_EQ(pool.Read("ZRPwinners2_.dat"), "ANN LEE\r\n3\r\n1\r\nBOB RAY\r\n2\r\n1\r\nBIG BOSS\r\n1\r\n2\r\n");
+    EXPECT_EQ(pool.Read("ZRPOverAllWinners.dat"), "ANN LEE\r\n6\r\n \r\nBOB RAY\r\n4\r\n \r\nBIG BOSS\r\n2\r\n \r\n");
+    EXPECT_EQ(pool.Read("ZRPweek.dat"), "3\r\n1\r\n2\r\n");
+
+    EXPECT_EQ(Results("LASTWEEK"),
+              Table({Row(Bold("Name"), Bold(""), "<b>" + kCell + "Correct</font></b>", Bold("Missed"), Bold("")),
+                     ResultRow("ANN LEE", "3", "1"), ResultRow("BOB RAY", "2", "1"), ResultRow("BIG BOSS", "1", "2")}));
+    EXPECT_EQ(Results("SCOREBOARD"),
+              Table({Row(Bold("Name"), Bold(""), "<b>" + kCell + "Winning Picks</font></b>", Bold(""), Bold("")),
+                     ResultRow("ANN LEE", "6", " "), ResultRow("BOB RAY", "4", " "), ResultRow("BIG BOSS", "2", " ")}));
+
+    // The pool has ended: no more picks.
+    CgiAnswer menu = pool.Login(kAnn.Email, kAnn.Password);
+    EXPECT_TRUE(menu.HasLine("<i>Pool Ended - Team Selection Not Available</i><br>"));
+    pool.Act("USERPICS2", kAnn.Email, kAnn.Password, {{"LINENUMBER", "3"}, {"UWP", "111"}, {"TIEBREAKER", "1"}});
+    EXPECT_FALSE(pool.Exists("ZRPpicks3_.dat"));
+}
+
+}  // namespace
