@@ -99,8 +99,9 @@ std::string UrlDecode(const std::string& text) {
 
 std::string GetCgiValue(const std::string& name) {
     const std::vector<FormPair>& pairs = R().FormPairs;
-    // The lookup counts with a 16-bit counter.
-    if (pairs.size() > 32768) Fail(kOverflow);
+    // The lookup counts the slots with a 16-bit counter, which overflows
+    // stepping past slot 32767.
+    if (pairs.size() > 32767) Fail(kOverflow);
     std::string wanted = UCase(name);
     std::string result;
     for (size_t i = 1; i < pairs.size(); ++i) {
