@@ -84,15 +84,23 @@ static int HexDigit(char c) {
     return -1;
 }
 
+// One pass from left to right: a decoded character is never looked at again,
+// and a long value costs no more than its length.
 std::string UrlDecode(const std::string& text) {
-    std::string out = text;
-    for (char& c : out)
-        if (c == '+') c = ' ';
-    for (size_t q = out.find('%'); q != std::string::npos; q = out.find('%', q + 1)) {
-        int high = q + 1 < out.size() ? HexDigit(out[q + 1]) : -1;
-        int low = q + 2 < out.size() ? HexDigit(out[q + 2]) : -1;
-        if (high < 0 || low < 0) Fail(kUrlDecode);
-        out.replace(q, 3, 1, static_cast<char>(high * 16 + low));
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '%') {
+            int high = i + 1 < text.size() ? HexDigit(text[i + 1]) : -1;
+            int low = i + 2 < text.size() ? HexDigit(text[i + 2]) : -1;
+            if (high < 0 || low < 0) Fail(kUrlDecode);
+            c = static_cast<char>(high * 16 + low);
+            i += 2;
+        } else if (c == '+') {
+            c = ' ';
+        }
+        out += c;
     }
     return out;
 }

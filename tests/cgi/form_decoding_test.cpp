@@ -10,6 +10,7 @@ TEST(UrlDecode, DecodesPlusAndPercentOnceWithEitherCaseOfHex) {
     EXPECT_EQ(UrlDecode("John+Smith%21"), "John Smith!");
     EXPECT_EQ(UrlDecode("%2541"), "%41");
     EXPECT_EQ(UrlDecode("%3c%3C%e9"), "<<\xE9");
+    EXPECT_EQ(UrlDecode("%2B+%25%32%35"), "+ %25");
     EXPECT_EQ(UrlDecode(""), "");
 }
 
@@ -18,6 +19,7 @@ TEST(UrlDecode, PercentWithoutTwoHexDigitsIsFailure65001) {
     EXPECT_EQ(FailureOf([] { UrlDecode("100% sure"); }), kUrlDecode);
     EXPECT_EQ(FailureOf([] { UrlDecode("50%"); }), kUrlDecode);
     EXPECT_EQ(FailureOf([] { UrlDecode("%4g"); }), kUrlDecode);
+    EXPECT_EQ(FailureOf([] { UrlDecode("%+41"); }), kUrlDecode);
 }
 
 TEST(SplitFormPairs, EveryEqualsSignMakesASlotAndValuesKeepTheirOwn) {
