@@ -114,7 +114,13 @@ std::string GetCgiValue(const std::string& name) {
     std::string result;
     for (size_t i = 1; i < pairs.size(); ++i) {
         if (UCase(pairs[i].Name) != wanted) continue;
-        result = result.empty() ? pairs[i].Value : result + ";" + pairs[i].Value;
+        if (result.empty()) {
+            result = pairs[i].Value;
+        } else {
+            // Appended in place: many repeats of a field stay linear.
+            result += ';';
+            result += pairs[i].Value;
+        }
     }
     if (name == "IAX" || name == "XAI" || name == "ACTION") return result;
     return EscapeFormValue(result);
