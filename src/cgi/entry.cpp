@@ -64,8 +64,13 @@ void WriteErrorPage() {
 }
 
 static void ReportFailure(long number, const std::string& description) {
-    R().ErrorText = description + " Error Number = " + SignedNumber(number);
-    WriteErrorPage();
+    try {
+        R().ErrorText = description + " Error Number = " + SignedNumber(number);
+        WriteErrorPage();
+    } catch (...) {
+        // Out of memory while reporting: the failure path must not start
+        // again nor leave an uncaught exception behind.
+    }
 }
 
 int RequestEntry() {

@@ -84,28 +84,43 @@ static int HexDigit(char c) {
     return -1;
 }
 
+// One pass from left to right: a decoded character is never looked at again,
+// and a long value costs no more than its length.
 std::string UrlDecode(const std::string& text) {
-    std::string out = text;
-    for (char& c : out)
-        if (c == '+') c = ' ';
-    for (size_t q = out.find('%'); q != std::string::npos; q = out.find('%', q + 1)) {
-        int high = q + 1 < out.size() ? HexDigit(out[q + 1]) : -1;
-        int low = q + 2 < out.size() ? HexDigit(out[q + 2]) : -1;
-        if (high < 0 || low < 0) Fail(kUrlDecode);
-        out.replace(q, 3, 1, static_cast<char>(high * 16 + low));
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '%') {
+            int high = i + 1 < text.size() ? HexDigit(text[i + 1]) : -1;
+            int low = i + 2 < text.size() ? HexDigit(text[i + 2]) : -1;
+            if (high < 0 || low < 0) Fail(kUrlDecode);
+            c = static_cast<char>(high * 16 + low);
+            i += 2;
+        } else if (c == '+') {
+            c = ' ';
+        }
+        out += c;
     }
     return out;
 }
 
 std::string GetCgiValue(const std::string& name) {
     const std::vector<FormPair>& pairs = R().FormPairs;
-    // The lookup counts with a 16-bit counter.
-    if (pairs.size() > 32768) Fail(kOverflow);
+    // The lookup counts the slots with a 16-bit counter, which overflows
+    // stepping past slot 32767.
+    if (pairs.size() > 32767) Fail(kOverflow);
     std::string wanted = UCase(name);
     std::string result;
     for (size_t i = 1; i < pairs.size(); ++i) {
         if (UCase(pairs[i].Name) != wanted) continue;
-        result = result.empty() ? pairs[i].Value : result + ";" + pairs[i].Value;
+        if (result.empty()) {
+            result = pairs[i].Value;
+        } else {
+            // Appended in place: many repeats of a field stay linear.
+            result += ';';
+            result += pairs[i].Value;
+        }
     }
     if (name == "IAX" || name == "XAI" || name == "ACTION") return result;
     return EscapeFormValue(result);

@@ -8,6 +8,16 @@
 
 static const char kScrambleMarker[] = "*B*";
 
+// The character of one collected code: digits only, leading zeros allowed,
+// and a code that one byte can hold.
+static char CodeCharacter(const std::string& code) {
+    if (code.empty() || code.find_first_not_of("0123456789") != std::string::npos) Fail(kTypeMismatch);
+    size_t first = code.find_first_not_of('0');
+    std::string digits = first == std::string::npos ? "0" : code.substr(first);
+    if (digits.size() > 3 || std::stoi(digits) > 255) Fail(kInvalidCall);
+    return static_cast<char>(std::stoi(digits));
+}
+
 std::string ScrambleValue(const std::string& text) {
     std::string out;
     if (!StartsWith(text, kScrambleMarker)) {
@@ -22,9 +32,7 @@ std::string ScrambleValue(const std::string& text) {
             code += c;
             continue;
         }
-        if (code.empty() || code.find_first_not_of("0123456789") != std::string::npos) Fail(kTypeMismatch);
-        if (code.size() > 3 || std::stoi(code) > 255) Fail(kInvalidCall);
-        out += static_cast<char>(std::stoi(code));
+        out += CodeCharacter(code);
         code.clear();
     }
     return out;
