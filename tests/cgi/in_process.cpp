@@ -63,15 +63,6 @@ void SetForm(const std::string& encoded) {
     SplitFormPairs(encoded);
 }
 
-int FailureOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const RunFailure& failure) {
-        return failure.Number;
-    }
-    return 0;
-}
-
 std::vector<std::string> HeaderLines(const std::string& title) {
     return {"Status: 200 OK",
             "Content-type: text/html",

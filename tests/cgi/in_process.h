@@ -3,6 +3,8 @@
 // that tests call directly.
 #pragma once
 
+#include "support/failure_of.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,8 +30,6 @@ private:
 
 // Replaces the request's form by the pairs of a url-encoded text.
 void SetForm(const std::string& encoded);
-// The number of the run-time failure a call raises (0 when none).
-int FailureOf(const std::function<void()>& call);
 // The lines SendHeader writes for a title.
 std::vector<std::string> HeaderLines(const std::string& title);
 std::vector<std::string> CrLfLines(const std::string& bytes);

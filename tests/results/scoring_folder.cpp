@@ -68,11 +68,3 @@ UserRecord Player(const std::string& email, const std::string& name, const std::
     return {email, "SECRET", name, "01-02-2026 03:04:05", status};
 }
 
-int FailureOf(const std::function<void()>& work) {
-    try {
-        work();
-    } catch (const RunFailure& failure) {
-        return failure.Number;
-    }
-    return 0;
-}

@@ -2,6 +2,8 @@
 // folder with the run's values pointing at it.
 #pragma once
 
+#include "support/failure_of.h"
+
 #include <functional>
 #include <map>
 #include <string>
@@ -35,5 +37,3 @@ private:
 };
 
 UserRecord Player(const std::string& email, const std::string& name, const std::string& status = "USER");
-// The failure number thrown by work, or 0.
-int FailureOf(const std::function<void()>& work);

@@ -76,21 +76,22 @@ TEST_F(Season, TwoPeriodsScoredWithATieBrokenByTheGuesses) {
     EXPECT_FALSE(pool.Exists("ZRP__LockDateTime.txt"));
 
     // Period 2: Ann and Bob tie on 2; Ann's 30 is closest to 35 without
-    // going over, so she takes the extra point in both standings.
-    Pick(kAnn, "110", "30");
-    Pick(kBob, "100", "41");
-    Pick(kBoss, "001", "99");
+    // going over (the boss's exact 35 does not count: he is not a leader),
+    // so she takes the extra point in both standings.
+    Pick(kAnn, "100", "30");
+    Pick(kBob, "001", "41");
+    Pick(kBoss, "010", "35");
     Score("101", "35");
-    EXPECT_EQ(pool.Read("ZRPwinners2_.dat"), "ANN LEE\r\n3\r\n1\r\nBOB RAY\r\n2\r\n1\r\nBIG BOSS\r\n1\r\n2\r\n");
-    EXPECT_EQ(pool.Read("ZRPOverAllWinners.dat"), "ANN LEE\r\n6\r\n \r\nBOB RAY\r\n4\r\n \r\nBIG BOSS\r\n2\r\n \r\n");
+    EXPECT_EQ(pool.Read("ZRPwinners2_.dat"), "ANN LEE\r\n3\r\n1\r\nBOB RAY\r\n2\r\n1\r\nBIG BOSS\r\n0\r\n3\r\n");
+    EXPECT_EQ(pool.Read("ZRPOverAllWinners.dat"), "ANN LEE\r\n6\r\n \r\nBOB RAY\r\n4\r\n \r\nBIG BOSS\r\n1\r\n \r\n");
     EXPECT_EQ(pool.Read("ZRPweek.dat"), "3\r\n1\r\n2\r\n");
 
     EXPECT_EQ(Results("LASTWEEK"),
               Table({Row(Bold("Name"), Bold(""), "<b>" + kCell + "Correct</font></b>", Bold("Missed"), Bold("")),
-                     ResultRow("ANN LEE", "3", "1"), ResultRow("BOB RAY", "2", "1"), ResultRow("BIG BOSS", "1", "2")}));
+                     ResultRow("ANN LEE", "3", "1"), ResultRow("BOB RAY", "2", "1"), ResultRow("BIG BOSS", "0", "3")}));
     EXPECT_EQ(Results("SCOREBOARD"),
               Table({Row(Bold("Name"), Bold(""), "<b>" + kCell + "Winning Picks</font></b>", Bold(""), Bold("")),
-                     ResultRow("ANN LEE", "6", " "), ResultRow("BOB RAY", "4", " "), ResultRow("BIG BOSS", "2", " ")}));
+                     ResultRow("ANN LEE", "6", " "), ResultRow("BOB RAY", "4", " "), ResultRow("BIG BOSS", "1", " ")}));
 
     // The pool has ended: no more picks.
     CgiAnswer menu = pool.Login(kAnn.Email, kAnn.Password);
