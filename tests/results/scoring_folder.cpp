@@ -64,7 +64,4 @@ void ScoringFolder::WriteUsers(const std::vector<UserRecord>& users) const {
     Write("ZRPform_user.dat", bytes);
 }
 
-UserRecord Player(const std::string& email, const std::string& name, const std::string& status) {
-    return {email, "SECRET", name, "01-02-2026 03:04:05", status};
-}
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "support/failure_of.h"
+#include "support/run_folder.h"
 
 #include <functional>
 #include <map>
@@ -36,4 +37,3 @@ private:
     std::string folder_;  // ends in "/"
 };
 
-UserRecord Player(const std::string& email, const std::string& name, const std::string& status = "USER");

@@ -1,0 +1,86 @@
+#include "support/run_folder.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "core/files.h"
+#include "support/cgi_pool.h"
+#include "users/user_file.h"
+
+RunFolder::RunFolder() {
+    // tmpfs when there is one: some tests rewrite many small files.
+    for (const char* base : {"/dev/shm", "/tmp"}) {
+        std::string pattern = std::string(base) + "/zrp-unit-XXXXXX";
+        if (!mkdtemp(pattern.data())) continue;
+        folder_ = pattern + "/";
+        outPath_ = pattern + ".out";
+        break;
+    }
+    if (folder_.empty()) throw std::runtime_error("no temporary folder");
+    out_ = open(outPath_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    Enter();
+}
+
+RunFolder::~RunFolder() {
+    if (R().FolderLockHandle >= 0) close(R().FolderLockHandle);
+    ResetRun();
+    close(out_);
+    unlink(outPath_.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+void RunFolder::Enter() const {
+    ResetRun();
+    ::Run& r = R();
+    r.StdOutHandle = out_;
+    r.DataFolder = folder_;
+    r.DataFilePrefix = "ZRP";
+    r.GameDataFileName = "zrp.cfg";
+    r.ScriptUrl = "http://pool.test/cgi-bin/zrp.exe";
+    r.ImageUrlBase = "http://pool.test/cgi-bin/";
+    r.Version = "0.99 - Build 9.6.2";
+    r.FormPairs.assign(1, FormPair{});
+}
+
+void RunFolder::Write(const std::string& name, const std::string& bytes) const { WriteFileAtomic(PathOf(name), bytes); }
+
+void RunFolder::WriteLines(const std::string& name, const std::vector<std::string>& lines) const {
+    Write(name, JoinTextLines(lines));
+}
+
+void RunFolder::WriteUsers(const std::vector<UserRecord>& users) const {
+    std::string bytes;
+    for (const UserRecord& user : users) bytes += EncodeUserRecord(user);
+    Write("ZRPform_user.dat", bytes);
+}
+
+std::string RunFolder::Read(const std::string& name) const { return ReadWholeFile(PathOf(name)); }
+
+bool RunFolder::Exists(const std::string& name) const { return FileExists(PathOf(name)); }
+
+std::map<std::string, std::string> RunFolder::Contents() const {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_))
+        files[entry.path().filename().string()] = Read(entry.path().filename().string());
+    return files;
+}
+
+std::vector<std::string> RunFolder::TakeLines() {
+    std::string bytes;
+    char buf[4096];
+    ssize_t n;
+    for (off_t at = 0; (n = pread(out_, buf, sizeof buf, at)) > 0; at += n) bytes.append(buf, static_cast<size_t>(n));
+    if (ftruncate(out_, 0) != 0 || lseek(out_, 0, SEEK_SET) != 0) throw std::runtime_error("reset output");
+    CgiAnswer answer;
+    answer.Bytes = bytes;
+    return answer.Lines();
+}
+
+UserRecord Player(const std::string& email, const std::string& name, const std::string& status) {
+    return {email, "SECRET", name, "01-02-2026 03:04:05", status};
+}
