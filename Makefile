@@ -37,10 +37,10 @@ test:
 	$(NEED) $(BUILD_TOOLS) libgtest-dev
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DZRP_TESTS=ON
 	cmake --build build -j$(JOBS)
-	cd build && ctest -j$(JOBS) --output-on-failure --no-tests=error
+	cd build && ctest -j$(JOBS) --output-on-failure --no-tests=error --timeout 300
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZRP_TESTS=ON -DZRP_SANITIZE=ON
 	cmake --build build-sanitize -j$(JOBS)
-	cd build-sanitize && ctest -j$(JOBS) --output-on-failure --no-tests=error
+	cd build-sanitize && ctest -j$(JOBS) --output-on-failure --no-tests=error --timeout 300
 
 bench:
 	$(NEED) $(BUILD_TOOLS)
