@@ -126,16 +126,27 @@ std::string GetCgiValue(const std::string& name) {
     return EscapeFormValue(result);
 }
 
-std::string EscapeFormValue(const std::string& text) {
+static bool IsEscaped(unsigned char c) { return (c >= 33 && c <= 47 && c != 45 && c != 46) || (c >= 58 && c <= 63); }
+
+static std::string EscapeWhere(const std::string& text, bool (*escape)(unsigned char)) {
     if (text.size() > 32767) Fail(kOverflow);
     std::string out;
     out.reserve(text.size());
     for (char ch : text) {
         unsigned char c = static_cast<unsigned char>(ch);
-        if ((c >= 33 && c <= 47 && c != 45 && c != 46) || (c >= 58 && c <= 63))
-            out += "&#" + std::to_string(c) + ";";
-        else
+        if (escape(c)) {
+            out += "&#";
+            out += std::to_string(c);
+            out += ';';
+        } else {
             out += ch;
+        }
     }
     return out;
+}
+
+std::string EscapeFormValue(const std::string& text) { return EscapeWhere(text, IsEscaped); }
+
+std::string EscapeCarriedValue(const std::string& text) {
+    return EscapeWhere(text, [](unsigned char c) { return IsEscaped(c) && c != '&' && c != '#' && c != ';'; });
 }

@@ -11,5 +11,9 @@ std::string UrlDecode(const std::string& text);
 // except for ACTION, XAI and IAX.
 std::string GetCgiValue(const std::string& name);
 std::string EscapeFormValue(const std::string& text);
+// For a value carried back in a hidden field: it was escaped when first
+// typed, so it holds references but never a raw "<", quote or the like;
+// those a hand-made request brings are escaped, the references are kept.
+std::string EscapeCarriedValue(const std::string& text);
 // A CGI variable as read at the start of the run ("" when unset).
 const std::string& CgiVar(const std::string& name);

@@ -78,6 +78,12 @@ void GetData() {
         r.LoginEmail = ScrambleValue(r.LoginEmail);
         r.LoginPassword = ScrambleValue(r.LoginPassword);
     }
+    // The hidden fields come back unescaped: what they carry ends up in the
+    // user file and on other players' pages.
+    if (r.CredentialsFromHiddenFields) {
+        r.LoginEmail = EscapeCarriedValue(r.LoginEmail);
+        r.LoginPassword = EscapeCarriedValue(r.LoginPassword);
+    }
     r.FName = GetCgiValue("FNAME");
     r.Edit = GetCgiValue("EDIT");
     r.UserEmailField = GetCgiValue("USEREMAIL");
