@@ -43,6 +43,8 @@ static std::string ProgramFolder() {
         if (!getcwd(cwd, sizeof cwd)) FailFromErrno(errno, true);
         file = std::string(cwd) + "/" + file;
     }
+    // "./zrp.cgi" names the same folder as "zrp.cgi"; links stay unresolved.
+    for (size_t dot; (dot = file.find("/./")) != std::string::npos;) file.erase(dot, 2);
     return file.substr(0, file.rfind('/'));
 }
 
@@ -52,7 +54,7 @@ static void LockDataFolder(const std::string& folder) {
     int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) FailFromErrno(errno, false);
     R().FolderLockHandle = fd;
-    for (int attempt = 0; attempt < 500; ++attempt) {
+    for (int attempt = 0; attempt < 250; ++attempt) {
         if (flock(fd, LOCK_EX | LOCK_NB) == 0) return;
         if (errno != EWOULDBLOCK && errno != EINTR) FailFromErrno(errno, false);
         struct timespec pause {0, 20 * 1000 * 1000};
