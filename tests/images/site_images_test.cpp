@@ -66,8 +66,8 @@ std::vector<uint8_t> GifPixels(const std::string& gif) {
         subBlocks();
     }
     EXPECT_EQ(gif.substr(at, 10), std::string(",\0\0\0\0", 5) + gif.substr(6, 4) + '\0') << "image descriptor";
-    const int minSize = gif.at(at += 10);
-    ++at;
+    at += 10;
+    const int minSize = gif.at(at++);
     std::vector<uint8_t> pixels = Unlzw(subBlocks(), minSize).Pixels;
     EXPECT_EQ(at + 1, gif.size()) << "trailer";
     return pixels;
