@@ -2,62 +2,170 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
+#include <stdexcept>
 
-#include "core/files.h"
-#include "core/run.h"
-
-namespace fs = std::filesystem;
+#include "images/gif_writer.h"
+#include "support/cgi_pool.h"
 
 namespace {
 
-// A run whose data folder is a fresh temporary folder.
-class SiteImagesRun : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/zrp-images-XXXXXX";
-        folder_ = std::string(mkdtemp(pattern)) + "/";
-        ResetRun();
-        R().DataFolder = folder_;
-        R().DataFilePrefix = "ZRP";
-        R().ScriptFolderUrl = "http://pool.test/cgi-bin/";
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    void Write(const std::string& name, const std::string& bytes) {
-        std::ofstream(folder_ + name, std::ios::binary) << bytes;
-    }
-    std::string folder_;
+struct Decoded {
+    std::vector<uint8_t> Pixels;
+    int Clears = 0;  // clear codes met, the leading one included
 };
+
+// Decodes a code stream as a GIF viewer does: codes widen when the table reaches the next power of two, up
+// to 12 bits; the end code must sit in the last byte.
+Decoded Unlzw(const std::string& codes, int minSize) {
+    const int clear = 1 << minSize;
+    std::vector<std::vector<uint8_t>> table;
+    Decoded out;
+    size_t bit = 0;
+    int size = minSize + 1, previous = -1;
+    for (;;) {
+        int code = 0;
+        for (int i = 0; i < size; ++i, ++bit) code |= (static_cast<uint8_t>(codes.at(bit / 8)) >> bit % 8 & 1) << i;
+        if (code == clear) {
+            table.assign(clear + 2, {});
+            for (int i = 0; i < clear; ++i) table[i] = {static_cast<uint8_t>(i)};
+            size = minSize + 1;
+            previous = -1;
+            ++out.Clears;
+            continue;
+        }
+        if (code == clear + 1) break;
+        const int next = static_cast<int>(table.size());
+        if (code > next || (previous < 0 && code > clear)) throw std::runtime_error("code beyond the table");
+        std::vector<uint8_t> entry = code < next ? table[code] : table[previous];
+        if (code == next) entry.push_back(entry[0]);
+        out.Pixels.insert(out.Pixels.end(), entry.begin(), entry.end());
+        if (previous >= 0 && next < 4096) {
+            std::vector<uint8_t> added = table[previous];
+            added.push_back(entry[0]);
+            table.push_back(std::move(added));
+            if (next + 1 == 1 << size && size < 12) ++size;
+        }
+        previous = code;
+    }
+    EXPECT_EQ((bit + 7) / 8, codes.size()) << "bytes after the end code";
+    return out;
+}
+
+// The pixels of a GIF file holding one image that covers the screen; extension blocks are skipped.
+std::vector<uint8_t> GifPixels(const std::string& gif) {
+    size_t at = 13 + 3 * (size_t{2} << (gif.at(10) & 7));
+    auto subBlocks = [&] {
+        std::string data;
+        for (size_t n; (n = static_cast<uint8_t>(gif.at(at++))) != 0; at += n) data += gif.substr(at, n);
+        return data;
+    };
+    while (gif.at(at) == '!') {
+        at += 2;
+        subBlocks();
+    }
+    EXPECT_EQ(gif.substr(at, 10), std::string(",\0\0\0\0", 5) + gif.substr(6, 4) + '\0') << "image descriptor";
+    at += 10;
+    const int minSize = gif.at(at++);
+    std::vector<uint8_t> pixels = Unlzw(subBlocks(), minSize).Pixels;
+    EXPECT_EQ(at + 1, gif.size()) << "trailer";
+    return pixels;
+}
+
+// Repeatable noise from a linear congruential generator.
+std::vector<uint8_t> Noise(size_t count, int colours) {
+    std::vector<uint8_t> pixels(count);
+    uint32_t seed = 12345;
+    for (uint8_t& p : pixels) p = static_cast<uint8_t>(((seed = seed * 1103515245u + 12345u) >> 16) % colours);
+    return pixels;
+}
+
+// The page banner's picture line for an image URL prefix.
+std::string BannerLine(const std::string& urlBase) {
+    return R"(      <div align="center"><img src=")" + urlBase +
+           R"(ZRPFheader.gif" width="191" height="54" usemap="#Map" border="0">)";
+}
 
 }  // namespace
 
-TEST_F(SiteImagesRun, MarkerFirstThenWebRootThenTheProgramsOwnFolder) {
-    EXPECT_FALSE(ReadImageLocation());
-    WriteSiteImages();
-    EXPECT_EQ(R().ImageFolder, folder_);
-    EXPECT_EQ(R().ImageUrlBase, "http://pool.test/cgi-bin/");
-
-    fs::create_directory(folder_ + "htdocs");
-    R().WebRootFound = true;
-    R().WebRootFolder = folder_ + "htdocs/";
-    R().WebRootUrl = "http://pool.test/";
-    WriteSiteImages();
-    EXPECT_EQ(R().ImageFolder, folder_ + "htdocs/");
-    EXPECT_EQ(R().ImageUrlBase, "http://pool.test/");
-    EXPECT_TRUE(FileExists(folder_ + "htdocs/ZRPFheader.gif"));
-
-    fs::create_directory(folder_ + "pics");
-    Write("zrpimage.txt", " " + folder_ + "pics \t\r\n  http://img.test/pics\r\n");
-    WriteSiteImages();
-    EXPECT_EQ(R().ImageFolder, folder_ + "pics/");
-    EXPECT_EQ(R().ImageUrlBase, "http://img.test/pics");
-    EXPECT_TRUE(FileExists(folder_ + "pics/ZRPFheader.gif"));
+TEST(LzwCompress, NoisePastAFullTableComesBackAfterResets) {
+    for (int minSize : {2, 8}) {
+        std::vector<uint8_t> pixels = Noise(90000, 1 << minSize);
+        Decoded decoded = Unlzw(LzwCompress(pixels, minSize), minSize);
+        EXPECT_EQ(decoded.Pixels, pixels) << "min code size " << minSize;
+        EXPECT_GT(decoded.Clears, 2) << "the table never filled up";
+    }
 }
 
-TEST_F(SiteImagesRun, MarkerFolderWithItsSlashIsKeptAsItIs) {
-    Write("zrpimage.txt", folder_ + "\nhttp://img.test/\n");
-    EXPECT_TRUE(ReadImageLocation());
-    EXPECT_EQ(R().ImageFolder, folder_);
-    EXPECT_EQ(R().ImageUrlBase, "http://img.test/");
+TEST(LzwCompress, StreamsEndingAtAndAroundEveryCodeSizeStep) {
+    std::vector<uint8_t> noise = Noise(2200, 4);
+    for (size_t length = 0; length <= noise.size(); length += (length < 300 ? 1 : 7)) {
+        std::vector<uint8_t> pixels(noise.begin(), noise.begin() + static_cast<long>(length));
+        ASSERT_EQ(Unlzw(LzwCompress(pixels, 2), 2).Pixels, pixels) << "length " << length;
+    }
+}
+
+TEST(SiteImages, FirstRequestWritesTheSevenImagesBesideTheProgram) {
+    struct Image {
+        const char* Name;
+        int Width, Height, TableSize;
+    };
+    const Image images[] = {{"Fcomments.gif", 197, 19, 256}, {"Feditchoices.gif", 169, 23, 256},
+                            {"Fconfirmpicks.gif", 134, 22, 256}, {"Fenterpicks.gif", 109, 22, 256},
+                            {"Fmainmenu.gif", 201, 22, 256}, {"Fsubmit.gif", 70, 22, 128},
+                            {"Fheader.gif", 191, 54, 32}};
+    Pool pool;
+    CgiAnswer answer = pool.Get();
+    EXPECT_EQ(answer.Errors, "");
+    EXPECT_TRUE(answer.HasLine(BannerLine("http://pool.test/cgi-bin/")));
+    for (const Image& e : images) {
+        SCOPED_TRACE(e.Name);
+        const std::string gif = pool.Read(std::string("ZRP") + e.Name);
+        const std::string size = {char(e.Width), char(e.Width >> 8), char(e.Height), char(e.Height >> 8)};
+        EXPECT_EQ(gif.substr(0, 10), "GIF89a" + size);
+        EXPECT_TRUE(gif.at(10) & 0x80) << "no global colour table";
+        EXPECT_EQ(2 << (gif.at(10) & 7), e.TableSize);
+        EXPECT_EQ(gif.back(), 0x3B);
+        std::vector<uint8_t> pixels = GifPixels(gif);
+        EXPECT_EQ(pixels.size(), size_t(e.Width) * e.Height);
+        EXPECT_LT(*std::max_element(pixels.begin(), pixels.end()), e.TableSize);
+    }
+    for (const std::string& name : pool.Files()) EXPECT_EQ(name.find(".new"), std::string::npos) << name;
+}
+
+TEST(SiteImages, AnExistingImageIsNotRewrittenEvenEmpty) {
+    Pool pool;
+    pool.Write("ZRPFsubmit.gif", "");
+    pool.Write("ZRPFheader.gif", "mine");
+    pool.Get();
+    EXPECT_EQ(pool.Read("ZRPFsubmit.gif"), "");
+    EXPECT_EQ(pool.Read("ZRPFheader.gif"), "mine");
+    EXPECT_EQ(pool.Read("ZRPFmainmenu.gif").substr(0, 6), "GIF89a");
+}
+
+TEST(SiteImages, MarkerFileMovesTheImagesAndKeepsItsUrlPrefixAsItIs) {
+    Pool pool;
+    std::filesystem::create_directory(pool.PathOf("pics"));
+    pool.Write("zrpimage.txt", " " + pool.PathOf("pics") + " \r\n http://img.test/pics\r\n");
+    EXPECT_TRUE(pool.Get().HasLine(BannerLine("http://img.test/pics")));
+    for (const char* base : {"Fcomments.gif", "Feditchoices.gif", "Fconfirmpicks.gif", "Fenterpicks.gif",
+                             "Fmainmenu.gif", "Fsubmit.gif", "Fheader.gif"}) {
+        EXPECT_TRUE(pool.Exists(std::string("pics/ZRP") + base)) << base;
+        EXPECT_FALSE(pool.Exists(std::string("ZRP") + base)) << base;
+    }
+}
+
+TEST(SiteImages, OneLineMarkerOrMissingFolderEndsInTheErrorPage) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"pics\r\n", "<PRE>Input past end of file Error Number =  62</PRE>"},
+        {"missing\r\nhttp://img.test/\r\n", "<PRE>Path not found Error Number =  76</PRE>"}};
+    for (const auto& [marker, error] : cases) {
+        Pool pool;
+        pool.Write("zrpimage.txt", pool.PathOf(marker));
+        CgiAnswer answer = pool.Get();
+        EXPECT_TRUE(answer.HasLine("<H1>Error in /cgi-bin/zrp.exe</H1>") && answer.HasLine(error)) << marker;
+        EXPECT_EQ(answer.Errors, "");
+        EXPECT_FALSE(pool.Exists("ZRPFcomments.gif"));
+    }
 }
