@@ -2,60 +2,36 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "support/run_folder.h"
 #include "users/users_pool.h"
 
 namespace {
 
-struct UserFile : ::testing::Test {
+std::string Lookup(const std::string& mode, const std::string& email, const std::string& password) {
+    R().LoginEmail = email;
+    R().LoginPassword = password;
+    return getrecord(mode);
+}
+
+TEST(UserFile, RecordHasTheFixedLayoutOnOneLine) {
+    EXPECT_TRUE(EncodeUserRecord({"BOB@X.COM", "SECRET", "BOB\r\nSMITH", kStamp, "USER"}) ==
+                "BOB@X.COM" + std::string(31, ' ') + "SECRET" + std::string(34, ' ') + "BOBSMITH" +
+                    std::string(52, ' ') + kStamp + std::string(16, ' ') + "USER" + std::string(16, ' ') +
+                    std::string(1500, '\0'));
+}
+
+TEST(UserFile, LookupModesMatchAsTheLoginNeeds) {
     RunFolder folder;
-    std::string Lookup(const std::string& mode, const std::string& email, const std::string& password) {
-        R().LoginEmail = email;
-        R().LoginPassword = password;
-        return getrecord(mode);
-    }
-};
-
-std::string Padded(std::string text, size_t width) {
-    text.resize(width, ' ');
-    return text;
-}
-
-TEST_F(UserFile, AddedRecordHasTheFixedLayoutInUpperCase) {
-    ::Run& r = R();
-    r.UserEmailField = " bob@x.com ";
-    r.UserPasswordField = "Secret";
-    r.UserRealNameField = "Bob Smith";
-    r.UserStatusField = "user";
-    addrecord();
-    std::string bytes = folder.Read("ZRPform_user.dat");
-    ASSERT_EQ(bytes.size(), 1695u);
-    EXPECT_TRUE(std::regex_match(bytes.substr(140, 19), std::regex(R"(\d\d-\d\d-\d{4} \d\d:\d\d:\d\d)")));
-    EXPECT_TRUE(bytes == Padded("BOB@X.COM", 40) + Padded("SECRET", 40) + Padded("BOB SMITH", 60) +
-                             Padded(bytes.substr(140, 19), 35) + Padded("USER", 20) + std::string(1500, '\0'));
-    EXPECT_EQ(r.UserRecordNumber, 1);
-    // Line breaks never reach a stored field.
-    EXPECT_EQ(DecodeUserRecord(EncodeUserRecord({"A@X", "P", "ANN\r\nBOB", "", "USER"})).UserRealName.substr(0, 7),
-              "ANNBOB ");
-}
-
-TEST_F(UserFile, LookupModesMatchAsTheLoginNeeds) {
     for (const char* mode : {"", "CHECKUSERNAME", "BOB"}) EXPECT_EQ(Lookup(mode, "a@x", "p"), "NOUSERFILEYET");
-    folder.Write("ZRPform_user.dat", "");
-    EXPECT_EQ(Lookup("", "a@x", "p"), "");
-    folder.Write("ZRPform_user.dat", Bytes("BOB@X.COM", "OLD", "BOB", "DELETE") + Bytes("BOB@X.COM", "PW", "BOB", "USER") +
-                                         Bytes("PEN@X.COM", "PP", "PEN NAME", "PENDING") + std::string(100, 'x'));
+    std::string users = Bytes("BOB@X.COM", "OLD", "BOB", "DELETE") + Bytes("BOB@X.COM", "PW", "BOB", "USER") +
+                        Bytes("PEN@X.COM", "PP", "PEN NAME", "PENDING");
+    folder.Write("ZRPform_user.dat", users + std::string(100, 'x'));
     EXPECT_EQ(Lookup("", " bob@x.com", "pw "), "YES");
-    EXPECT_EQ(R().UserRecordNumber, 2);
     EXPECT_EQ(Lookup("", "bob@x.com", "old"), "PASSWORD ERROR");
     EXPECT_EQ(Lookup("", "pen@x.com", "pp"), "MAYBE");
     EXPECT_EQ(Lookup("PEN NAME", "", ""), "MAYBE");
-    EXPECT_EQ(Lookup("BOB", "", ""), "YES");
-    EXPECT_EQ(R().UserRecordNumber, 2);
-    EXPECT_EQ(Lookup("Bob", "", ""), "");
-    EXPECT_EQ(R().UserRecordNumber, 4);
+    EXPECT_TRUE(Lookup("BOB", "", "") == "YES" && R().UserRecordNumber == 2);
+    EXPECT_TRUE(Lookup("Bob", "", "") == "" && R().UserRecordNumber == 4);  // past the last record
     // Without login values the form's USEREMAIL and USERPASSWORD are looked
     // up; a wrong password there goes on searching.
     R().UserEmailField = "bob@x.com";
@@ -65,34 +41,28 @@ TEST_F(UserFile, LookupModesMatchAsTheLoginNeeds) {
     R().UserPasswordField = "old";
     EXPECT_EQ(Lookup("CHECKUSERNAME", "", ""), "");
     // An update after a failed lookup appends.
-    std::string before = folder.Read("ZRPform_user.dat").substr(0, 3 * 1695);
     R().User = {"new@x.com", "pw", "New", kStamp, "USER"};
     updatedrecord();
-    EXPECT_TRUE(folder.Read("ZRPform_user.dat") == before + Bytes("new@x.com", "pw", "New", "USER"));
+    EXPECT_TRUE(folder.Read("ZRPform_user.dat") == users + Bytes("new@x.com", "pw", "New", "USER"));
 }
 
-TEST_F(UserFile, CompactionKeepsOnlyLiveRecordsInOrder) {
-    std::string lone = Bytes("BOSS@X.COM", "PW", "BOSS", "DELETE");
-    folder.Write("ZRPform_user.dat", lone);
-    CompactUserFile();
-    EXPECT_TRUE(folder.Read("ZRPform_user.dat") == lone);
-
-    std::string boss = Bytes("BOSS@X.COM", "PW", "BOSS", "ADMINISTRATOR");
-    std::string a = Bytes("A@X.COM", "PW", "A", "USER");
-    std::string b = Bytes("B@X.COM", "PW", "B", "PENDING");
-    std::string noMail = Bytes("NOMAIL", "PW", "E", "USER");
-    folder.Write("ZRPform_user.dat", boss + Bytes("C@X.COM", "PW", "C", "DELETE") + a + Bytes("D@X.COM", "PW", "D", "") +
-                                         noMail + Bytes("F@X.COM", "PW", "F", "XDELETEX") + b + "trailing piece");
-    // A work file left by a broken run is not copied back.
-    folder.Write("ZRPform_user.ddd", std::string(5000, 'z'));
-    CompactUserFile();
-    EXPECT_TRUE(folder.Read("ZRPform_user.dat") == boss + a + b);
+// Compaction keeps the live records in order and copies back no work file
+// left by a broken run; an administrator who joined with a plain name, or a
+// file of dead records only, stays.
+TEST(UserFile, CompactionKeepsOnlyLiveRecordsInOrder) {
+    RunFolder folder;
+    std::string boss = Bytes("BOSS", "PW", "BOSS", "ADMINISTRATOR"), a = Bytes("A@X.COM", "PW", "A", "PENDING");
+    std::string dead = Bytes("C@X.COM", "PW", "C", "DELETE"), noMail = Bytes("NOMAIL", "PW", "E", "USER");
+    for (auto [stored, kept] : {std::pair{dead, dead},
+                                {boss + dead + a + Bytes("D@X.COM", "PW", "D", "") + noMail +
+                                     Bytes("F@X.COM", "PW", "F", "XDELETEX") + a + "trailing piece",
+                                 boss + a + a}}) {
+        folder.Write("ZRPform_user.dat", stored);
+        folder.Write("ZRPform_user.ddd", std::string(5000, 'z'));
+        CompactUserFile();
+        EXPECT_TRUE(folder.Read("ZRPform_user.dat") == kept);
+    }
     EXPECT_FALSE(folder.Exists("ZRPform_user.ddd"));
-    // An administrator who joined with a plain name keeps his record.
-    std::string plainBoss = Bytes("BOSS", "PW", "BOSS", "ADMINISTRATOR");
-    folder.Write("ZRPform_user.dat", plainBoss + noMail + a);
-    CompactUserFile();
-    EXPECT_TRUE(folder.Read("ZRPform_user.dat") == plainBoss + a);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Shared pieces of the players' tests: a pool with a season and one player,
-// and a check that names the lines a page lacks.
+// user records as the user file holds them, and a check that names the lines
+// a page lacks.
 #pragma once
 
 #include <string>
@@ -11,22 +12,17 @@
 using Lines = std::vector<std::string>;
 
 inline const std::string kStamp = "01-02-2026 03:04:05";
+inline const std::string kAnn = "ann@pool.test";
 inline const std::string kFace = "\"Verdana, Arial, Helvetica, sans-serif\"";
 
 // The given lines the page lacks (none when it has them all).
-inline Lines Missing(const CgiAnswer& page, const Lines& lines) {
-    Lines missing;
-    for (const std::string& line : lines)
-        if (!page.HasLine(line)) missing.push_back(line);
-    return missing;
+inline Lines Missing(const CgiAnswer& page, Lines lines) {
+    std::erase_if(lines, [&page](const std::string& line) { return page.HasLine(line); });
+    return lines;
 }
 
-inline std::string HiddenLine(const std::string& name, const std::string& value) {
-    return "<INPUT TYPE=\"HIDDEN\" NAME=\"" + name + "\" Value=\"" + value + "\">";
-}
-
-inline std::string Bytes(const std::string& email, const std::string& password, const std::string& name,
-                         const std::string& status, const std::string& stamp = kStamp) {
+inline std::string Bytes(std::string email, std::string password, std::string name, std::string status,
+                         std::string stamp = kStamp) {
     return EncodeUserRecord({email, password, name, stamp, status});
 }
 
@@ -41,9 +37,6 @@ struct SeasonPool : AdminPool {
     SeasonPool() {
         Write("zrp.cfg", "WEEK1\r\nAlpha at Beta\r\nGamma at Delta\r\nWEEK2\r\nAlpha at Gamma\r\nBeta at Delta\r\n");
         WriteUsers({"BOSS@POOL.TEST/BIG BOSS/SECRET/ADMINISTRATOR", "ANN@POOL.TEST/ANN LEE/PW1/USER"});
-    }
-    CgiAnswer Ann(const std::string& action, const Fields& extra = {}) const {
-        return Act(action, "ann@pool.test", "pw1", extra);
     }
     std::string UserFile() const { return Read("ZRPform_user.dat"); }
 };
