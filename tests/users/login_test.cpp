@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "users/users_pool.h"
+
+namespace {
+
+const Lines kLoginScreen = {"    Enter Your Email Address and Password and Select 'Play The Pool !'. </font></b></p>",
+                            R"(<INPUT TYPE="HIDDEN" NAME="ACTION" Value="LOGIN">)",
+                            R"(    <td><INPUT TYPE="TEXT" NAME="NNAME" SIZE="20" MAXLENGTH="40"></td>)",
+                            R"(    <td><INPUT TYPE="PASSWORD" NAME="PASS" SIZE="20" MAXLENGTH="40"></td>)"};
+const Lines kPasswordError = {"<font face=" + kFace + R"( size="2" color="#FF0000">)",
+                              "<i>Error : Incorrect Password</i><br></font>"};
+const Lines kMustBeApproved = {"<!-- NewUserMustBeApproved -->", "The administrator Will have to approve your "
+                               "access to the pool.  Please check back later to see if access has been granted."};
+const Lines kNoNewUsers = {"The administrator is not presently allowing new users into the Zarn Pool", ". Send an",
+                           R"(        <a href="MAILTO:boss@pool.test">)", "email</a> to see about gaining access."};
+const Fields kCrafted = {{"NEWUSER", "ALLOWALL"}, {"USERREALNAME", "Sneaky"}};
+
+Lines RealNamePage(const std::string& email, const std::string& password) {
+    std::string shown = "    <td><font face=" + kFace + " size=\"1\">";
+    return {"<!-- LoginANewUser -->", R"(<INPUT TYPE="HIDDEN" NAME="ACTION" Value="LOGINAPPROVE">)",
+            R"(    <td><INPUT TYPE="TEXT" NAME="USERREALNAME" SIZE="20" MAXLENGTH="40"></td>)",
+            shown + Scrambled(email) + "</font></td>", shown + Scrambled(password) + "</font></td>"};
+}
+
+TEST(Login, VeryFirstPlayerBecomesTheAdministratorOnceHeGivesAName) {
+    Pool pool;
+    EXPECT_EQ(Missing(pool.Get(), kLoginScreen), Lines{});
+    // Before anyone joined a hand-made NEWUSER=ALLOWALL lets nobody in.
+    for (const char* action : {"THISWEEK", "LOGIN"})
+        EXPECT_FALSE(pool.Act(action, "new@x.com", "np", kCrafted).HasLine("<!-- MainMenu -->")) << action;
+    EXPECT_EQ(Missing(pool.Login("Boss@X.com", "Pw"), RealNamePage("Boss@X.com", "Pw")), Lines{});
+    // A blank real name is asked for again, and no user file is made.
+    CgiAnswer again = pool.Act("LOGINAPPROVE", "Boss@X.com", "Pw", {{"USERREALNAME", " "}});
+    EXPECT_TRUE(again.Hidden("ACTION") == "LOGINAPPROVE" && !pool.Exists("ZRPform_user.dat"));
+    EXPECT_TRUE(pool.Join("Boss@X.com", "Pw", "Big Boss").HasLine("Welcome! BIG BOSS<br>"));
+    std::string users = pool.Read("ZRPform_user.dat");
+    EXPECT_TRUE(users == Bytes("BOSS@X.COM", "PW", "BIG BOSS", "ADMINISTRATOR", StampOf(users, 1)));
+}
+
+TEST(Login, KnownPlayerIsLetInWithTheRightPasswordAndStamped) {
+    SeasonPool pool;
+    std::string users = pool.UserFile();
+    std::string log = pool.Read("zrp.log");
+    CgiAnswer page = pool.Login(kAnn, "nope");
+    EXPECT_EQ(Missing(page, kLoginScreen), Lines{});
+    EXPECT_EQ(Missing(page, kPasswordError), Lines{});
+    // Two activity records: the login, then the password error.
+    std::string logged = pool.Read("zrp.log").substr(log.size());
+    EXPECT_TRUE(logged.size() == 240 && logged.find(", Action=LOGIN ") < 120 &&
+                logged.find(", Action=PASSWORD ERROR ", 120) < 240) << logged;
+    EXPECT_TRUE(pool.UserFile() == users);
+
+    CgiAnswer menu = pool.Login("Ann@pool.TEST", "pw1");
+    EXPECT_TRUE(menu.HasLine("Welcome! ANN LEE<br>") && !menu.HasLine(kPasswordError[1]));
+    EXPECT_EQ(menu.Hidden("IAX"), Scrambled("PW1"));  // the stored password goes on
+    std::string after = pool.UserFile();
+    EXPECT_NE(StampOf(after, 2), kStamp);
+    EXPECT_TRUE(std::regex_match(StampOf(after, 2), std::regex(R"(\d\d-\d\d-\d{4} \d\d:\d\d:\d\d)")));
+    EXPECT_TRUE(after == users.substr(0, 1695) + Bytes("ANN@POOL.TEST", "PW1", "ANN LEE", "USER", StampOf(after, 2)));
+}
+
+// A new player is recorded only through the real-name form, as the stored
+// policy says: a hand-made NEWUSER=ALLOWALL lets nobody in under APPROVE or
+// BLOCKALL, and a blank real name is asked for again.
+TEST(Login, NewPlayersFollowTheStoredPolicyWhateverTheRequestSays) {
+    for (auto [policy, refusal, status] : {std::tuple{"ALLOWALL", Lines{}, "USER"},
+                                           {"APPROVE", kMustBeApproved, "PENDING"}, {"BLOCKALL", kNoNewUsers, ""}}) {
+        SeasonPool pool;
+        pool.Write("ZRP__NewUserStatus.txt", policy + std::string("\r\n"));
+        std::string users = pool.UserFile();
+        Lines asked = *status ? RealNamePage("new@x.com", "np") : refusal;
+        EXPECT_EQ(Missing(pool.Login("new@x.com", "np"), asked), Lines{}) << policy;
+        EXPECT_EQ(Missing(pool.Act("LOGINAPPROVE", "new@x.com", "np", {{"USERREALNAME", " "}}), asked), Lines{});
+        EXPECT_TRUE(pool.UserFile() == users) << policy;
+        for (auto [action, fields] : {std::pair{"LOGINAPPROVE", Fields{{"USERREALNAME", " Sneaky "}}},
+                                      {"LOGINAPPROVE", kCrafted}, {"THISWEEK", kCrafted}, {"LOGIN", kCrafted}})
+            EXPECT_EQ(Missing(pool.Act(action, "new@x.com", "np", fields), refusal), Lines{}) << policy << action;
+        std::string after = pool.UserFile();
+        EXPECT_TRUE(after == users + (*status ? Bytes("NEW@X.COM", "NP", "SNEAKY", status, StampOf(after, 3)) : ""));
+        EXPECT_EQ(pool.Login("new@x.com", "np").HasLine("Welcome! SNEAKY<br>"), policy == std::string("ALLOWALL"));
+        EXPECT_TRUE(pool.Login(kAnn, "pw1").HasLine("Welcome! ANN LEE<br>")) << policy;
+    }
+}
+
+// The values typed on the login page arrive escaped; XAI and IAX are escaped here.
+TEST(Login, BlankEmailOrPasswordGivesTheNotListedPageEscaped) {
+    SeasonPool pool;
+    for (auto [fields, email, password] : {std::tuple{Fields{{"NNAME", "a<b@x"}, {"PASS", " "}}, "a&#60;b@x", " "},
+                                           {Fields{{"XAI", "<i>x"}, {"IAX", ""}}, "&#60;i&#62;x", ""},
+                                           {Fields{{"XAI", ""}, {"IAX", "p\"<"}}, "", "p&#34;&#60;"}}) {
+        fields.push_back({"ACTION", fields[0].first == "NNAME" ? "LOGIN" : "THISWEEK"});
+        EXPECT_EQ(Missing(pool.Post(fields), {"<b>Email Address Submitted : " + std::string(email) + "<br><br>",
+                                              "Password Submitted : " + std::string(password) + "<br></b>"}),
+                  Lines{});
+    }
+}
+
+}  // namespace

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "core/text.h"
+#include "users/users_pool.h"
+
+namespace {
+
+const std::string kBossRow = "BOSS@POOL.TEST/ADMINISTRATOR";
+
+// The names offered in the choice list.
+Lines Choices(const CgiAnswer& page) {
+    Lines names;
+    for (const std::string& line : page.Between(R"(<select name="USERREALNAME" size="1">)", "</select>"))
+        if (StartsWith(line, "  <option")) names.push_back(line.substr(line.find('>') + 1));
+    return names;
+}
+
+}  // namespace
+
+TEST(UserEditPages, AddEditDeleteAndAdmitCyclesKeepTheFileCompact) {
+    AdminPool pool;
+    std::string editEntry = R"(<input type="radio" name="ACTION" value="EDITUSER"><b>Edit / Delete a User</b><br>)";
+    EXPECT_FALSE(pool.Admin("ADMIN").HasLine(editEntry));  // nobody to edit yet
+    EXPECT_TRUE(pool.AddUser("ann@pool.test ", " Ann Lee", "pw1").HasLine("Database Has Been Updated.<br><br>"));
+    pool.AddUser("bob@pool.test", "Bob Ray", "pw2");
+    EXPECT_TRUE(pool.Admin(" adminmainmenu ").HasLine(editEntry));
+    std::string bytes = pool.Read("ZRPform_user.dat");
+    ASSERT_EQ(bytes.size(), 3u * 1695);
+    EXPECT_TRUE(bytes.substr(1695, 1695) == Bytes("ANN@POOL.TEST", "PW1", "ANN LEE", "USER", StampOf(bytes, 2)));
+    // Opening the edit row marks the record; storing the row adds the user anew at the end.
+    EXPECT_EQ(Missing(pool.Admin("EDITTHISUSER", {{"USERREALNAME", "ANN LEE"}}),
+                      {R"(<input type="text" name="USEREMAIL" size="20" maxlength="40" value="ANN@POOL.TEST">)",
+                       R"(<input type="text" name="USERPASSWORD" size="8" maxlength="20" value="PW1">)"}),
+              Lines{});
+    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "ANN@POOL.TEST/DELETE", "BOB@POOL.TEST/USER"}));
+    pool.AddUser("ann@new.test", "Ann Smith", "pw9");
+    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "BOB@POOL.TEST/USER", "ANN@NEW.TEST/USER"}));
+    pool.Admin("EDITTHISUSER", {{"USERREALNAME", "BOB RAY"}});
+    pool.AddUser("BOB@POOL.TEST", "BOB RAY", "PW2", "DELETE");
+    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "ANN@NEW.TEST/USER"}));
+    // Known credentials, and entries that cannot stay, add nothing.
+    bytes = pool.Read("ZRPform_user.dat");
+    pool.AddUser(" ANN@new.test", "Someone Else", "PW9", "ADMINISTRATOR");
+    pool.AddUser("nobody", "No Address", "x");
+    pool.AddUser("gone@pool.test", "Gone", "x", "DELETE");
+    EXPECT_EQ(pool.Read("ZRPform_user.dat"), bytes);
+    // A pending player is admitted by storing his edit row as it comes.
+    pool.Write("ZRP__NewUserStatus.txt", "APPROVE\r\n");
+    pool.Join("newbie@pool.test", "np", "Nina New");
+    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "ANN@NEW.TEST/USER", "NEWBIE@POOL.TEST/PENDING"}));
+    pool.Admin("EDITTHISUSER", {{"USERREALNAME", "NINA NEW"}});
+    pool.AddUser("NEWBIE@POOL.TEST", "NINA NEW", "NP");
+    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "ANN@NEW.TEST/USER", "NEWBIE@POOL.TEST/USER"}));
+    EXPECT_TRUE(pool.Act("VIEWPLAYERS", "newbie@pool.test", "np").HasLine("<!-- ViewUsers -->"));
+}
+
+TEST(UserEditPages, ChoiceOffersOtherLiveUsersAndMarksOnlyTheOneChosen) {
+    AdminPool pool;
+    pool.WriteUsers({"BOSS@POOL.TEST/BIG BOSS/SECRET/ADMINISTRATOR", "A@X.TEST/ANN/P/USER", "/BLANK/P/USER",
+                     "D@X.TEST/DEAD/P/DELETE", "C@X.TEST/Carl Diaz/P/PENDING", "DEPUTY@X.TEST/DEPUTY/D/ADMINISTRATOR",
+                     "E@X.TEST/LAST/P/ DELETE", "B@X.TEST/BIG BOSS/P/USER"});
+    Lines offered = {"ANN</option>", "Carl Diaz</option>", "DEPUTY</option>", "BIG BOSS</option>"};
+    EXPECT_EQ(Choices(pool.Admin("EDITUSER")), offered);
+    offered.erase(offered.begin() + 2);  // an administrator is not offered his own record
+    EXPECT_EQ(Choices(pool.Act("EDITUSER", "deputy@x.test", "d")), offered);
+    std::string before = pool.Read("ZRPform_user.dat");
+    pool.Act("EDITTHISUSER", "deputy@x.test", "d", {{"USERREALNAME", "DEPUTY"}});
+    for (std::string name : {"", "   ", "NOBODY", "CHECKUSERNAME"})
+        EXPECT_EQ(Choices(pool.Admin("EDITTHISUSER", {{"USERREALNAME", name}})).size(), 4u) << name;
+    EXPECT_EQ(pool.Read("ZRPform_user.dat"), before);
+    // A name stored as typed can be chosen; the player who shares the first
+    // administrator's name is the one marked.
+    EXPECT_TRUE(pool.Admin("EDITTHISUSER", {{"USERREALNAME", "Carl Diaz"}})
+                    .HasLine(R"(<input type="text" name="USERREALNAME" size="18" maxlength="40" value="Carl Diaz">)"));
+    pool.Admin("EDITTHISUSER", {{"USERREALNAME", "BIG BOSS"}});
+    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "A@X.TEST/USER", "/USER", "D@X.TEST/DELETE", "C@X.TEST/DELETE",
+                                   "DEPUTY@X.TEST/ADMINISTRATOR", "E@X.TEST/DELETE", "B@X.TEST/DELETE"}));
+}
