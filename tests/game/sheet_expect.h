@@ -19,11 +19,11 @@ inline void AddRow(std::vector<std::string>& lines, const std::vector<std::strin
     lines.push_back("  </tr>");
 }
 
-inline void AddGameRow(std::vector<std::string>& lines, const std::string& left, const std::string& radio1,
-                       const std::string& middle, const std::string& right, const std::string& radio2) {
-    AddRow(lines, {"><div align=right>" + kCell + left + "</font></div>", ">" + kCell + radio1 + "</font>",
-                   " width=\"100\" align=\"center\">" + middle, "><div align=left>" + kCell + right + "</font></div>",
-                   ">" + kCell + radio2 + "</font>"});
+// A row of a game: a team and its choice cell, the middle, the other team and its choice cell.
+inline void AddGameRow(std::vector<std::string>& lines, const std::vector<std::string>& c) {
+    AddRow(lines, {"><div align=right>" + kCell + c[0] + "</font></div>", ">" + kCell + c[1] + "</font>",
+                   " width=\"100\" align=\"center\">" + c[2], "><div align=left>" + kCell + c[3] + "</font></div>",
+                   ">" + kCell + c[4] + "</font>"});
 }
 
 inline std::string Tagged(const std::string& tag, const std::string& text) {
@@ -37,21 +37,21 @@ inline std::vector<std::string> Sheet(const std::vector<std::string>& teams, con
     std::vector<std::string> lines = {kSheetTable};
     for (size_t g = 0; g < (entry ? teams.size() / 2 : picks.size()); ++g) {
         char pick = g < picks.size() ? picks[g] : ' ';
-        bool chosen = pick == '0' || pick == '1';
-        std::string cells[4], middle = chosen || entry ? "<b><i>AT</i></b>" : "<b><i>NO CHOICE!</i></b>";
+        bool open = pick != '0' && pick != '1' && !entry;
+        std::vector<std::string> cells(5, open ? "<b><i>NO CHOICE!</i></b>" : "<b><i>AT</i></b>");
         for (int side = 0; side < 2; ++side) {
-            bool on = pick == "01"[side];
-            std::string tag = on ? "b" : chosen || entry ? "" : "i";
-            cells[2 * side] = Tagged(tag, teams[2 * g + side]);
+            std::string tag = pick == "01"[side] ? "b" : open ? "i" : "";
             std::string radio = " <input type=\"radio\" name=\"C" + std::to_string(g + 1) + "\" value=\"" + "01"[side];
-            cells[2 * side + 1] = !entry ? Tagged(tag, "") : radio + (on ? "\" CHECKED><b></b>" : "\">");
+            cells[3 * side] = Tagged(tag, teams[2 * g + side]);
+            cells[3 * side + 1] = !entry ? Tagged(tag, "") : radio + (tag == "b" ? "\" CHECKED><b></b>" : "\">");
         }
-        AddGameRow(lines, cells[0], cells[1], middle, cells[2], cells[3]);
+        AddGameRow(lines, cells);
     }
     std::string input = R"(<input type="text" name="TIEBREAKER" size="3" maxlength="3" value=")" + tie + "\">";
-    AddRow(lines, {R"( colspan="2" align="center">)" + kCell + (entry ? "Enter" : "Your") + " Tie Breaker Score : </font>",
-                   " width=\"100\" align=\"center\">" + (entry ? input : "<b>" + kCell + tie + "</font></b>"),
-                   " colspan=\"2\">&nbsp;"});
+    AddRow(lines,
+           {R"( colspan="2" align="center">)" + kCell + (entry ? "Enter" : "Your") + " Tie Breaker Score : </font>",
+            " width=\"100\" align=\"center\">" + (entry ? input : "<b>" + kCell + tie + "</font></b>"),
+            " colspan=\"2\">&nbsp;"});
     lines.push_back("</table>");
     return lines;
 }
@@ -60,9 +60,9 @@ inline std::vector<std::string> Sheet(const std::vector<std::string>& teams, con
 inline std::vector<std::string> ResultsTable(const std::string& points, const std::string& third,
                                              const std::vector<std::string>& records) {
     std::vector<std::string> lines = {kSheetTable};
-    auto row = [&](const std::string& name, const std::string& middle, const std::string& right) {
-        AddGameRow(lines, Tagged("b", name), "<b></b>", "<b>" + kCell + middle + "</font></b>", Tagged("b", right),
-                   "<b></b>");
+    auto row = [&](const std::string& name, const std::string& mid, const std::string& end) {
+        AddGameRow(lines,
+                   {Tagged("b", name), "<b></b>", "<b>" + kCell + mid + "</font></b>", Tagged("b", end), "<b></b>"});
     };
     row("Name", points, third);
     for (size_t i = 0; i + 2 < records.size(); i += 3)
