@@ -1,70 +1,76 @@
-// The lines a pick sheet is expected to hold, for the page tests.
+// The lines the pick sheet and the results tables are expected to hold, for the page tests.
 #pragma once
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 inline const std::string kCell = R"(<font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#990000">)";
 inline const std::string kSheetTable = R"(<table  border="0" cellspacing="0" cellpadding="5" align="center">)";
+// Period 1 of three games, and its teams.
+inline const std::string kWeek1 = "WEEK1\r\nAlpha at Beta\r\nGamma at Delta\r\nEpsilon at Zeta\r\n";
+inline const std::vector<std::string> kTeams = {"Alpha", "Beta", "Gamma", "Delta", "Epsilon", "Zeta"};
 
-inline std::string Radio(int game, const std::string& value, bool checked) {
-    std::string tag = " <input type=\"radio\" name=\"C" + std::to_string(game) + "\" value=\"" + value + "\"";
-    return checked ? tag + " CHECKED><b></b></font>" : tag + "></font>";
-}
-inline std::string Plain(const std::string& text) { return text + "</font>"; }
-inline std::string Bold(const std::string& text) { return "<b>" + text + "</b></font>"; }
-inline std::string Italic(const std::string& text) { return "<i>" + text + "</i></font>"; }
-inline const std::string kAt = "<b><i>AT</i></b>";
-inline const std::string kNoChoice = "<b><i>NO CHOICE!</i></b>";
-
-inline void AddSpacer(std::vector<std::string>& lines) {
-    lines.push_back("  <tr bgcolor=\"#6699FF\"> ");
-    for (int i = 0; i < 5; ++i) lines.push_back("    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>");
+// A row from its cells (each after "<td"), then the spacer row.
+inline void AddRow(std::vector<std::string>& lines, const std::vector<std::string>& cells) {
+    lines.push_back("  <tr>");
+    for (const std::string& cell : cells) lines.push_back("    <td" + cell + "</td>");
+    lines.insert(lines.end(), {"  </tr>", "  <tr bgcolor=\"#6699FF\"> "});
+    lines.insert(lines.end(), 5, "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>");
     lines.push_back("  </tr>");
 }
 
-// One row of five cells (each cell after its font tag) and its spacer row.
-inline std::vector<std::string> Row(const std::string& left, const std::string& radio1, const std::string& middle,
-                                    const std::string& right, const std::string& radio2) {
-    std::vector<std::string> lines = {"  <tr>",
-                                      "    <td><div align=right>" + kCell + left + "</div></td>",
-                                      "    <td>" + kCell + radio1 + "</td>",
-                                      "    <td width=\"100\" align=\"center\">" + middle + "</td>",
-                                      "    <td><div align=left>" + kCell + right + "</div></td>",
-                                      "    <td>" + kCell + radio2 + "</td>",
-                                      "  </tr>"};
-    AddSpacer(lines);
-    return lines;
+// A row of a game: a team and its choice cell, the middle, the other team and its choice cell.
+inline void AddGameRow(std::vector<std::string>& lines, const std::vector<std::string>& c) {
+    AddRow(lines, {"><div align=right>" + kCell + c[0] + "</font></div>", ">" + kCell + c[1] + "</font>",
+                   " width=\"100\" align=\"center\">" + c[2], "><div align=left>" + kCell + c[3] + "</font></div>",
+                   ">" + kCell + c[4] + "</font>"});
 }
 
-inline std::vector<std::string> TieRow(const std::string& caption, const std::string& cell) {
-    std::vector<std::string> lines = {"  <tr>",
-                                      "    <td colspan=\"2\" align=\"center\">" + kCell + caption + "</font></td>",
-                                      "    <td width=\"100\" align=\"center\">" + cell + "</td>",
-                                      "    <td colspan=\"2\">&nbsp;</td>", "  </tr>"};
-    AddSpacer(lines);
-    return lines;
+inline std::string Tagged(const std::string& tag, const std::string& text) {
+    return tag.empty() ? text : "<" + tag + ">" + text + "</" + tag + ">";
 }
-inline std::string TieInput(const std::string& value) {
-    return "<input type=\"text\" name=\"TIEBREAKER\" size=\"3\" maxlength=\"3\" value=\"" + value + "\">";
-}
-inline std::string TieValue(const std::string& value) { return "<b>" + kCell + value + "</font></b>"; }
 
-// The sheet table from its tag to "</table>", built from rows.
-inline std::vector<std::string> Table(const std::vector<std::vector<std::string>>& rows) {
+// The sheet table of the games (team pairs in teams); picks holds '0' (first team), '1' (second) or another
+// character (no choice) per game. An entry sheet has radio buttons for every game; a shown sheet one row per pick.
+inline std::vector<std::string> Sheet(const std::vector<std::string>& teams, const std::string& picks,
+                                      const std::string& tie, bool entry) {
     std::vector<std::string> lines = {kSheetTable};
-    for (const auto& row : rows) lines.insert(lines.end(), row.begin(), row.end());
+    for (size_t g = 0; g < (entry ? teams.size() / 2 : picks.size()); ++g) {
+        char pick = g < picks.size() ? picks[g] : ' ';
+        bool open = pick != '0' && pick != '1' && !entry;
+        std::vector<std::string> cells(5, open ? "<b><i>NO CHOICE!</i></b>" : "<b><i>AT</i></b>");
+        for (int side = 0; side < 2; ++side) {
+            std::string tag = pick == "01"[side] ? "b" : open ? "i" : "";
+            std::string radio = " <input type=\"radio\" name=\"C" + std::to_string(g + 1) + "\" value=\"" + "01"[side];
+            cells[3 * side] = Tagged(tag, teams[2 * g + side]);
+            cells[3 * side + 1] = !entry ? Tagged(tag, "") : radio + (tag == "b" ? "\" CHECKED><b></b>" : "\">");
+        }
+        AddGameRow(lines, cells);
+    }
+    std::string input = R"(<input type="text" name="TIEBREAKER" size="3" maxlength="3" value=")" + tie + "\">";
+    AddRow(lines,
+           {R"( colspan="2" align="center">)" + kCell + (entry ? "Enter" : "Your") + " Tie Breaker Score : </font>",
+            " width=\"100\" align=\"center\">" + (entry ? input : "<b>" + kCell + tie + "</font></b>"),
+            " colspan=\"2\">&nbsp;"});
+    lines.push_back("</table>");
+    return lines;
+}
+
+// A results table: the heading row, then a row per record of three lines.
+inline std::vector<std::string> ResultsTable(const std::string& points, const std::string& third,
+                                             const std::vector<std::string>& records) {
+    std::vector<std::string> lines = {kSheetTable};
+    auto row = [&](const std::string& name, const std::string& mid, const std::string& end) {
+        AddGameRow(lines,
+                   {Tagged("b", name), "<b></b>", "<b>" + kCell + mid + "</font></b>", Tagged("b", end), "<b></b>"});
+    };
+    row("Name", points, third);
+    for (size_t i = 0; i + 2 < records.size(); i += 3)
+        row(records[i], records[i + 1], "<div align=center>" + records[i + 2] + "</div>");
     lines.push_back("</table>");
     return lines;
 }
 
 inline std::string HiddenLine(const std::string& name, const std::string& value) {
     return "<INPUT TYPE=\"HIDDEN\" NAME=\"" + name + "\" Value=\"" + value + "\">";
-}
-
-inline bool HasLineEnding(const std::vector<std::string>& lines, const std::string& end) {
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) {
-        return l.size() >= end.size() && l.compare(l.size() - end.size(), end.size(), end) == 0;
-    });
 }

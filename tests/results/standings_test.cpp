@@ -1,98 +1,89 @@
+#include "results/standings.h"
+
 #include <gtest/gtest.h>
 
-#include "cgi/failure.h"
-#include "results/scoring_folder.h"
-#include "results/standings.h"
+#include <numeric>
+#include <random>
+
+#include "core/files.h"
+#include "core/text.h"
+#include "results/exchange_order.h"
+#include "support/run_folder.h"
 
 namespace {
 
-const char kOverall[] = "ZRPOverAllWinners.dat";
-
-std::string Lines(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) bytes += line + "\r\n";
-    return bytes;
+// The order the swaps themselves leave.
+std::vector<size_t> SwapByHand(const std::vector<double>& values) {
+    std::vector<size_t> order(values.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    for (size_t i = 0; i + 1 < order.size(); ++i)
+        for (size_t j = i; j < order.size(); ++j)
+            if (values[order[i]] < values[order[j]]) std::swap(order[i], order[j]);
+    return order;
 }
+
+// "A/1/ " as file bytes, a line per "/"-separated part.
+std::string Lines(const std::string& parts) { return ReplaceAll(parts, "/", "\r\n") + "\r\n"; }
 
 }  // namespace
 
+TEST(ExchangeOrder, MatchesTheSwapsOnRandomInputsWithManyTies) {
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 20000; ++round) {
+        std::vector<double> values(random() % (round < 15000 ? 12 : 300));
+        unsigned spread = 1 + random() % (round % 3 == 0 ? 3 : 20);
+        for (double& v : values) v = static_cast<double>(random() % spread);
+        ASSERT_EQ(ExchangeSortOrder(values), SwapByHand(values)) << "round " << round;
+    }
+}
+
 TEST(SortWinners, EqualPointsEndInTheExchangeOrderAndTheBakHoldsTheFileBefore) {
-    ScoringFolder folder;
-    folder.Write(kOverall, Lines({"A", "1", " ", "B", "1", " ", "C", "2", " "}));
-    SortWinnersThisWeek(folder.PathOf(kOverall));
-    EXPECT_EQ(folder.Read(kOverall), Lines({"C", "2", " ", "B", "1", " ", "A", "1", " "}));
-    EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat.bak"), Lines({"A", "1", " ", "B", "1", " ", "C", "2", " "}));
-    EXPECT_EQ(R().CurrentRoutine, "SortWinnersThisWeek");
+    RunFolder folder;
+    folder.Write("ZRPOverAllWinners.dat", Lines("A/1/ /B/1/ /C/2/ "));
+    SortWinnersThisWeek(folder.PathOf("ZRPOverAllWinners.dat"));
+    EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat"), Lines("C/2/ /B/1/ /A/1/ "));
+    EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat.bak"), Lines("A/1/ /B/1/ /C/2/ "));
 }
 
-TEST(SortWinners, EmptyAndSingleRecordFilesKeepTheirBytes) {
-    ScoringFolder folder;
-    folder.Write(kOverall, "");
-    SortWinnersThisWeek(folder.PathOf(kOverall));
-    EXPECT_EQ(folder.Read(kOverall), "");
-    EXPECT_TRUE(folder.Exists("ZRPOverAllWinners.dat.bak"));
+TEST(TieBreak, TheClosestGuessAmongAtMostAHundredLeadersWinsAPointInBothFiles) {
+    struct {
+        std::string period, picks, actual, periodAfter, overallAfter;
+    } const cases[] = {
+        // Records of the period; of the picks file (name, no picks, guess); the actual score; the files after.
+        // Closest without going over; D's exact guess is no leader's.
+        {"A/3/1/B/3/1/D/2/2", "A//30/B//41/D//35", "35", "A/4/1/B/3/1/D/2/2", "B/9/ /A/9/ /D/2/ "},
+        // Every guess over: the closest over wins; names match whatever their case.
+        {"A/3/1/B/3/1/D/2/2", "a// 40/b//38 ", "35", "B/4/1/A/3/1/D/2/2", "B/10/ /A/8/ /D/2/ "},
+        // Equal distances all win; a guess that is no number counts as nought.
+        {"A/3/1/B/3/1/D/2/2", "A//33/B//33", "35", "A/4/1/B/4/1/D/2/2", "B/10/ /A/9/ /D/2/ "},
+        {"A/3/1/B/3/1/D/2/2", "A//abc/B//30", "35", "B/4/1/A/3/1/D/2/2", "B/10/ /A/8/ /D/2/ "},
+        // A single leader gets nothing; nobody does without an actual score.
+        {"A/5/0/B/4/1", "A//35/B//35", "35", "A/5/0/B/4/1", "B/9/ /A/8/ /D/2/ "},
+        {"A/3/1/B/3/1/D/2/2", "A//35/B//35", "  ", "A/3/1/B/3/1/D/2/2", "B/9/ /A/8/ /D/2/ "},
+        // The only record wins with a guess.
+        {"A/2/2", "A//70", "35", "A/3/2", "B/9/ /A/9/ /D/2/ "},
+        {"A/2/2", "A//", "35", "A/2/2", "B/9/ /A/8/ /D/2/ "},
+        // The best distance stops at the first leader without a guess.
+        {"A/3/1/B/3/1/C/3/1", "A//30/B///C//33", "35", "A/4/1/C/4/1/B/3/1", "B/9/ /A/9/ /D/2/ /C/1/ "},
+    };
+    RunFolder folder;
+    R().CurrentWeek = "3";
+    for (const auto& c : cases) {
+        folder.Write("ZRPwinners3_.dat", Lines(c.period));
+        folder.Write("ZRPOverAllWinners.dat", Lines("B/9/ /A/8/ /D/2/ "));
+        folder.Write("ZRPpicks3_.dat", Lines(c.picks));
+        AwardTieBreak(c.actual);
+        EXPECT_EQ(folder.Read("ZRPwinners3_.dat"), Lines(c.periodAfter)) << c.picks;
+        EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat"), Lines(c.overallAfter)) << c.picks;
+    }
 
-    const std::string single = "  ANN\n 7\n x";  // lone line feeds, no final line end
-    folder.Write(kOverall, single);
-    SortWinnersThisWeek(folder.PathOf(kOverall));
-    EXPECT_EQ(folder.Read(kOverall), single);
-    EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat.bak"), single);
-}
-
-TEST(SortWinners, MissingFileOrBrokenRecord) {
-    ScoringFolder folder;
-    SortWinnersThisWeek(folder.PathOf(kOverall));
-    EXPECT_TRUE(folder.Contents().empty());
-
-    folder.Write(kOverall, Lines({"A", "1", " ", "B", "2"}));
-    EXPECT_EQ(FailureOf([&] { SortWinnersThisWeek(folder.PathOf(kOverall)); }), kInputPastEnd);
-    EXPECT_EQ(folder.Read(kOverall), Lines({"A", "1", " ", "B", "2"}));
-}
-
-TEST(UpdateAWinner, AddsToTheFirstMatchingLineKeepsTheThirdLineAndDropsTheBak) {
-    ScoringFolder folder;
-    folder.Write(kOverall, Lines({"ANN", "4", "kept", "BOB", "2", " ", " BOB ", "9", " "}));
-    folder.Write("ZRPOverAllWinners.dat.bak", "stale");
-    UpdateAWinnerFileOverallOrWeekly(folder.PathOf(kOverall), "  BOB", 3);
-    UpdateAWinnerFileOverallOrWeekly(folder.PathOf(kOverall), "ANN", 1);
-    EXPECT_EQ(folder.Read(kOverall), Lines({"ANN", "5", "kept", "BOB", "5", " ", " BOB ", "9", " "}));
-    EXPECT_FALSE(folder.Exists("ZRPOverAllWinners.dat.bak"));
-    EXPECT_EQ(R().CurrentRoutine, "UpdateAWinnerFileOverallOrWeekly8");
-}
-
-TEST(UpdateAWinner, NewNamesAreAppendedAndCaseCounts) {
-    ScoringFolder folder;
-    UpdateAWinnerFileOverallOrWeekly(folder.PathOf(kOverall), " ann ", 3);
-    EXPECT_EQ(folder.Read(kOverall), Lines({"ann", "3", " "}));
-    UpdateAWinnerFileOverallOrWeekly(folder.PathOf(kOverall), "ANN", 2);
-    EXPECT_EQ(folder.Read(kOverall), Lines({"ann", "3", " ", "ANN", "2", " "}));
-}
-
-TEST(UpdateAWinner, ANameCanMatchAPointsLine) {
-    ScoringFolder folder;
-    // A player called "3" finds ANN's points line: the line after it is
-    // taken as his points.
-    folder.Write(kOverall, Lines({"ANN", "3", " ", "BOB", "1", " "}));
-    UpdateAWinnerFileOverallOrWeekly(folder.PathOf(kOverall), "3", 2);
-    EXPECT_EQ(folder.Read(kOverall), Lines({"ANN", "3", "2", "BOB", "1", " "}));
-    // The changed line is found by its new text, the old one no more.
-    UpdateAWinnerFileOverallOrWeekly(folder.PathOf(kOverall), "2", 5);
-    EXPECT_EQ(folder.Read(kOverall), Lines({"ANN", "3", "2", "5", "1", " "}));
-    UpdateAWinnerFileOverallOrWeekly(folder.PathOf(kOverall), " ", 1);
-    EXPECT_EQ(folder.Read(kOverall), Lines({"ANN", "3", "2", "5", "1", " ", "", "1", " "}));
-}
-
-TEST(UpdateAWinner, MissingPointLinesAndOverflowFail) {
-    ScoringFolder folder;
-    folder.Write(kOverall, Lines({"ANN", "3", " ", "BOB", "1"}));
-    EXPECT_EQ(FailureOf([&] { UpdateAWinnerFileOverallOrWeekly(folder.PathOf(kOverall), "BOB", 1); }),
-              kInputPastEnd);
-    EXPECT_EQ(R().CurrentRoutine, "UpdateAWinnerFileOverallOrWeekly2");
-    EXPECT_EQ(folder.Read(kOverall), Lines({"ANN", "3", " ", "BOB", "1"}));
-    // A name without its two lines is only a failure when it is found.
-    UpdateAWinnerFileOverallOrWeekly(folder.PathOf(kOverall), "CY", 1);
-    EXPECT_EQ(folder.Read(kOverall), Lines({"ANN", "3", " ", "BOB", "1", "CY", "1", " "}));
-
-    folder.Write(kOverall, Lines({"ANN", "32767", " "}));
-    EXPECT_EQ(FailureOf([&] { UpdateAWinnerFileOverallOrWeekly(folder.PathOf(kOverall), "ANN", 1); }), kOverflow);
+    // At most a hundred tied records.
+    std::string period;
+    for (int i = 1; i <= 100; ++i) period += "P" + std::to_string(i) + "\r\n3\r\n1\r\n";
+    folder.Write("ZRPwinners3_.dat", period);
+    folder.Write("ZRPpicks3_.dat", Lines("P7/0/35"));
+    AwardTieBreak("35");
+    EXPECT_EQ(SplitTextLines(folder.Read("ZRPwinners3_.dat"))[0], "P7");
+    folder.Write("ZRPwinners3_.dat", period + Lines("LAST/1/3"));
+    EXPECT_EQ(FailureOf([] { AwardTieBreak("35"); }), kSubscript);
 }
