@@ -12,6 +12,7 @@ struct Leader {
     std::string Name;
     std::string Guess;
     int16_t Distance = 0;
+    bool Lost = false;  // a flag, not a mark in the guess: a guess may be any text
 };
 
 constexpr size_t kMostLeaders = 100;
@@ -68,7 +69,7 @@ void MarkLosers(std::vector<Leader>& leaders) {
         if (leader.Distance >= 0 && leader.Distance <= best) best = leader.Distance;
     }
     for (Leader& leader : leaders)
-        if (!leader.Guess.empty() && (leader.Distance > best || leader.Distance < 0)) leader.Guess = "X";
+        if (!leader.Guess.empty() && (leader.Distance > best || leader.Distance < 0)) leader.Lost = true;
 }
 
 }  // namespace
@@ -85,7 +86,7 @@ void AwardTieBreak(const std::string& actual, StandingsFile& period, StandingsFi
     MeasureDistances(leaders, Val(actual));
     MarkLosers(leaders);
     for (const Leader& leader : leaders) {
-        if (leader.Guess.empty() || leader.Guess == "X") continue;
+        if (leader.Guess.empty() || leader.Lost) continue;
         overall.AddPoints(leader.Name, 1);
         period.AddPoints(leader.Name, 1);
     }

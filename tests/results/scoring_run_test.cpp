@@ -69,9 +69,8 @@ void TieBreak(const std::string& actual) {
     int best = 10000;
     for (size_t k = 0; k < count && !guesses[k].empty(); ++k)
         if (distance[k] >= 0 && distance[k] <= best) best = distance[k];
-    // The losers' guesses are marked "X", so a guess "X" never wins.
     for (size_t k = 0; k < count; ++k) {
-        if (guesses[k].empty() || guesses[k] == "X" || distance[k] > best || distance[k] < 0) continue;
+        if (guesses[k].empty() || distance[k] > best || distance[k] < 0) continue;
         Update(OverallWinnersFilePath(), lines[3 * k], 1);
         Update(period, lines[3 * k], 1);
     }
