@@ -30,4 +30,3 @@ struct AdminPool : Pool {
 // the next line equal to close.
 std::vector<std::string> LinesInside(const CgiAnswer& answer, const std::string& openPrefix, const std::string& close);
 std::vector<std::string> TextAreaLines(const CgiAnswer& answer);
-bool HasImageButton(const CgiAnswer& answer, const std::string& image, const std::string& alt);

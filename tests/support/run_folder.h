@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/files.h"
 #include "core/run.h"
 #include "support/failure_of.h"
 
@@ -14,8 +15,6 @@ class RunFolder {
 public:
     RunFolder();
     ~RunFolder();
-    RunFolder(const RunFolder&) = delete;
-    RunFolder& operator=(const RunFolder&) = delete;
 
     // Points a fresh run at this folder again (after another run was used).
     void Enter() const;
@@ -23,7 +22,9 @@ public:
     const std::string& Folder() const { return folder_; }
     std::string PathOf(const std::string& name) const { return folder_ + name; }
     void Write(const std::string& name, const std::string& bytes) const;
-    void WriteLines(const std::string& name, const std::vector<std::string>& lines) const;
+    void WriteLines(const std::string& name, const std::vector<std::string>& lines) const {
+        Write(name, JoinTextLines(lines));
+    }
     void WriteUsers(const std::vector<UserRecord>& users) const;
     std::string Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
