@@ -48,7 +48,7 @@ TEST(DataFolder, AnotherPortThan80Or443LeavesTheFormWithoutAddress) {
 
 TEST(DataFolder, ARequestWaitsWhileAnotherRunHoldsTheFolder) {
     Pool pool;
-    int folder = open(pool.Folder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int folder = open(pool.PathOf("").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     ASSERT_EQ(flock(folder, LOCK_EX), 0);
     CgiAnswer answer;
     std::thread request([&] { answer = pool.Get(); });

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <regex>
 #include <stdexcept>
 
 std::string UrlEncode(const std::string& text) {
@@ -52,10 +53,10 @@ std::vector<std::string> CgiAnswer::Between(const std::string& first, const std:
 }
 
 std::string CgiAnswer::Hidden(const std::string& name) const {
-    std::string prefix = "<INPUT TYPE=\"HIDDEN\" NAME=\"" + name + "\" Value=\"";
+    std::regex field("<INPUT TYPE=\"HIDDEN\" NAME=\"" + name + "\" Value=\"(.*)\">");
+    std::smatch match;
     for (const std::string& line : Lines())
-        if (line.rfind(prefix, 0) == 0 && line.size() >= prefix.size() + 2)
-            return line.substr(prefix.size(), line.size() - prefix.size() - 2);
+        if (std::regex_match(line, match, field)) return match[1];
     return "";
 }
 
@@ -68,7 +69,7 @@ Pool::Pool(const std::string& programName) : programName_(programName) {
 
 Pool::~Pool() {
     std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
+    for (const std::string& path : {folder_, folder_ + ".in", folder_ + ".err"}) std::filesystem::remove_all(path, ignored);
 }
 
 void Pool::Write(const std::string& name, const std::string& bytes) const {
@@ -109,8 +110,6 @@ CgiAnswer Pool::Run(std::map<std::string, std::string> env, const std::string& b
     int status = pclose(out);
     answer.ExitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     answer.Errors = ReadOrEmpty(err);
-    std::filesystem::remove(in);
-    std::filesystem::remove(err);
     return answer;
 }
 

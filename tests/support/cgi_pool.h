@@ -38,7 +38,6 @@ public:
     explicit Pool(const std::string& programName = "zrp.exe");
     ~Pool();
 
-    const std::string& Folder() const { return folder_; }
     std::string PathOf(const std::string& name) const { return folder_ + "/" + name; }
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const { return ReadOrEmpty(PathOf(name)); }

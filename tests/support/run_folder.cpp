@@ -44,6 +44,10 @@ void RunFolder::Enter() const {
 
 void RunFolder::Write(const std::string& name, const std::string& bytes) const { WriteFileAtomic(PathOf(name), bytes); }
 
+void RunFolder::WriteLines(const std::string& name, const std::vector<std::string>& lines) const {
+    Write(name, JoinTextLines(lines));
+}
+
 void RunFolder::WriteUsers(const std::vector<UserRecord>& users) const {
     std::string bytes;
     for (const UserRecord& user : users) bytes += EncodeUserRecord(user);

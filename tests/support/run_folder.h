@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "core/files.h"
 #include "core/run.h"
 #include "support/failure_of.h"
 
@@ -22,9 +21,7 @@ public:
     const std::string& Folder() const { return folder_; }
     std::string PathOf(const std::string& name) const { return folder_ + name; }
     void Write(const std::string& name, const std::string& bytes) const;
-    void WriteLines(const std::string& name, const std::vector<std::string>& lines) const {
-        Write(name, JoinTextLines(lines));
-    }
+    void WriteLines(const std::string& name, const std::vector<std::string>& lines) const;
     void WriteUsers(const std::vector<UserRecord>& users) const;
     std::string Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
