@@ -12,10 +12,9 @@ static std::string HiddenLine(const std::string& name, const std::string& value)
 
 TEST(FormSetupAndHidden, DecoysOnlyBeforeTheFirstXaiAndLaterFormsReuseTheScrambledLogin) {
     RunFolder run;
-    ::Run& r = R();
-    r.Action = "THISWEEK";
-    r.LoginEmail = "ann@x.test";
-    r.LoginPassword = "pw";
+    R().Action = "THISWEEK";
+    R().LoginEmail = "ann@x.test";
+    R().LoginPassword = "pw";
     FormSetupAndHidden();
     ReturnToAdminMenuForm();
     std::vector<std::string> lines = run.TakeLines();

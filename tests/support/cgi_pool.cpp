@@ -20,15 +20,15 @@ std::string UrlEncode(const std::string& text) {
 
 std::string FormBody(const Fields& fields) {
     std::string body;
-    for (const auto& [name, value] : fields) body += (body.empty() ? "" : "&") + UrlEncode(name) + "=" + UrlEncode(value);
+    for (const auto& [n, v] : fields) body += (body.empty() ? "" : "&") + UrlEncode(n) + "=" + UrlEncode(v);
     return body;
 }
 
 std::string Scrambled(const std::string& value) {
-    std::string digits;
-    for (unsigned char c : value) digits += std::to_string(c) + ",";
-    for (char& c : digits) c = static_cast<char>(c + 1);
-    return "*B*" + digits;
+    std::string out = "*B*";
+    for (unsigned char c : value)
+        for (char digit : std::to_string(c) + ",") out += static_cast<char>(digit + 1);
+    return out;
 }
 
 std::string ReadOrEmpty(const std::string& path) {
@@ -69,11 +69,7 @@ Pool::Pool(const std::string& programName) : programName_(programName) {
 
 Pool::~Pool() {
     std::error_code ignored;
-    for (const std::string& path : {folder_, folder_ + ".in", folder_ + ".err"}) std::filesystem::remove_all(path, ignored);
-}
-
-void Pool::Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(PathOf(name), std::ios::binary) << bytes;
+    for (const auto& path : {folder_, folder_ + ".in", folder_ + ".err"}) std::filesystem::remove_all(path, ignored);
 }
 
 std::vector<std::string> Pool::Files() const {
@@ -99,8 +95,7 @@ CgiAnswer Pool::Run(std::map<std::string, std::string> env, const std::string& b
     std::string in = folder_ + ".in", err = folder_ + ".err";
     std::ofstream(in, std::ios::binary) << body;
     std::string command = "cd " + Quoted(folder_) + " && exec env -i";
-    for (const auto& [k, v] : env)
-        if (!v.empty()) command += " " + Quoted(k + "=" + v);
+    for (const auto& [k, v] : env) command += v.empty() ? "" : " " + Quoted(k + "=" + v);
     command += " ./" + Quoted(programName_) + " <" + Quoted(in) + " 2>" + Quoted(err);
     FILE* out = popen(command.c_str(), "r");
     if (!out) throw std::runtime_error("popen");

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <utility>
@@ -39,10 +40,11 @@ public:
     ~Pool();
 
     std::string PathOf(const std::string& name) const { return folder_ + "/" + name; }
-    void Write(const std::string& name, const std::string& bytes) const;
+    void Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(PathOf(name), std::ios::binary) << bytes;
+    }
     std::string Read(const std::string& name) const { return ReadOrEmpty(PathOf(name)); }
     bool Exists(const std::string& name) const { return std::filesystem::exists(PathOf(name)); }
-    void Remove(const std::string& name) const { std::filesystem::remove(PathOf(name)); }
     // The names of the files in the pool folder, sorted.
     std::vector<std::string> Files() const;
 
