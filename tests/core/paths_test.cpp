@@ -1,62 +1,60 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#include <sys/file.h>
 #include <unistd.h>
 
-#include "cgi/failure.h"
-#include "cgi/in_process.h"
+#include <chrono>
+#include <thread>
+
 #include "core/paths.h"
-#include "core/run.h"
-#include "html/form_pieces.h"
+#include "support/cgi_pool.h"
 
-// The start-up derivations for a program lying at programFile, called as
-// /cgi-bin/zrp.exe on the given port of pool.test.
-static void Derive(const std::string& programFile, const std::string& port) {
-    ::Run& r = R();
-    r.ProgramFile = programFile;
-    r.ScriptName = "/cgi-bin/zrp.exe";
-    r.CgiVars = {{"SCRIPT_NAME", r.ScriptName}, {"SERVER_NAME", "pool.test"}, {"SERVER_PORT", port}};
-    r.ScriptUrl = r.ScriptFolderUrl = "";
-    struct Unlock {
-        ~Unlock() {
-            if (R().FolderLockHandle >= 0) close(R().FolderLockHandle);
-            R().FolderLockHandle = -1;
-        }
-    } unlock;
-    DeriveFoldersAndAddresses();
+TEST(FolderOf, KeepsEverythingUpToTheLastSeparatorOfEitherKind) {
+    EXPECT_EQ(FolderOf("C:\\a\\b"), "C:\\a\\");
+    EXPECT_EQ(FolderOf("/srv/pool/zrp.cgi "), "/srv/pool/");
+    EXPECT_EQ(ScriptFileNameOf("/cgi-bin/zrp.exe"), "zrp.exe");
+    EXPECT_EQ(ScriptFileNameOf("\\scripts/x\\Pool.EXE "), "Pool.EXE");
 }
 
-TEST(DeriveFoldersAndAddresses, NamesFollowTheProgramAndItsFolder) {
-    InProcessRun run;
-    Derive(run.Folder() + "zrp.exe", "80");
-    const ::Run& r = R();
-    EXPECT_EQ(r.DataFolder, run.Folder());
-    EXPECT_EQ(r.ProgramPath, run.Folder() + "zrp.exe");
-    EXPECT_EQ(r.DataFilePrefix, "ZRP");
-    EXPECT_EQ(r.GameDataFileName, "zrp.cfg");
-    EXPECT_EQ(r.ActivityLogPath, run.Folder() + "zrp.log");
-    EXPECT_EQ(r.ScriptUrl, "http://pool.test/cgi-bin/zrp.exe");
-    EXPECT_EQ(r.ScriptFolderUrl, "http://pool.test/cgi-bin/");
-    EXPECT_FALSE(r.WebRootFound);
+// The program's name gives the prefix of the pool's files; a game file
+// delivered as zrp.cfg becomes the pool's game file; a link to the program
+// in another folder is a pool of its own.
+TEST(DataFolder, FileNamesFollowTheScriptNameAndTheLinksFolder) {
+    Pool pool("Pool.EXE"), linked;
+    pool.Write("Pool.cfg", "old season\r\n");
+    pool.Write("zrp.cfg", "WEEK1\r\nA at B\r\n");
+    pool.Get();
+    pool.Get("LINENUMBER=101");
+    EXPECT_EQ(pool.Files(), (std::vector<std::string>{"POOLFcomments.gif", "POOLFconfirmpicks.gif",
+                                                      "POOLFeditchoices.gif", "POOLFenterpicks.gif", "POOLFheader.gif",
+                                                      "POOLFmainmenu.gif", "POOLFsubmit.gif", "POOLerror.log",
+                                                      "POOLweek.dat", "Pool.EXE", "Pool.cfg", "Pool.log"}));
+    EXPECT_EQ(pool.Read("Pool.cfg"), "WEEK1\r\nA at B\r\n");
+    std::filesystem::remove(linked.PathOf("zrp.exe"));
+    std::filesystem::create_symlink(pool.PathOf("Pool.EXE"), linked.PathOf("zrp.exe"));
+    linked.Write("zrp.cfg", "WEEK1\r\n");
+    linked.Get();
+    EXPECT_EQ(linked.Read("zrp.cfg"), "WEEK1\r\n");
+    EXPECT_EQ(linked.Read("zrp.log").size(), 120u);
+    EXPECT_EQ(pool.Read("Pool.log").size(), 120u);
 }
 
-TEST(DeriveFoldersAndAddresses, OnlyPorts80And443GiveAnAddress) {
-    InProcessRun run;
-    Derive(run.Folder() + "zrp.exe", " 443 ");
-    EXPECT_EQ(R().ScriptUrl, "https://pool.test/cgi-bin/zrp.exe");
-    Derive(run.Folder() + "zrp.exe", "8080");
-    EXPECT_EQ(R().ScriptUrl, "");
-    EXPECT_EQ(R().ScriptFolderUrl, "");
-    EXPECT_EQ(FormTag(), R"(<FORM METHOD="POST" ACTION="">)");
+TEST(DataFolder, AnotherPortThan80Or443LeavesTheFormWithoutAddress) {
+    Pool pool;
+    pool.Env["SERVER_PORT"] = "8080";
+    EXPECT_TRUE(pool.Get().HasLine(R"(<FORM METHOD="POST" ACTION="">)"));
 }
 
-TEST(DeriveFoldersAndAddresses, AnApacheFolderFindsTheWebRootBesideIt) {
-    InProcessRun run;
-    std::string cgiBin = run.Folder() + "Apache/cgi-bin/";
-    ASSERT_EQ(mkdir((run.Folder() + "Apache").c_str(), 0755), 0);
-    ASSERT_EQ(mkdir(cgiBin.c_str(), 0755), 0);
-    Derive(cgiBin + "zrp.exe", "80");
-    EXPECT_TRUE(R().WebRootFound);
-    EXPECT_EQ(R().WebRootFolder, run.Folder() + "Apache/htdocs/");
-    EXPECT_EQ(R().WebRootUrl, "http://pool.test/");
-    EXPECT_EQ(FailureOf([&] { Derive(cgiBin + "zrp.exe", "8080"); }), kInvalidCall);
+TEST(DataFolder, ARequestWaitsWhileAnotherRunHoldsTheFolder) {
+    Pool pool;
+    int folder = open(pool.PathOf("").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_EQ(flock(folder, LOCK_EX), 0);
+    CgiAnswer answer;
+    std::thread request([&] { answer = pool.Get(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(pool.Exists("zrp.log"));
+    close(folder);
+    request.join();
+    EXPECT_EQ(answer.Errors, "");
+    EXPECT_EQ(pool.Read("zrp.log").size(), 120u);
 }

@@ -1,7 +1,6 @@
 #include "support/admin_pool.h"
 
 #include <algorithm>
-#include <regex>
 #include <sstream>
 
 #include "core/text.h"
@@ -20,27 +19,21 @@ std::vector<std::string> AdminPool::Users() const {
 void AdminPool::WriteUsers(const std::vector<std::string>& users) const {
     std::string bytes;
     for (const std::string& text : users) {
-        std::vector<std::string> f;
+        std::string f[4];
         std::stringstream in(text);
-        for (std::string part; std::getline(in, part, '/');) f.push_back(part);
+        for (std::string& part : f) std::getline(in, part, '/');
         bytes += EncodeUserRecord({f[0], f[2], f[1], "01-02-2026 03:04:05", f[3]});
     }
     Write("ZRPform_user.dat", bytes);
 }
 
-std::vector<std::string> LinesInside(const CgiAnswer& answer, const std::string& openPrefix, const std::string& close) {
+std::vector<std::string> LinesInside(const CgiAnswer& answer, const std::string& prefix, const std::string& close) {
     std::vector<std::string> lines = answer.Lines();
-    auto open = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return StartsWith(l, openPrefix); });
+    auto open = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return StartsWith(l, prefix); });
     if (open == lines.end()) return {};
     return {open + 1, std::find(open + 1, lines.end(), close)};
 }
 
 std::vector<std::string> TextAreaLines(const CgiAnswer& answer) {
     return LinesInside(answer, "<textarea name=\"COMMENTFIELD\"", "</textarea>");
-}
-
-bool HasImageButton(const CgiAnswer& answer, const std::string& image, const std::string& alt) {
-    std::regex button("<INPUT TYPE=\"image\" SRC=\"[^\"]*" + image + "\" ALT=\"" + alt + "\">");
-    auto lines = answer.Lines();
-    return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return std::regex_match(l, button); });
 }

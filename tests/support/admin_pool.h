@@ -15,10 +15,10 @@ struct AdminPool : Pool {
     CgiAnswer Admin(const std::string& action, const Fields& extra = {}) const {
         return Act(action, kBoss, "secret", extra);
     }
-    CgiAnswer AddUser(const std::string& email, const std::string& name, const std::string& password,
+    CgiAnswer AddUser(const std::string& email, const std::string& name, const std::string& pw,
                       const std::string& status = "USER") const {
         return Admin("ADMINUPDATE",
-                     {{"USEREMAIL", email}, {"USERREALNAME", name}, {"USERPASSWORD", password}, {"USERSTATUS", status}});
+                     {{"USEREMAIL", email}, {"USERREALNAME", name}, {"USERPASSWORD", pw}, {"USERSTATUS", status}});
     }
     // "EMAIL/STATUS" of each record of the user file.
     std::vector<std::string> Users() const;
@@ -26,8 +26,7 @@ struct AdminPool : Pool {
     void WriteUsers(const std::vector<std::string>& users) const;
 };
 
-// The lines strictly between the first line that starts with openPrefix and
+// The lines strictly between the first line that starts with prefix and
 // the next line equal to close.
-std::vector<std::string> LinesInside(const CgiAnswer& answer, const std::string& openPrefix, const std::string& close);
+std::vector<std::string> LinesInside(const CgiAnswer& answer, const std::string& prefix, const std::string& close);
 std::vector<std::string> TextAreaLines(const CgiAnswer& answer);
-bool HasImageButton(const CgiAnswer& answer, const std::string& image, const std::string& alt);

@@ -6,10 +6,6 @@
 #include "cgi/failure.h"
 
 inline int FailureOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const RunFailure& failure) {
-        return failure.Number;
-    }
+    try { call(); } catch (const RunFailure& failure) { return failure.Number; }
     return 0;
 }

@@ -1,6 +1,5 @@
 #include "support/run_folder.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -13,14 +12,10 @@
 
 RunFolder::RunFolder() {
     // tmpfs when there is one: some tests rewrite many small files.
-    for (const char* base : {"/dev/shm", "/tmp"}) {
-        std::string pattern = std::string(base) + "/zrp-unit-XXXXXX";
-        if (!mkdtemp(pattern.data())) continue;
-        folder_ = pattern + "/";
-        outPath_ = pattern + ".out";
-        break;
-    }
-    if (folder_.empty()) throw std::runtime_error("no temporary folder");
+    std::string pattern = std::string(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp") + "/zrp-unit-XXXXXX";
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("no temporary folder");
+    folder_ = pattern + "/";
+    outPath_ = pattern + ".out";
     out_ = open(outPath_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     Enter();
 }
@@ -29,8 +24,8 @@ RunFolder::~RunFolder() {
     if (R().FolderLockHandle >= 0) close(R().FolderLockHandle);
     ResetRun();
     close(out_);
-    unlink(outPath_.c_str());
     std::error_code ignored;
+    std::filesystem::remove(outPath_, ignored);
     std::filesystem::remove_all(folder_, ignored);
 }
 
@@ -66,19 +61,14 @@ bool RunFolder::Exists(const std::string& name) const { return FileExists(PathOf
 std::map<std::string, std::string> RunFolder::Contents() const {
     std::map<std::string, std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder_))
-        files[entry.path().filename().string()] = Read(entry.path().filename().string());
+        files[entry.path().filename()] = Read(entry.path().filename());
     return files;
 }
 
 std::vector<std::string> RunFolder::TakeLines() {
-    std::string bytes;
-    char buf[4096];
-    ssize_t n;
-    for (off_t at = 0; (n = pread(out_, buf, sizeof buf, at)) > 0; at += n) bytes.append(buf, static_cast<size_t>(n));
+    std::vector<std::string> lines = CrLfLines(ReadOrEmpty(outPath_));
     if (ftruncate(out_, 0) != 0 || lseek(out_, 0, SEEK_SET) != 0) throw std::runtime_error("reset output");
-    CgiAnswer answer;
-    answer.Bytes = bytes;
-    return answer.Lines();
+    return lines;
 }
 
 UserRecord Player(const std::string& email, const std::string& name, const std::string& status) {

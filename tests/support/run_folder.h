@@ -14,8 +14,6 @@ class RunFolder {
 public:
     RunFolder();
     ~RunFolder();
-    RunFolder(const RunFolder&) = delete;
-    RunFolder& operator=(const RunFolder&) = delete;
 
     // Points a fresh run at this folder again (after another run was used).
     void Enter() const;
