@@ -17,7 +17,7 @@ BUILD_TOOLS := g++ cmake make
 
 serve:
 	$(NEED) $(BUILD_TOOLS) lighttpd
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DZRP_TESTS=OFF
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 	cmake --build build -j$(JOBS) --target zrp
 	mkdir -p $(POOL)
 # A fresh copy replaces the program even while a request runs it.
