@@ -2,6 +2,7 @@
 
 #include <regex>
 
+#include "core/text.h"
 #include "users/users_pool.h"
 
 namespace {
@@ -99,3 +100,12 @@ TEST(Login, BlankEmailOrPasswordGivesTheNotListedPageEscaped) {
 }
 
 }  // namespace
+
+TEST(Login, HandMadeHiddenFieldsCannotPlantMarkupInTheUserFile) {
+    SeasonPool pool;
+    pool.Act("LOGINAPPROVE", "<img src=x>@x.test", "p\"w", {{"USERREALNAME", "Eve"}});
+    EXPECT_EQ(pool.UserFile().substr(2 * 1695, 40), Bytes("&#60;IMG SRC&#61;X&#62;@X.TEST", "P&#34;W", "EVE", "USER")
+                                                         .substr(0, 40));
+    CgiAnswer list = pool.Admin("VIEWPLAYERS");
+    for (const std::string& line : list.Lines()) EXPECT_FALSE(Contains(line, "<img src=x>")) << line;
+}
