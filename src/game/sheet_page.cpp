@@ -5,14 +5,12 @@
 #include "core/text.h"
 #include "game/pick_sheet.h"
 #include "html/form_pieces.h"
+#include "html/page_blocks.h"
 #include "html/page_frame.h"
 #include "images/site_images.h"
 
 void SheetCaption(const std::string& caption, const std::string& comment) {
-    Send("<center>");
-    Send(std::string("<font face=\"") + kFontFace + "\" size=\"3\" color=\"#990000\">");
-    Send(caption);
-    Send("</font>");
+    PageCaption(caption);
     Send(comment);
 }
 
