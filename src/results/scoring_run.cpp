@@ -5,27 +5,19 @@
 #include "core/run.h"
 #include "core/text.h"
 #include "game/periods.h"
+#include "game/pick_sheet.h"
 #include "game/picks_store.h"
 #include "results/standings.h"
 #include "users/user_file.h"
 
-// The run reads every file once and writes every file once; the standings
-// files end exactly as scoring the players one by one would leave them.
+// The run reads the user, picks and standings files once and writes each
+// standings file once; they end exactly as scoring the players one by one
+// would leave them.
 
 namespace {
 
-// Archives the period's games in its teams file, in one append.
-void AppendPeriodTeams() {
-    Run& r = R();
-    std::vector<std::string> games = PeriodGameLines(r.CurrentWeek);
-    for (std::string& game : games) game = TrimBlanks(game);
-    r.LineNumber = CInt(static_cast<double>(games.size()));
-    if (!games.empty()) AppendTextLines(TeamsFilePath(r.CurrentWeek), games);
-}
-
 void ScorePlayer(const UserRecord& record, const PicksFile& picks, StandingsFile& period, StandingsFile& overall) {
     Run& r = R();
-    r.CurrentRoutine = "UpdateWinnerForThisWeek3";
     if (Trimm(record.UserEmail).empty() || Trimm(record.UserStatus) == "DELETE") return;
     std::string name = Trimm(record.UserRealName);
     r.CurrentRoutine = "HowManyWinnersDoesTheUserHave";
@@ -44,8 +36,11 @@ void ScorePlayer(const UserRecord& record, const PicksFile& picks, StandingsFile
 bool ScorePlayers(const PicksFile& picks, StandingsFile& period, StandingsFile& overall) {
     R().CurrentRoutine = "UpdateWinnerForThisWeek2";
     if (FileLength(UserFilePath()) < kUserRecordLength) return false;
+    R().CurrentRoutine = "UpdateWinnerForThisWeek3";
     ForEachUserRecord([&](int32_t, const UserRecord& record) {
         ScorePlayer(record, picks, period, overall);
+        // The stage of the next record's read.
+        R().CurrentRoutine = "UpdateWinnerForThisWeek3";
         return true;
     });
     return true;
@@ -58,7 +53,10 @@ void UpdateWinnerForThisWeek() {
     r.CurrentRoutine = "UpdateWinnerForThisWeek";
     std::string weekFile;
     LoadWeekFile(weekFile);
-    AppendPeriodTeams();
+    // With the action ENTERWINNERSFINAL the sheet writes no row: it archives
+    // the period's games in the teams file and counts them in LINENUMBER.
+    std::string gameDataFile;
+    PickSheet(r.CurrentWeek, gameDataFile);
     SaveWinningTeamsForThisPeriod();
     StandingsFile period(PeriodWinnersFilePath(r.CurrentWeek));
     StandingsFile overall(OverallWinnersFilePath());

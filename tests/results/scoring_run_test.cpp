@@ -165,6 +165,7 @@ std::pair<int, Files> Score(const RandomPool& pool, int runs, void (*run)()) {
     int failure = 0;
     for (int n = 0; n < runs && failure == 0; ++n) {
         folder.Enter();
+        R().Action = "ENTERWINNERSFINAL";
         R().Uwp = pool.Uwp;
         R().TieBreaker = pool.Actual;
         failure = FailureOf(run);
@@ -207,6 +208,7 @@ TEST(ScoringRun, ScoresThePlayersBreaksTheTieAndOpensTheNextPeriodAlsoWhenNobody
                        Player("c@pool", "CY"), Player("d@pool", "DEE", "DELETE")});
     folder.WriteLines("ZRPpicks1_.dat", {"ann", "0110", "30", "BOB", "0105", "41", "DEE", "0115", "35"});
     folder.WriteLines("ZRPOverAllWinners.dat", {"BOB", "7", " ", "DEE", "5", " "});
+    R().Action = "ENTERWINNERSFINAL";
     R().Uwp = "0115";
     R().TieBreaker = "35";
     UpdateWinnerForThisWeek();
