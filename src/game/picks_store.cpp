@@ -45,11 +45,12 @@ std::string TieBreakerGuess(const PicksFile& picks, const std::string& name) {
 }
 
 // A record is three lines: a line break smuggled into a value would forge
-// another player's record.
+// another player's record. The guess keeps the three characters its input
+// allows, so a hand-made huge one cannot overflow the tie-break.
 void SavePicks() {
     const Run& r = R();
-    AppendTextLines(PicksFilePath(r.CurrentWeek),
-                    {SingleLine(r.CurrentUserRealName), SingleLine(r.Uwp), SingleLine(Trimm(r.TieBreaker))});
+    AppendTextLines(PicksFilePath(r.CurrentWeek), {SingleLine(r.CurrentUserRealName), SingleLine(r.Uwp),
+                                                   SingleLine(Trimm(r.TieBreaker)).substr(0, 3)});
 }
 
 bool LoadUserPicks() {
