@@ -87,7 +87,12 @@ void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& vi
 }
 
 void WriteUserRecord(int32_t number, const UserRecord& record) {
-    WriteAt(UserFilePath(), static_cast<int64_t>(number - 1) * kUserRecordLength, EncodeUserRecord(record));
+    // A new user file appears whole: an empty one left by a failed first
+    // write would make the next player record 1 without being administrator.
+    if (number == 1 && !FileExists(UserFilePath()))
+        WriteFileAtomic(UserFilePath(), EncodeUserRecord(record));
+    else
+        WriteAt(UserFilePath(), static_cast<int64_t>(number - 1) * kUserRecordLength, EncodeUserRecord(record));
 }
 
 std::string getrecord(const std::string& mode) {
