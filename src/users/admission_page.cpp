@@ -4,6 +4,7 @@
 #include "core/run.h"
 #include "core/text.h"
 #include "html/form_pieces.h"
+#include "html/page_blocks.h"
 #include "html/page_frame.h"
 #include "users/admission.h"
 #include "users/page_pieces.h"
@@ -50,10 +51,7 @@ void PickNewUserStatus() {
     Run& r = R();
     r.CurrentRoutine = "PickNewUserStatus";
     MenuTop();
-    Send("<center>");
-    Send(FontTag("3", "#990000"));
-    Send("<br><i><b>New User Status </b></i><br><br>");
-    Send("</font>");
+    PageCaption("<br><i><b>New User Status </b></i><br><br>");
     Send("<!-- PickNewUserStatus -->");
     LoadNewUserStatus();
     Send(FormTag());

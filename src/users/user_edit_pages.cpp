@@ -11,25 +11,26 @@
 
 namespace {
 
+// A text input, filled with the field after Trimm when there is one. The
+// empty add row calls no Trimm, which would name itself the running routine.
 void TextInput(const std::string& name, const std::string& size, const std::string& maxLength,
-               const std::string& value, bool prefilled) {
+               const std::string* field) {
     Send("<input type=\"text\" name=" + Quoted(name) + " size=" + Quoted(size) + " maxlength=" + Quoted(maxLength) +
-         (prefilled ? " value=" + Quoted(value) : "") + ">");
+         (field ? " value=" + Quoted(Trimm(*field)) : "") + ">");
 }
 
-// The five cells of the add and edit rows; the edit row shows the user in
-// the record buffer.
-void UserEntryRow(const std::string& background, bool prefilled) {
-    const UserRecord& user = R().User;
+// The five cells of the add and edit rows; the edit row shows a user, the
+// add row none.
+void UserEntryRow(const std::string& background, const UserRecord* user) {
     Send("  <tr bgcolor=" + Quoted(background) + ">");
     Send("    <td width=\"174\"><FORM NAME=\"form1\" METHOD=\"POST\" ACTION=" + Quoted(R().ScriptUrl) + ">");
-    TextInput("USEREMAIL", "20", "40", Trimm(user.UserEmail), prefilled);
+    TextInput("USEREMAIL", "20", "40", user ? &user->UserEmail : nullptr);
     Send("    </td>");
     Send("    <td width=\"166\">");
-    TextInput("USERREALNAME", "18", "40", Trimm(user.UserRealName), prefilled);
+    TextInput("USERREALNAME", "18", "40", user ? &user->UserRealName : nullptr);
     Send("    </td>");
     Send("    <td width=\"111\">");
-    TextInput("USERPASSWORD", "8", "20", Trimm(user.UserPassword), prefilled);
+    TextInput("USERPASSWORD", "8", "20", user ? &user->UserPassword : nullptr);
     Send("    </td>");
     Send("    <td width=\"104\">");
     UserStatusSelect();
@@ -101,12 +102,12 @@ void UserStatusSelect() {
 void adminmiddle() {
     R().CurrentRoutine = "adminmiddle";
     Send("<!-- adminmiddle -->");
-    UserEntryRow(TrimBlanks(R().User.UserStatus) == "PENDING" ? "#CCCCCC" : "#FFFFFF", false);
+    UserEntryRow(TrimBlanks(R().User.UserStatus) == "PENDING" ? "#CCCCCC" : "#FFFFFF", nullptr);
 }
 
 void EditUserRow() {
     R().CurrentRoutine = "EditUserRow";
-    UserEntryRow("#0099FF", true);
+    UserEntryRow("#0099FF", &R().User);
 }
 
 void AddUser() {

@@ -64,11 +64,10 @@ UserRecord DecodeUserRecord(const std::string& bytes, size_t offset) {
 
 std::vector<UserRecord> ReadUserRecords() {
     std::vector<UserRecord> records;
-    if (!FileExists(UserFilePath())) return records;
-    std::string bytes = ReadWholeFile(UserFilePath());
-    int32_t count = RecordCount(static_cast<int64_t>(bytes.size()));
-    records.reserve(static_cast<size_t>(count));
-    for (int32_t n = 0; n < count; ++n) records.push_back(DecodeUserRecord(bytes, static_cast<size_t>(n) * kUserRecordLength));
+    ForEachUserRecord([&records](int32_t, const UserRecord& record) {
+        records.push_back(record);
+        return true;
+    });
     return records;
 }
 
@@ -87,7 +86,12 @@ void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& vi
 }
 
 void WriteUserRecord(int32_t number, const UserRecord& record) {
-    WriteAt(UserFilePath(), static_cast<int64_t>(number - 1) * kUserRecordLength, EncodeUserRecord(record));
+    // A new user file appears whole: an empty one left by a failed first
+    // write would make the next player record 1 without being administrator.
+    if (number == 1 && !FileExists(UserFilePath()))
+        WriteFileAtomic(UserFilePath(), EncodeUserRecord(record));
+    else
+        WriteAt(UserFilePath(), static_cast<int64_t>(number - 1) * kUserRecordLength, EncodeUserRecord(record));
 }
 
 std::string getrecord(const std::string& mode) {
