@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <cstdlib>
 #include <new>
 
 #include "cgi/failure.h"

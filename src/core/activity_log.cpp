@@ -7,7 +7,8 @@
 #include "core/run.h"
 #include "core/text.h"
 
-std::string ActivityRecord() {
+// The record of this request as it is appended.
+static std::string ActivityRecord() {
     const Run& r = R();
     LocalTime now = NowLocal();
     std::string text = TrimBlanks(r.Version) + "," + TrimBlanks(CgiVar("REMOTE_ADDR"));

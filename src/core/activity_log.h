@@ -2,12 +2,10 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <cstddef>
 
 inline constexpr size_t kActivityRecordLength = 120;
 
-// The record of this request as it is appended.
-std::string ActivityRecord();
 void WriteActivityLog();
 void AdminViewActivityLog();
 void PastActivityLog(int16_t maxRecords);

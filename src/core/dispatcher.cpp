@@ -138,9 +138,9 @@ const ActionRow kActionTable[] = {
     {"TDF", SaveDataFile, true},
 };
 
-}  // namespace
-
-bool RunActionHandler(const std::string& action) {
+// The row a logged-in player's action selects, by the action trimmed and
+// upper-cased; an action without a row writes nothing.
+void RunActionHandler(const std::string& action) {
     std::string word = UCase(TrimBlanks(action));
     for (const ActionRow& row : kActionTable) {
         if (word != row.Action) continue;
@@ -150,11 +150,11 @@ bool RunActionHandler(const std::string& action) {
             ShowPlayersOwnMenu();
         else
             row.Handler();
-        return true;
+        return;
     }
-    return false;
 }
 
+// Folders, images, the administrator, the request state, the activity record.
 void StartUp() {
     Run& r = R();
     DeriveFoldersAndAddresses();
@@ -165,6 +165,8 @@ void StartUp() {
     GetData();
     WriteActivityLog();
 }
+
+}  // namespace
 
 void ActionDispatcher() {
     StartUp();

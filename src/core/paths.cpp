@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -68,11 +69,20 @@ static std::string WithoutLast(const std::string& text, size_t count) {
     return text.substr(0, text.size() - count);
 }
 
+static bool SameFile(const std::string& a, const std::string& b) {
+    struct stat sa, sb;
+    return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+// Where names differ in case only (ZRP.cfg, zrp.cfg) the file system decides
+// whether they are two files: the delivered file is kept only when it is the
+// game data file itself, else a ZRP.exe would never take its season over.
 static void TakeOverDeliveredGameFile() {
     Run& r = R();
     std::string delivered = r.DataFolder + "zrp.cfg";
-    if (UCase(r.GameDataFileName) == "ZRP.CFG" || !FileExists(delivered)) return;
-    CopyFileOver(delivered, r.DataFolder + r.GameDataFileName);
+    std::string gameFile = r.DataFolder + r.GameDataFileName;
+    if (!FileExists(delivered) || SameFile(delivered, gameFile)) return;
+    CopyFileOver(delivered, gameFile);
     DeleteFileIfExists(delivered);
 }
 

@@ -22,7 +22,8 @@ void FormSetupAndHidden() {
     HiddenField("FNAME", r.FName);
 }
 
-std::string DecoyText() {
+// 21 random characters, each followed by "-", never twice the same in a row.
+static std::string DecoyText() {
     static const std::string kAlphabet = "2345678ABCDEFGHIJKLMNOPQRSTUVWXY";
     static std::mt19937 engine{std::random_device{}()};
     std::uniform_int_distribution<size_t> pick(0, kAlphabet.size() - 1);
@@ -80,7 +81,8 @@ static void ReturnToMenuForm(const std::string& action) {
 void ReturnToMainMenuForm() { ReturnToMenuForm("LOGIN"); }
 void ReturnToAdminMenuForm() { ReturnToMenuForm("ADMIN"); }
 
-std::string HelpPageOf(const std::string& action) {
+// The help page of an action ("" when there is none).
+static std::string HelpPageOf(const std::string& action) {
     static const struct {
         const char* Page;
         std::initializer_list<const char*> Actions;

@@ -19,7 +19,3 @@ void ReturnToMainMenuForm();
 void ReturnToAdminMenuForm();
 void HelpLink();
 void CloseTable();
-// The help page of an action ("" when there is none).
-std::string HelpPageOf(const std::string& action);
-// 21 random characters, each followed by "-", never twice the same in a row.
-std::string DecoyText();

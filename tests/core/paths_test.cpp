@@ -37,6 +37,11 @@ TEST(DataFolder, FileNamesFollowTheScriptNameAndTheLinksFolder) {
     EXPECT_EQ(linked.Read("zrp.cfg"), "WEEK1\r\n");
     EXPECT_EQ(linked.Read("zrp.log").size(), 120u);
     EXPECT_EQ(pool.Read("Pool.log").size(), 120u);
+    Pool upper("ZRP.exe");
+    upper.Write("zrp.cfg", "WEEK1\r\n");
+    upper.Get();
+    EXPECT_EQ(upper.Read("ZRP.cfg"), "WEEK1\r\n");
+    EXPECT_FALSE(upper.Exists("zrp.cfg"));
 }
 
 TEST(DataFolder, AnotherPortThan80Or443LeavesTheFormWithoutAddress) {
