@@ -23,9 +23,7 @@ std::string CommentWorkFilePath(const LocalTime& now) {
 
 void EndOfCommentPage() {
     ReturnToMainMenuForm();
-    Send("</center>");
-    PageFooter();
-    SendFooter();
+    CentredPageEnd();
 }
 
 }  // namespace

@@ -19,9 +19,7 @@ void AdminViewActivityLog() {
     CloseTextAreaTable();
     Send("<br>");
     ReturnToAdminMenuForm();
-    Send("</center>");
-    PageFooter();
-    SendFooter();
+    CentredPageEnd();
 }
 
 void PastActivityLog(int16_t maxRecords) {

@@ -29,9 +29,7 @@ void RegViewTeamDataFile() {
     Send("</form>");
     Send("<br>");
     ReturnToAdminMenuForm();
-    Send("</center>");
-    PageFooter();
-    SendFooter();
+    CentredPageEnd();
 }
 
 void TDFile() {

@@ -61,7 +61,5 @@ void AdminSetLockOutDate() {
     SubmitButton("Enter Lock Out Date");
     Send("</form>");
     ReturnToAdminMenuForm();
-    Send("</center>");
-    PageFooter();
-    SendFooter();
+    CentredPageEnd();
 }

@@ -36,7 +36,5 @@ void SheetSubmit(const std::string& image, const std::string& alt) {
 }
 
 void SheetPageEnd() {
-    Send("</center>");
-    PageFooter();
-    SendFooter();
+    CentredPageEnd();
 }

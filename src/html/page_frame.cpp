@@ -105,6 +105,12 @@ void PageFooter() {
     Send("  </font> </P>");
 }
 
+void CentredPageEnd() {
+    Send("</center>");
+    PageFooter();
+    SendFooter();
+}
+
 void BackLink() {
     Send("<div align=\"center\">");
     Send("<a href=\"javascript:history.go(-1)\"> <font color=\"#FFFFFF\" " + kFontAttr + " size=\"2\"> Back</font></a>");

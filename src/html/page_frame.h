@@ -4,3 +4,5 @@
 void MenuTop();
 void PageFooter();
 void BackLink();
+// The end of a page whose content stands in a centred block.
+void CentredPageEnd();

@@ -62,7 +62,5 @@ void PickNewUserStatus() {
     SubmitButton("Enter New User Status");
     Send("</form>");
     ReturnToAdminMenuForm();
-    Send("</center>");
-    PageFooter();
-    SendFooter();
+    CentredPageEnd();
 }
