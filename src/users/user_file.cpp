@@ -62,15 +62,6 @@ UserRecord DecodeUserRecord(const std::string& bytes, size_t offset) {
     return {field(kEmail), field(kPassword), field(kRealName), field(kLastAccess), field(kStatus)};
 }
 
-std::vector<UserRecord> ReadUserRecords() {
-    std::vector<UserRecord> records;
-    ForEachUserRecord([&records](int32_t, const UserRecord& record) {
-        records.push_back(record);
-        return true;
-    });
-    return records;
-}
-
 void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& visit) {
     if (!FileExists(UserFilePath())) return;
     constexpr int64_t kBlockRecords = 256;

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "core/run.h"
 
@@ -13,8 +12,6 @@ inline constexpr int64_t kUserRecordLength = 1695;
 
 std::string EncodeUserRecord(const UserRecord& record);
 UserRecord DecodeUserRecord(const std::string& bytes, size_t offset = 0);
-// The whole records of the user file (none when it is missing).
-std::vector<UserRecord> ReadUserRecords();
 void WriteUserRecord(int32_t number, const UserRecord& record);
 // Calls visit(number, record) for each whole record in file order until it
 // answers false; reads the file in blocks, so a lookup that matches early

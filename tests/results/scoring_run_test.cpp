@@ -87,7 +87,9 @@ void ScoringRun() {
     for (const std::string& game : games) AppendTeamsLine(game);
     SaveWinningTeamsForThisPeriod();
     if (FileExists(UserFilePath()) && FileLength(UserFilePath()) < kUserRecordLength) return;
-    for (const UserRecord& user : ReadUserRecords()) {
+    std::vector<UserRecord> users;
+    ForEachUserRecord([&users](int32_t, const UserRecord& user) { return users.push_back(user), true; });
+    for (const UserRecord& user : users) {
         if (Trimm(user.UserEmail).empty() || Trimm(user.UserStatus) == "DELETE") continue;
         std::string name = Trimm(user.UserRealName);
         int16_t right = HowManyWinnersDoesTheUserHave(name);
