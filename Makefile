@@ -1,6 +1,7 @@
 # make serve  - build the program and serve a demo pool on http://127.0.0.1:8080/
 # make test   - build and run every test, then again under the sanitizers
 # make bench  - build and run the benchmarks in bench/
+# make stress - build with the sanitizers and run the bounded stress runs in stress/
 # make clean  - remove every build folder (the demo pool with it)
 
 SHELL := /bin/bash
@@ -13,7 +14,7 @@ POOL  := $(DEMO)/pool
 NEED  := $(CURDIR)/tools/ensure-packages
 BUILD_TOOLS := g++ cmake make
 
-.PHONY: serve test bench clean
+.PHONY: serve test bench stress clean
 
 serve:
 	$(NEED) $(BUILD_TOOLS) lighttpd
@@ -51,6 +52,16 @@ bench:
 	    name=$$(basename "$$source" .cpp); \
 	    echo "== $$name"; \
 	    ./build-bench/$$name; \
+	done
+
+stress:
+	$(NEED) $(BUILD_TOOLS) libgtest-dev
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZRP_TESTS=ON -DZRP_SANITIZE=ON
+	cmake --build build-sanitize -j$(JOBS)
+	@for script in stress/*.sh; do \
+	    [ -e "$$script" ] || continue; \
+	    echo "== $$script"; \
+	    ZRP_BUILD=$(CURDIR)/build-sanitize bash "$$script"; \
 	done
 
 clean:
