@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/text.h"
 #include "support/admin_pool.h"
 
 TEST(DataFileEditor, SaveAndReloadRoundTrip) {
@@ -15,4 +16,44 @@ TEST(DataFileEditor, SaveAndReloadRoundTrip) {
     EXPECT_EQ(pool.Read("zrp.cfg"), "WEEK1\r\nWaco&#44; TX at Rome&#58; NY\r\nWEEK2\r\nA at B\r\nWEEK3\r\nC at D\r\n");
     EXPECT_EQ(pool.Read("ZRPweek.dat"), "1\r\n1\r\n3\r\n");
     EXPECT_EQ(TextAreaLines(pool.Admin("DF"))[1], "Waco&#44; TX at Rome&#58; NY");
+}
+
+TEST(DataFileEditor, TheTextAreaDoesNotWrapLines) {
+    AdminPool pool;
+    EXPECT_TRUE(pool.Admin("DF").HasLine(R"(<textarea name="COMMENTFIELD" cols="60" rows="15" wrap="soft">)"));
+}
+
+TEST(DataFileEditor, ABadFileIsShownAgainAndNotSaved) {
+    AdminPool pool;
+    const std::string season = "WEEK1\r\nDallas at Boston\r\n";
+    pool.Write("zrp.cfg", season);
+    pool.Admin("DF");
+    const std::string week = pool.Read("ZRPweek.dat");
+    const std::string head = R"(<font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#990000"><b>)";
+    const std::string game = "a game line must be First Team at Second Team";
+    const std::string header = "a period header must be WEEK and its number";
+    std::string crowded = "WEEK1";
+    for (int g = 1; g <= 101; ++g) crowded += "\r\nA" + std::to_string(g) + " at B";
+    for (auto [typed, why] : std::vector<std::pair<std::string, std::string>>{
+             {"Season\r\nWEEK1\r\nNew York Giants at Philadelph\r\nia Eagles\r\n", "Line 4 (ia Eagles): " + game},
+             {"WEEK1\r\nA at B\r\n\r\nWeek 2\r\nC at D", "Line 4 (Week 2): " + header},
+             {"Our pool: week 1 starts soon\r\nWEEK1\r\nA at B", "Line 1 (Our pool&#58; week 1 starts soon): " + header},
+             {"WEEK2\r\nA at B\r\nWEEK2\r\nC at D", "Line 3 (WEEK2): a period number must be higher than the one before"},
+             {"WEEK1\r\nA at B at C", "Line 2 (A at B at C): " + game},
+             {"WEEK1\r\n at B", "Line 2 (at B): " + game},
+             {crowded, "Line 102 (A101 at B): a period holds at most 100 games"}}) {
+        CgiAnswer page = pool.Admin("TDF", {{"COMMENTFIELD", typed}});
+        EXPECT_TRUE(page.HasLine("<!-- AdminRegViewTDFile -->")) << why;
+        EXPECT_TRUE(page.HasLine(head + "File Not Saved! " + why + "</b></font><br>")) << why;
+        // The text as typed, its punctuation as the form field brings it.
+        EXPECT_EQ(TextAreaLines(page), CrLfLines(ReplaceAll(typed, ":", "&#58;"))) << why;
+        EXPECT_EQ(page.Hidden("ACTION"), "TDF");
+        EXPECT_EQ(pool.Read("zrp.cfg"), season);
+        EXPECT_EQ(pool.Read("ZRPweek.dat"), week);
+    }
+
+    // A preamble without period numbers, blank lines and dated headers are fine.
+    std::string good = "Office pool, weekly\r\n\r\nWEEK1 - Sept 7\r\nA at B\r\n\r\nWEEK3\r\nC at D";
+    EXPECT_TRUE(pool.Admin("TDF", {{"COMMENTFIELD", good}}).HasLine("<!-- AdminMainMenu -->"));
+    EXPECT_EQ(pool.Read("zrp.cfg"), "Office pool&#44; weekly\r\n\r\nWEEK1 - Sept 7\r\nA at B\r\n\r\nWEEK3\r\nC at D\r\n");
 }
