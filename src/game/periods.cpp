@@ -6,14 +6,45 @@
 #include "core/run.h"
 #include "core/text.h"
 
+static std::string LeadingDigits(const std::string& text, size_t from) {
+    size_t end = from;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+    return text.substr(from, end - from);
+}
+
+std::string ScannedPeriodNumber(const std::string& line) {
+    std::string upper = UCase(line);
+    size_t at = upper.find("WEEK");
+    if (at == std::string::npos) return "";
+    at += 4;
+    while (at < upper.size() && upper[at] == ' ') ++at;
+    return LeadingDigits(upper, at);
+}
+
+std::string HeaderPeriodNumber(const std::string& line) {
+    for (size_t at = line.find("WEEK"); at != std::string::npos; at = line.find("WEEK", at + 1)) {
+        std::string number = LeadingDigits(line, at + 4);
+        if (!number.empty()) return number;
+    }
+    return "";
+}
+
+// A value written from a header that had text after its number counts by
+// that number; any other value is taken as it stands.
+static std::string PeriodNumberOf(const std::string& value) {
+    std::string trimmed = TrimBlanks(value);
+    std::string number = LeadingDigits(trimmed, 0);
+    return number.empty() || number == trimmed ? value : number;
+}
+
 void GetBeginandEndWeekOfDataFile(std::string& first, std::string& last) {
     R().CurrentRoutine = "GetBeginandEndWeekOfDataFile";
     if (!FileExists(GameDataFilePath())) return;
     bool seen = false;
     for (const std::string& line : ReadTextLines(GameDataFilePath())) {
-        std::string upper = UCase(line);
-        if (!Contains(upper, "WEEK")) continue;
-        std::string number = TrimBlanks(ReplaceAll(upper, "WEEK", ""));
+        // Text after the number (a date, a note) is no part of it.
+        std::string number = ScannedPeriodNumber(line);
+        if (number.empty()) continue;
         if (!seen) first = number;
         last = number;
         seen = true;
@@ -29,9 +60,9 @@ void LoadWeekFile(std::string& weekFile) {
     weekFile = WeekFilePath();
     if (FileExists(weekFile)) {
         LineReader file(weekFile);
-        r.CurrentWeek = TrimBlanks(file.Next());
-        r.FirstWeek = file.Next();
-        r.LastWeek = file.Next();
+        r.CurrentWeek = TrimBlanks(PeriodNumberOf(file.Next()));
+        r.FirstWeek = PeriodNumberOf(file.Next());
+        r.LastWeek = PeriodNumberOf(file.Next());
         // A week file made before the season's game data file arrived holds
         // no period; it is made anew once the file is there.
         if (!r.CurrentWeek.empty() || !FileExists(GameDataFilePath())) return;
@@ -45,7 +76,7 @@ void RefreshWeekFile() {
     Run& r = R();
     if (!FileExists(WeekFilePath())) return;
     LineReader file(WeekFilePath());
-    r.CurrentWeek = file.Next();
+    r.CurrentWeek = PeriodNumberOf(file.Next());
     r.FirstWeek = file.Next();
     r.LastWeek = file.Next();
     GetBeginandEndWeekOfDataFile(r.FirstWeek, r.LastWeek);
@@ -59,9 +90,11 @@ void AdvancePeriod() {
     Run& r = R();
     std::string weekFile;
     LoadWeekFile(weekFile);
-    r.CurrentWeek = NumText(static_cast<long long>(Val(TrimBlanks(r.CurrentWeek)) + 1));
+    r.CurrentWeek = NextPeriodNumber();
     WriteWeekFile(TrimBlanks(r.CurrentWeek), r.FirstWeek, r.LastWeek);
 }
+
+std::string NextPeriodNumber() { return NumText(CLng(Val(TrimBlanks(R().CurrentWeek)) + 1)); }
 
 std::string LastWeeksNumberIs() {
     Run& r = R();

@@ -10,6 +10,14 @@ void LoadWeekFile(std::string& weekFile);
 void GetBeginandEndWeekOfDataFile(std::string& first, std::string& last);
 void RefreshWeekFile();
 void AdvancePeriod();
+// The number after CurrentWeek; failure 6 when it is out of range.
+std::string NextPeriodNumber();
+// The period number the scan takes from a line: the digits after its first
+// "WEEK" in any case and blanks ("" when none).
+std::string ScannedPeriodNumber(const std::string& line);
+// The number of a period header: the digits right after an upper-case
+// "WEEK" ("" when the line is no header).
+std::string HeaderPeriodNumber(const std::string& line);
 std::string LastWeeksNumberIs();
 // The pool has ended: the last period's number is below the current one's.
 bool PoolHasEnded();
