@@ -10,6 +10,10 @@ void PageCaption(const std::string& captionLine) {
     Send("</font>");
 }
 
+void NoticeLine(const std::string& text) {
+    Send("<font face=" + Quoted(kFontFace) + R"( size="2" color="#990000"><b>)" + text + "</b></font><br>");
+}
+
 void BlueHeading(const std::string& text) {
     Send("<div align=\"center\"><font face=" + Quoted(kFontFace) + " color=\"#0000FF\"><b>" + text +
          "</b></font></div>");
@@ -33,10 +37,10 @@ void CentredSubmitForm(const std::string& action, const std::string& buttonValue
     Send("</center>");
 }
 
-void OpenTextAreaTable(const std::string& cols, const std::string& rows) {
+void OpenTextAreaTable(const std::string& cols, const std::string& rows, const std::string& wrap) {
     Send(R"(<table  border="0" cellspacing="0" cellpadding="5" align="center" width ="550">)");
     Send("<tr><td>");
-    Send("<textarea name=\"COMMENTFIELD\" cols=" + Quoted(cols) + " rows=" + Quoted(rows) + " wrap=\"PHYSICAL\">");
+    Send("<textarea name=\"COMMENTFIELD\" cols=" + Quoted(cols) + " rows=" + Quoted(rows) + " wrap=" + Quoted(wrap) + ">");
 }
 
 void CloseTextAreaTable() {

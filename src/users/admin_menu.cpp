@@ -2,6 +2,7 @@
 #include "core/run.h"
 #include "core/text.h"
 #include "html/form_pieces.h"
+#include "html/page_blocks.h"
 #include "html/page_frame.h"
 #include "images/site_images.h"
 #include "users/admin_pages.h"
@@ -37,7 +38,9 @@ void MenuEntries() {
 
 }  // namespace
 
-void AdminMainMenu() {
+void AdminMainMenu() { AdminMainMenuSaying(""); }
+
+void AdminMainMenuSaying(const std::string& notice) {
     Run& r = R();
     r.CurrentRoutine = "AdminMainMenu";
     LoadNewUserStatus();
@@ -46,6 +49,7 @@ void AdminMainMenu() {
     Send("<center>");
     Send("<font face=" + Quoted(kFontFace) + " color=\"#0000FF\"><b>Welcome! " + r.CurrentUserRealName +
          "</b></font><br>");
+    if (!notice.empty()) NoticeLine(notice);
     Send(FormTag());
     Send("<table bgcolor=" + Quoted(kGrey) + R"( border="3" cellpadding="2" cellspacing="0" width="350">)");
     Send("  <tr>");

@@ -4,6 +4,8 @@
 #include <string>
 
 void AdminMainMenu();
+// The menu with one notice line under its welcome.
+void AdminMainMenuSaying(const std::string& notice);
 void AddUser();
 void AdminUpdate();
 void EditUser();
