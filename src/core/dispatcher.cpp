@@ -91,6 +91,7 @@ void AddCommentsRow() {
 }
 
 void ScoringRow() {
+    if (ConfirmedPeriodWasScored()) return;
     UpdateWinnerForThisWeek();
     DeleteFileIfExists(LockDateFilePath());
     AdminMainMenu();

@@ -1,9 +1,14 @@
 #include "results/winners_entry.h"
 
 #include "cgi/failure.h"
+#include "cgi/form.h"
+#include "core/run.h"
+#include "core/text.h"
+#include "game/periods.h"
 #include "game/pick_sheet.h"
 #include "game/sheet_page.h"
 #include "html/form_pieces.h"
+#include "users/admin_pages.h"
 
 void EnterWinners() {
     SheetPageTop("EnterWinners", "<br><i>Enter This Weeks Winning Teams</i><br>", "<!-- ThisWeeksPicks -->");
@@ -18,8 +23,25 @@ void ConfirmWeeklyWinners() {
     SheetPageTop("ConfirmWeeklyWinners", "<br><i>Confirm The ZARN POOL Winning Teams</i><br>",
                  "<!-- ConfirmWeeklyWinners -->");
     SheetOfCurrentWeek("ENTERWINNERSFINAL");
+    HiddenField("PERIOD", TrimBlanks(R().CurrentWeek));
     SheetSubmit("Fconfirmpicks.gif", "Confirm Your Picks");
     EditPicksForm("ENTERWINNERS");
     ReturnToAdminMenuForm();
     SheetPageEnd();
+}
+
+bool ConfirmedPeriodWasScored() {
+    std::string weekFile;
+    LoadWeekFile(weekFile);
+    // Back and the confirm button again send the period just scored; a page
+    // made before the field existed is scored as it always was.
+    std::string period = TrimBlanks(GetCgiValue("PERIOD"));
+    if (!period.empty() && period != TrimBlanks(R().CurrentWeek)) {
+        AdminMainMenuSaying("Period " + period + " Has Already Been Scored - Nothing Was Changed!");
+        return true;
+    }
+    // The advance is the run's last step: a number it cannot reach must
+    // stop the run before any standings are written.
+    NextPeriodNumber();
+    return false;
 }

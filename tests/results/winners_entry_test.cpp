@@ -42,11 +42,12 @@ Fields FormFields(const CgiAnswer& page, const std::string& action) {
     return {};
 }
 
-// Every file of the pool but the logs, which every request writes.
+// The pool's data: every file but the program, its images and the logs,
+// which every request writes.
 std::map<std::string, std::string> DataFiles(const Pool& pool) {
     std::map<std::string, std::string> files;
     for (const std::string& name : pool.Files())
-        if (!name.ends_with(".log") && name != "zrp.exe") files[name] = pool.Read(name);
+        if (!name.ends_with(".log") && !name.ends_with(".gif") && name != "zrp.exe") files[name] = pool.Read(name);
     return files;
 }
 
