@@ -3,11 +3,21 @@
 #include <cstdio>
 #include <ctime>
 
-LocalTime NowLocal() {
+static LocalTime FromTm(const struct tm& tm) {
+    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+LocalTime NowLocal() { return LocalTimeInDays(0); }
+
+LocalTime LocalTimeInDays(int days) {
     time_t now = time(nullptr);
     struct tm tm {};
     localtime_r(&now, &tm);
-    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+    if (days == 0) return FromTm(tm);
+    tm.tm_mday += days;
+    tm.tm_isdst = -1;  // the later day may be on the other side of a clock change
+    mktime(&tm);  // brings the day into its month and year
+    return FromTm(tm);
 }
 
 static std::string Format(const char* pattern, int a, int b, int c) {

@@ -8,6 +8,8 @@ struct LocalTime {
 };
 
 LocalTime NowLocal();
+// The local date and time of the same clock time that many days from now.
+LocalTime LocalTimeInDays(int days);
 std::string DateMDY(const LocalTime& t);   // mm-dd-yyyy
 std::string TimeHMS(const LocalTime& t);   // hh:mm:ss
 std::string TimeHM(const LocalTime& t);    // hh:nn
