@@ -1,26 +1,35 @@
 #include "datafile/data_file_editor.h"
 
+#include <functional>
+
 #include "cgi/output.h"
 #include "cgi/settings.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "datafile/data_file_check.h"
 #include "game/periods.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
 #include "users/admin_pages.h"
 
-void RegViewTeamDataFile() {
+namespace {
+
+// The editor page; content writes the text area's lines, and notice (when
+// not empty) says why the typed file was not saved.
+void EditorPage(const std::string& notice, const std::function<void()>& content) {
     Run& r = R();
     r.CurrentRoutine = "RegViewTeamDataFile";
     MenuTop();
     PageCaption("<br><i>Edit Data File</i><br>");
     Send("<!-- AdminRegViewTDFile -->");
+    if (!notice.empty()) NoticeLine(notice);
     Send(FormTag());
-    OpenTextAreaTable("60", "15");
-    TDFile();
+    // Soft wrapping only: the browser sends each game line as one line.
+    OpenTextAreaTable("60", "15", "soft");
+    content();
     CloseTextAreaTable();
     Send(R"(    <input type="submit" name="Submit" value="Save File">)");
     HiddenField("ACTION", "TDF");
@@ -31,6 +40,10 @@ void RegViewTeamDataFile() {
     ReturnToAdminMenuForm();
     CentredPageEnd();
 }
+
+}  // namespace
+
+void RegViewTeamDataFile() { EditorPage("", TDFile); }
 
 void TDFile() {
     R().CurrentRoutine = "TDFile";
@@ -46,7 +59,17 @@ void TDFile() {
 
 void SaveDataFile() {
     R().CurrentRoutine = "SaveDataFile";
-    WriteFileAtomic(GameDataFilePath(), Trimm(R().CommentField) + "\r\n");
+    std::string text = Trimm(R().CommentField);
+    // A file the pages could not read is not saved: the administrator gets
+    // his text back, line for line, to mend it.
+    std::string bad = FirstBadDataFileLine(text);
+    if (!bad.empty()) {
+        EditorPage("File Not Saved! " + bad, [&] {
+            for (const std::string& line : SplitTextLines(text)) Send(line);
+        });
+        return;
+    }
+    WriteFileAtomic(GameDataFilePath(), text + "\r\n");
     RefreshWeekFile();
     AdminMainMenu();
 }
