@@ -12,7 +12,10 @@ PicksFile::PicksFile(const std::string& path) {
     exists_ = FileExists(path);
     if (!exists_) return;
     lines_ = ReadTextLines(path);
-    for (size_t i = 0; i < lines_.size(); ++i) first_.emplace(NameKey(lines_[i]), static_cast<long>(i));
+    for (size_t i = 0; i < lines_.size(); i += 3) {
+        std::string key = NameKey(lines_[i]);
+        if (!key.empty()) first_.emplace(key, static_cast<long>(i));
+    }
 }
 
 long PicksFile::Find(const std::string& name) const {
@@ -55,8 +58,6 @@ void SavePicks() {
 
 bool LoadUserPicks() {
     Run& r = R();
-    // A visitor without a name has no record (a blank line is no name).
-    if (TrimBlanks(r.CurrentUserRealName).empty()) return false;
     PicksFile picks(PicksFilePath(r.CurrentWeek));
     long at = picks.Exists() ? picks.Find(r.CurrentUserRealName) : -1;
     if (at < 0) return false;

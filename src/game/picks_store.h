@@ -7,8 +7,10 @@
 #include <vector>
 
 // One picks file read once, with the name matching of its readers: a name
-// finds the first line of the file, in file order, whose trimmed upper-case
-// text equals the trimmed upper-case name (every line is compared).
+// finds the first record, in file order, whose name line (the first of its
+// three lines) trimmed and upper-cased equals the name trimmed and
+// upper-cased. Picks and guess lines are never taken for names, and a blank
+// name matches nothing.
 class PicksFile {
 public:
     explicit PicksFile(const std::string& path);

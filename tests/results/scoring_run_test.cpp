@@ -24,7 +24,9 @@ void Update(const std::string& path, const std::string& name, int16_t points) {
     std::string key = TrimBlanks(name);
     bool existed = FileExists(path);
     std::vector<std::string> lines = existed ? ReadTextLines(path) : std::vector<std::string>{};
-    auto at = std::ranges::find_if(lines, [&](auto& line) { return !key.empty() && TrimBlanks(line) == key; });
+    // Only name lines, the first of each three, are compared.
+    auto at = lines.begin();
+    while (at != lines.end() && (key.empty() || TrimBlanks(*at) != key)) at += std::min<long>(3, lines.end() - at);
     // A new name gets a record of no points first.
     if (at == lines.end()) at = lines.insert(lines.end(), {key, "0", " "});
     if (lines.end() - at < 3) Fail(kInputPastEnd);

@@ -45,6 +45,14 @@ TEST(SortWinners, EqualPointsEndInTheExchangeOrderAndTheBakHoldsTheFileBefore) {
     EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat.bak"), Lines("A/1/ /B/1/ /C/2/ "));
 }
 
+TEST(UpdateWinners, NamesAreMatchedOnTheNameLinesOfTheRecordsOnly) {
+    RunFolder folder;
+    folder.Write("ZRPOverAllWinners.dat", Lines("ANN/7/ /7/2/ "));
+    UpdateAWinnerFileOverallOrWeekly(folder.PathOf("ZRPOverAllWinners.dat"), "7", 1);
+    UpdateAWinnerFileOverallOrWeekly(folder.PathOf("ZRPOverAllWinners.dat"), " ", 4);
+    EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat"), Lines("ANN/7/ /7/3/ //4/ "));
+}
+
 TEST(TieBreak, TheClosestGuessAmongAtMostAHundredLeadersWinsAPointInBothFiles) {
     struct {
         std::string period, picks, actual, periodAfter, overallAfter;
