@@ -5,6 +5,7 @@
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/periods.h"
 
 static std::string NameKey(const std::string& text) { return UCase(TrimBlanks(text)); }
 
@@ -47,13 +48,23 @@ std::string TieBreakerGuess(const PicksFile& picks, const std::string& name) {
     return TrimBlanks(picks.Line(at + 2));
 }
 
-// A record is three lines: a line break smuggled into a value would forge
-// another player's record. The guess keeps the three characters its input
-// allows, so a hand-made huge one cannot overflow the tie-break.
+const char kPicksLockedNotice[] = "Your picks were not saved because the game is locked.";
+
+std::string PicksRefusal(const std::string& picks, const std::string& guess) {
+    size_t games = PeriodGameLines(R().CurrentWeek).size();
+    if (games > 100 || picks.size() != games || picks.find_first_not_of("015") != std::string::npos)
+        return "Your picks were not saved: they do not match the games of this period. Please make them again.";
+    std::string typed = Trimm(guess);
+    if (typed.size() > 3 || typed.find_first_not_of("0123456789") != std::string::npos)
+        return "Your picks were not saved: the tie breaker score must be empty or a number of up to 3 digits.";
+    return "";
+}
+
+// The values have passed PicksRefusal; a line break in the name would still
+// forge another player's record.
 void SavePicks() {
     const Run& r = R();
-    AppendTextLines(PicksFilePath(r.CurrentWeek), {SingleLine(r.CurrentUserRealName), SingleLine(r.Uwp),
-                                                   SingleLine(Trimm(r.TieBreaker)).substr(0, 3)});
+    AppendTextLines(PicksFilePath(r.CurrentWeek), {SingleLine(r.CurrentUserRealName), r.Uwp, Trimm(r.TieBreaker)});
 }
 
 bool LoadUserPicks() {

@@ -32,6 +32,13 @@ int16_t CountCorrectPicks(const PicksFile& picks, const std::string& name);
 // The player's tie-breaker guess, trimmed; "" without a record.
 std::string TieBreakerGuess(const PicksFile& picks, const std::string& name);
 
+// The notice of picks sent once the game is locked.
+extern const char kPicksLockedNotice[];
+// Why picks and a guess cannot be saved for CurrentWeek, "" when they can: a
+// save takes only what the sheet sends, one of its choice characters for
+// every game of the period (at most 100) and a guess of up to 3 digits or none.
+std::string PicksRefusal(const std::string& picks, const std::string& guess);
+
 void SavePicks();
 bool LoadUserPicks();
 std::string PicksFromArray();

@@ -10,6 +10,11 @@ void PageCaption(const std::string& captionLine) {
     Send("</font>");
 }
 
+void NoticeLine(const std::string& text) {
+    Send("<div align=\"center\"><font face=" + Quoted(kFontFace) + R"( size="2" color="#FF0000"><b>)" + text +
+         "</b></font></div>");
+}
+
 void BlueHeading(const std::string& text) {
     Send("<div align=\"center\"><font face=" + Quoted(kFontFace) + " color=\"#0000FF\"><b>" + text +
          "</b></font></div>");

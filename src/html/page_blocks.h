@@ -7,6 +7,9 @@
 // The dark red caption of a page: "<center>", the caption font, the caption
 // line as given, "</font>". The caller closes the centred block.
 void PageCaption(const std::string& captionLine);
+// One red, bold, centred line that tells the visitor why his request was
+// not carried out.
+void NoticeLine(const std::string& text);
 // A blue, bold, centred heading.
 void BlueHeading(const std::string& text);
 // <input type="submit" name="Submit" value="...">
