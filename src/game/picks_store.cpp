@@ -72,11 +72,11 @@ bool LoadUserPicks() {
     PicksFile picks(PicksFilePath(r.CurrentWeek));
     long at = picks.Exists() ? picks.Find(r.CurrentUserRealName) : -1;
     if (at < 0) return false;
+    // A save never stores more than a sheet's 100 picks; the rest of a longer
+    // record kept from before has no game to show and is left unread, so it
+    // cannot lock its owner out of his menu.
     const std::string& line = picks.Line(at + 1);
-    for (size_t i = 0; i < line.size(); ++i) {
-        if (i + 1 > 100) Fail(kSubscript);
-        r.Picks[i + 1] = std::string(1, line[i]);
-    }
+    for (size_t i = 0; i < line.size() && i < 100; ++i) r.Picks[i + 1] = std::string(1, line[i]);
     r.TieBreaker = picks.Line(at + 2);
     return true;
 }

@@ -85,6 +85,13 @@ TEST_F(PicksIntegrity, PicksLongerThanAHundredNeverLockTheirOwnerOut) {
     EXPECT_TRUE(refused.HasLine(kBadPicks));
     EXPECT_TRUE(Menu(kAlice).HasLine("<!-- MainMenu -->"));
     EXPECT_FALSE(pool.Exists("ZRPpicks1_.dat"));
+
+    // Such a record stored earlier: the menu and the view show what a sheet can.
+    pool.Write("zrp.cfg", kWeek1);
+    pool.Write("ZRPpicks1_.dat", "ALICE A\r\n" + std::string(150, '1') + "\r\n7\r\n");
+    EXPECT_TRUE(Menu(kAlice).HasLine("          <b>Team Selection Completed - View</b><br>"));
+    EXPECT_EQ(pool.Act("VIEWUSERPICKS", kAlice, "pw").Between(kSheetTable, "</table>"),
+              Sheet(kTeams, "111", "7", false));
 }
 
 TEST_F(PicksIntegrity, AGuessThatCannotBeSavedShowsTheSheetAgainWithTheChoicesKept) {
