@@ -7,6 +7,8 @@
 
 namespace {
 
+// Two periods of the same three games.
+const std::string kSeason = kWeek1 + "WEEK2\r\nAlpha at Beta\r\nGamma at Delta\r\nEpsilon at Zeta\r\n";
 const std::string kAlice = "alice@pool.test", kBob = "bob@pool.test", kMallory = "mallory@pool.test";
 
 std::string Notice(const std::string& text) {
@@ -23,7 +25,7 @@ const std::string kError62 = "<PRE>Input past end of file Error Number =  62</PR
 struct PicksIntegrity : ::testing::Test {
     AdminPool pool;
     PicksIntegrity() {
-        pool.Write("zrp.cfg", kWeek1);
+        pool.Write("zrp.cfg", kSeason);
         pool.Join(kAlice, "pw", "Alice A");
         pool.Join(kBob, "pw", "Bob");
         pool.Join(kMallory, "pw", "Mallory");
@@ -42,17 +44,23 @@ TEST_F(PicksIntegrity, APlayersValuesThatSpellOtherNamesHarmNobody) {
         CgiAnswer menu = Menu(victim);
         EXPECT_TRUE(menu.HasLine("<!-- MainMenu -->") && !menu.HasLine(kError62)) << victim;
     }
+    Save(kAlice, "011", "7");
+    Save(kBob, "100", "9");
+    auto score = [&] {
+        return pool.Admin("ENTERWINNERSFINAL", {{"LINENUMBER", "3"}, {"UWP", "011"}, {"TIEBREAKER", "8"}});
+    };
+    EXPECT_TRUE(score().HasLine("<!-- AdminMainMenu -->"));
+    EXPECT_EQ(pool.Read("ZRPwinners1_.dat"), "ALICE A\r\n3\r\n0\r\nBOB\r\n0\r\n3\r\n");
 
     // Such a record already in the file: names are read on the name lines only.
-    pool.Write("ZRPpicks1_.dat", "MALLORY\r\nALICE A\r\nBOB\r\nALICE A\r\n011\r\n7\r\nBOB\r\n100\r\n9\r\n");
+    pool.Write("ZRPpicks2_.dat", "MALLORY\r\nALICE A\r\nBOB\r\nALICE A\r\n011\r\n7\r\nBOB\r\n100\r\n9\r\n");
     EXPECT_EQ(pool.Act("VIEWUSERPICKS", kAlice, "pw").Between(kSheetTable, "</table>"),
               Sheet(kTeams, "011", "7", false));
     EXPECT_EQ(pool.Act("VIEWUSERPICKS", kBob, "pw").Between(kSheetTable, "</table>"),
               Sheet(kTeams, "100", "9", false));
-    CgiAnswer scored = pool.Admin("ENTERWINNERSFINAL", {{"LINENUMBER", "3"}, {"UWP", "011"}, {"TIEBREAKER", "8"}});
-    EXPECT_TRUE(scored.HasLine("<!-- AdminMainMenu -->"));
-    EXPECT_EQ(pool.Read("ZRPwinners1_.dat"), "ALICE A\r\n3\r\n0\r\nBOB\r\n0\r\n3\r\nMALLORY\r\n0\r\n7\r\n");
-    EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n1\r\n");
+    EXPECT_TRUE(score().HasLine("<!-- AdminMainMenu -->"));
+    EXPECT_EQ(pool.Read("ZRPwinners2_.dat"), "ALICE A\r\n3\r\n0\r\nBOB\r\n0\r\n3\r\nMALLORY\r\n0\r\n7\r\n");
+    EXPECT_EQ(pool.Read("ZRPweek.dat"), "3\r\n1\r\n2\r\n");
 }
 
 TEST_F(PicksIntegrity, ASaveTakesOnlyWhatTheSheetCanSend) {
@@ -87,7 +95,7 @@ TEST_F(PicksIntegrity, PicksLongerThanAHundredNeverLockTheirOwnerOut) {
     EXPECT_FALSE(pool.Exists("ZRPpicks1_.dat"));
 
     // Such a record stored earlier: the menu and the view show what a sheet can.
-    pool.Write("zrp.cfg", kWeek1);
+    pool.Write("zrp.cfg", kSeason);
     pool.Write("ZRPpicks1_.dat", "ALICE A\r\n" + std::string(150, '1') + "\r\n7\r\n");
     EXPECT_TRUE(Menu(kAlice).HasLine("          <b>Team Selection Completed - View</b><br>"));
     EXPECT_EQ(pool.Act("VIEWUSERPICKS", kAlice, "pw").Between(kSheetTable, "</table>"),
@@ -127,7 +135,7 @@ TEST_F(PicksIntegrity, APlayerWithoutANameMatchesNoBlankLine) {
     CgiAnswer scored = pool.Admin("ENTERWINNERSFINAL", {{"LINENUMBER", "3"}, {"UWP", "011"}, {"TIEBREAKER", "8"}});
     EXPECT_TRUE(scored.HasLine("<!-- AdminMainMenu -->"));
     EXPECT_EQ(pool.Read("ZRPwinners1_.dat"), "ALICE A\r\n3\r\n0\r\n");
-    EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n1\r\n");
+    EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n2\r\n");
 }
 
 }  // namespace
