@@ -36,10 +36,10 @@ struct ActionRow {
 // An ordinary player who posts an administrator's action, or a player who
 // asks for the pick sheet once picks are closed, changes nothing and is shown
 // his own main menu, as a plain login would show it.
-void ShowPlayersOwnMenu() {
+void ShowPlayersOwnMenu(const std::string& notice = "") {
     R().Action = "LOGIN";
     LoadNewUserStatus();
-    MainMenu();
+    MainMenuWithNotice(notice);
 }
 
 // Picks are closed once the lock-out time has passed or the pool has ended;
@@ -57,11 +57,27 @@ void ThisWeekRow() {
         ThisWeeksPicks();
 }
 
+// Picks sent once picks are closed are not taken; the player is told when it
+// is the lock-out.
+std::string ClosedPicksNotice() { return IsGameLocked() ? kPicksLockedNotice : ""; }
+
+// Picks or a guess that cannot be saved bring the sheet back with the reason,
+// keeping the choices when they are a sheet's.
 void ConfirmPicksRow() {
-    if (PicksAreClosed())
-        ShowPlayersOwnMenu();
-    else
+    if (PicksAreClosed()) {
+        ShowPlayersOwnMenu(ClosedPicksNotice());
+        return;
+    }
+    Run& r = R();
+    std::string picks = PicksFromArray();
+    std::string refusal = PicksRefusal(picks, r.TieBreaker);
+    if (refusal.empty()) {
         ConfirmThisWeeksPicks();
+        return;
+    }
+    r.Action = "THISWEEK";
+    r.Uwp = PicksRefusal(picks, "").empty() ? picks : "";
+    ThisWeeksPicks(refusal);
 }
 
 void LoginRow() {
@@ -72,12 +88,13 @@ void LoginRow() {
 // Readers use a player's first record only, so a second one is not saved.
 void SavePicksRow() {
     if (PicksAreClosed() || LoadUserPicks()) {
-        ShowPlayersOwnMenu();
+        ShowPlayersOwnMenu(ClosedPicksNotice());
         return;
     }
-    SavePicks();
+    std::string refusal = PicksRefusal(R().Uwp, R().TieBreaker);
+    if (refusal.empty()) SavePicks();
     R().Action = "LOGIN";
-    MainMenu();
+    MainMenuWithNotice(refusal);
 }
 
 void ScoreboardRow() { ShowWinners("OVERALL"); }

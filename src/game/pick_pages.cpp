@@ -5,9 +5,11 @@
 #include "game/pick_sheet.h"
 #include "game/sheet_page.h"
 #include "html/form_pieces.h"
+#include "html/page_blocks.h"
 
-void ThisWeeksPicks() {
+void ThisWeeksPicks(const std::string& notice) {
     SheetPageTop("ThisWeeksPicks", "<br><i>Make Your Selections!</i><br>", "<!-- ThisWeeksPicks -->");
+    if (!notice.empty()) NoticeLine(notice);
     SheetOfCurrentWeek("USERPICS1");
     SheetSubmit("Fenterpicks.gif", "Enter Your Picks");
     ReturnToMainMenuForm();

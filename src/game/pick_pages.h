@@ -1,5 +1,8 @@
 // The players' pick pages.
 #pragma once
 
-void ThisWeeksPicks();
+#include <string>
+
+// The pick sheet; a notice line above it when given.
+void ThisWeeksPicks(const std::string& notice = "");
 void ConfirmThisWeeksPicks();

@@ -5,6 +5,7 @@
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/periods.h"
 
 static std::string NameKey(const std::string& text) { return UCase(TrimBlanks(text)); }
 
@@ -12,7 +13,10 @@ PicksFile::PicksFile(const std::string& path) {
     exists_ = FileExists(path);
     if (!exists_) return;
     lines_ = ReadTextLines(path);
-    for (size_t i = 0; i < lines_.size(); ++i) first_.emplace(NameKey(lines_[i]), static_cast<long>(i));
+    for (size_t i = 0; i < lines_.size(); i += 3) {
+        std::string key = NameKey(lines_[i]);
+        if (!key.empty()) first_.emplace(key, static_cast<long>(i));
+    }
 }
 
 long PicksFile::Find(const std::string& name) const {
@@ -44,27 +48,35 @@ std::string TieBreakerGuess(const PicksFile& picks, const std::string& name) {
     return TrimBlanks(picks.Line(at + 2));
 }
 
-// A record is three lines: a line break smuggled into a value would forge
-// another player's record. The guess keeps the three characters its input
-// allows, so a hand-made huge one cannot overflow the tie-break.
+const char kPicksLockedNotice[] = "Your picks were not saved because the game is locked.";
+
+std::string PicksRefusal(const std::string& picks, const std::string& guess) {
+    size_t games = PeriodGameLines(R().CurrentWeek).size();
+    if (games > 100 || picks.size() != games || picks.find_first_not_of("015") != std::string::npos)
+        return "Your picks were not saved: they do not match the games of this period. Please make them again.";
+    std::string typed = Trimm(guess);
+    if (typed.size() > 3 || typed.find_first_not_of("0123456789") != std::string::npos)
+        return "Your picks were not saved: the tie breaker score must be empty or a number of up to 3 digits.";
+    return "";
+}
+
+// The values have passed PicksRefusal; a line break in the name would still
+// forge another player's record.
 void SavePicks() {
     const Run& r = R();
-    AppendTextLines(PicksFilePath(r.CurrentWeek), {SingleLine(r.CurrentUserRealName), SingleLine(r.Uwp),
-                                                   SingleLine(Trimm(r.TieBreaker)).substr(0, 3)});
+    AppendTextLines(PicksFilePath(r.CurrentWeek), {SingleLine(r.CurrentUserRealName), r.Uwp, Trimm(r.TieBreaker)});
 }
 
 bool LoadUserPicks() {
     Run& r = R();
-    // A visitor without a name has no record (a blank line is no name).
-    if (TrimBlanks(r.CurrentUserRealName).empty()) return false;
     PicksFile picks(PicksFilePath(r.CurrentWeek));
     long at = picks.Exists() ? picks.Find(r.CurrentUserRealName) : -1;
     if (at < 0) return false;
+    // A save never stores more than a sheet's 100 picks; the rest of a longer
+    // record kept from before has no game to show and is left unread, so it
+    // cannot lock its owner out of his menu.
     const std::string& line = picks.Line(at + 1);
-    for (size_t i = 0; i < line.size(); ++i) {
-        if (i + 1 > 100) Fail(kSubscript);
-        r.Picks[i + 1] = std::string(1, line[i]);
-    }
+    for (size_t i = 0; i < line.size() && i < 100; ++i) r.Picks[i + 1] = std::string(1, line[i]);
     r.TieBreaker = picks.Line(at + 2);
     return true;
 }

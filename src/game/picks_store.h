@@ -7,8 +7,10 @@
 #include <vector>
 
 // One picks file read once, with the name matching of its readers: a name
-// finds the first line of the file, in file order, whose trimmed upper-case
-// text equals the trimmed upper-case name (every line is compared).
+// finds the first record, in file order, whose name line (the first of its
+// three lines) trimmed and upper-cased equals the name trimmed and
+// upper-cased. Picks and guess lines are never taken for names, and a blank
+// name matches nothing.
 class PicksFile {
 public:
     explicit PicksFile(const std::string& path);
@@ -29,6 +31,13 @@ private:
 int16_t CountCorrectPicks(const PicksFile& picks, const std::string& name);
 // The player's tie-breaker guess, trimmed; "" without a record.
 std::string TieBreakerGuess(const PicksFile& picks, const std::string& name);
+
+// The notice of picks sent once the game is locked.
+extern const char kPicksLockedNotice[];
+// Why picks and a guess cannot be saved for CurrentWeek, "" when they can: a
+// save takes only what the sheet sends, one of its choice characters for
+// every game of the period (at most 100) and a guess of up to 3 digits or none.
+std::string PicksRefusal(const std::string& picks, const std::string& guess);
 
 void SavePicks();
 bool LoadUserPicks();

@@ -11,7 +11,8 @@ void PageCaption(const std::string& captionLine) {
 }
 
 void NoticeLine(const std::string& text) {
-    Send("<font face=" + Quoted(kFontFace) + R"( size="2" color="#990000"><b>)" + text + "</b></font><br>");
+    Send("<div align=\"center\"><font face=" + Quoted(kFontFace) + R"( size="2" color="#FF0000"><b>)" + text +
+         "</b></font></div>");
 }
 
 void BlueHeading(const std::string& text) {
@@ -37,10 +38,10 @@ void CentredSubmitForm(const std::string& action, const std::string& buttonValue
     Send("</center>");
 }
 
-void OpenTextAreaTable(const std::string& cols, const std::string& rows, const std::string& wrap) {
+void OpenTextAreaTable(const std::string& cols, const std::string& rows) {
     Send(R"(<table  border="0" cellspacing="0" cellpadding="5" align="center" width ="550">)");
     Send("<tr><td>");
-    Send("<textarea name=\"COMMENTFIELD\" cols=" + Quoted(cols) + " rows=" + Quoted(rows) + " wrap=" + Quoted(wrap) + ">");
+    Send("<textarea name=\"COMMENTFIELD\" cols=" + Quoted(cols) + " rows=" + Quoted(rows) + " wrap=\"PHYSICAL\">");
 }
 
 void CloseTextAreaTable() {

@@ -7,7 +7,8 @@
 // The dark red caption of a page: "<center>", the caption font, the caption
 // line as given, "</font>". The caller closes the centred block.
 void PageCaption(const std::string& captionLine);
-// One dark red, bold line telling what a request did not do.
+// One red, bold, centred line that tells the visitor why his request was
+// not carried out.
 void NoticeLine(const std::string& text);
 // A blue, bold, centred heading.
 void BlueHeading(const std::string& text);
@@ -18,5 +19,5 @@ void SubmitForm(const std::string& action, const std::string& buttonValue);
 void CentredSubmitForm(const std::string& action, const std::string& buttonValue);
 // The borderless 550-wide table with one cell holding a text area; the caller
 // writes the text area's content between the two.
-void OpenTextAreaTable(const std::string& cols, const std::string& rows, const std::string& wrap = "PHYSICAL");
+void OpenTextAreaTable(const std::string& cols, const std::string& rows);
 void CloseTextAreaTable();

@@ -25,31 +25,17 @@ const std::vector<std::string>& StandingsFile::Lines() {
 void StandingsFile::BuildIndex() {
     Lines();
     index_.clear();
-    for (size_t i = 0; i < lines_.size(); ++i) {
+    for (size_t i = 0; i < lines_.size(); i += 3) {
         std::string key = TrimBlanks(lines_[i]);
-        if (key.empty()) continue;
-        std::set<size_t>& places = index_[key];
-        places.insert(places.end(), i);
+        if (!key.empty()) index_.emplace(key, i);
     }
     indexed_ = true;
 }
 
-void StandingsFile::SetLine(size_t at, std::string text) {
-    std::string before = TrimBlanks(lines_[at]), after = TrimBlanks(text);
-    if (!before.empty()) {
-        auto it = index_.find(before);
-        it->second.erase(at);
-        if (it->second.empty()) index_.erase(it);
-    }
-    if (!after.empty()) index_[after].insert(at);
-    lines_[at] = std::move(text);
-}
-
 void StandingsFile::PushLine(std::string text) {
-    std::string key = TrimBlanks(text);
-    if (indexed_ && !key.empty()) {
-        std::set<size_t>& places = index_[key];
-        places.insert(places.end(), lines_.size());
+    if (indexed_ && lines_.size() % 3 == 0) {
+        std::string key = TrimBlanks(text);
+        if (!key.empty()) index_.emplace(key, lines_.size());
     }
     lines_.push_back(std::move(text));
 }
@@ -80,14 +66,11 @@ void StandingsFile::AddPoints(const std::string& name, int16_t points) {
     }
     r.CurrentRoutine = "UpdateAWinnerFileOverallOrWeekly2";
     if (!indexed_ || !parsed_) BuildIndex();
-    // Any line counts, not only name lines; the two after it are its points
-    // and third line.
-    auto found = key.empty() ? index_.end() : index_.find(key);
-    bool known = found != index_.end();
-    if (known) {
-        size_t at = *found->second.begin();
+    auto found = index_.find(key);
+    if (found != index_.end()) {
+        size_t at = found->second;
         if (at + 2 >= lines_.size()) Fail(kInputPastEnd);
-        SetLine(at + 1, NumText(CInt(Val(TrimBlanks(lines_[at + 1])) + points)));
+        lines_[at + 1] = NumText(CInt(Val(TrimBlanks(lines_[at + 1])) + points));
     } else {
         for (std::string& line : record) PushLine(std::move(line));
     }

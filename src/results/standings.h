@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -20,7 +19,7 @@ public:
     const std::vector<std::string>& Lines();
     // Appends lines at the end of the file as they are.
     void AppendLines(const std::vector<std::string>& lines);
-    // Adds points to the record of name, or appends a record for name.
+    // Adds points to the first record of name, or appends a record for name.
     void AddPoints(const std::string& name, int16_t points);
     // Sorts the records by points, highest first, keeping a .bak of the file
     // as it was before.
@@ -32,7 +31,6 @@ private:
 
     std::string Bytes() const;
     void BuildIndex();
-    void SetLine(size_t at, std::string text);
     void PushLine(std::string text);
 
     std::string path_;
@@ -44,10 +42,11 @@ private:
     std::string bytes_;
     bool parsed_ = false;
     std::vector<std::string> lines_;
-    // Non-empty trimmed line texts and where they stand: the first line that
-    // matches a name is found in O(log n), also after points lines change.
+    // Where the first record of each non-blank trimmed name stands. Only name
+    // lines (the first of each three) are keys: a points line that reads like
+    // a name never answers for it, and a blank name matches nothing.
     bool indexed_ = false;
-    std::unordered_map<std::string, std::set<size_t>> index_;
+    std::unordered_map<std::string, size_t> index_;
     Backup backup_ = Backup::Untouched;
     std::string backupBytes_;
 };

@@ -15,10 +15,9 @@ struct Leader {
     bool Lost = false;  // a flag, not a mark in the guess: a guess may be any text
 };
 
-constexpr size_t kMostLeaders = 100;
-
 // The records at the top of the period that share record 1's points, in file
-// order; none when record 2 already has other points (a single leader).
+// order, however many there are; none when record 2 already has other points
+// (a single leader).
 std::vector<Leader> TiedLeaders(const std::vector<std::string>& lines) {
     std::vector<Leader> leaders;
     size_t next = 0;
@@ -28,7 +27,6 @@ std::vector<Leader> TiedLeaders(const std::vector<std::string>& lines) {
     };
     std::string top;
     while (next < lines.size()) {
-        if (leaders.size() == kMostLeaders) Fail(kSubscript);
         std::string name = readLine();
         std::string points = TrimBlanks(readLine());
         readLine();

@@ -67,13 +67,16 @@ void MenuEntries() {
 
 }  // namespace
 
-void MainMenu() {
+void MainMenu() { MainMenuWithNotice(""); }
+
+void MainMenuWithNotice(const std::string& notice) {
     Run& r = R();
     r.CurrentRoutine = "MainMenu";
     MenuTop();
     Send("<!-- MainMenu -->");
     Send("<center>");
     TitleLines("Welcome! " + r.CurrentUserRealName + "<br>", "</font></b></p>");
+    if (!notice.empty()) NoticeLine(notice);
     Send("  <b>");
     Send(FormTag());
     if (r.Action != "LOGIN") HiddenField("ACTION", r.Action);

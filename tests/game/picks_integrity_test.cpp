@@ -1,0 +1,141 @@
+// What one player sends with his picks can never touch another player's
+// record, menu or score, nor stop the scoring run.
+#include <gtest/gtest.h>
+
+#include "game/sheet_expect.h"
+#include "support/admin_pool.h"
+
+namespace {
+
+// Two periods of the same three games.
+const std::string kSeason = kWeek1 + "WEEK2\r\nAlpha at Beta\r\nGamma at Delta\r\nEpsilon at Zeta\r\n";
+const std::string kAlice = "alice@pool.test", kBob = "bob@pool.test", kMallory = "mallory@pool.test";
+
+std::string Notice(const std::string& text) {
+    return R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#FF0000"><b>)" +
+           text + "</b></font></div>";
+}
+const std::string kLocked = Notice("Your picks were not saved because the game is locked.");
+const std::string kBadPicks =
+    Notice("Your picks were not saved: they do not match the games of this period. Please make them again.");
+const std::string kBadGuess =
+    Notice("Your picks were not saved: the tie breaker score must be empty or a number of up to 3 digits.");
+const std::string kError62 = "<PRE>Input past end of file Error Number =  62</PRE>";
+
+struct PicksIntegrity : ::testing::Test {
+    AdminPool pool;
+    PicksIntegrity() {
+        pool.Write("zrp.cfg", kSeason);
+        pool.Join(kAlice, "pw", "Alice A");
+        pool.Join(kBob, "pw", "Bob");
+        pool.Join(kMallory, "pw", "Mallory");
+    }
+    CgiAnswer Save(const std::string& email, const std::string& uwp, const std::string& guess) const {
+        return pool.Act("USERPICS2", email, "pw", {{"LINENUMBER", "3"}, {"UWP", uwp}, {"TIEBREAKER", guess}});
+    }
+    CgiAnswer Menu(const std::string& email) const { return pool.Login(email, "pw"); }
+};
+
+TEST_F(PicksIntegrity, APlayersValuesThatSpellOtherNamesHarmNobody) {
+    CgiAnswer refused = Save(kMallory, "Alice A", "Bob");
+    EXPECT_TRUE(refused.HasLine("<!-- MainMenu -->") && refused.HasLine(kBadPicks));
+    EXPECT_FALSE(pool.Exists("ZRPpicks1_.dat"));
+    for (const std::string& victim : {kAlice, kBob}) {
+        CgiAnswer menu = Menu(victim);
+        EXPECT_TRUE(menu.HasLine("<!-- MainMenu -->") && !menu.HasLine(kError62)) << victim;
+    }
+    Save(kAlice, "011", "7");
+    Save(kBob, "100", "9");
+    auto score = [&] {
+        return pool.Admin("ENTERWINNERSFINAL", {{"LINENUMBER", "3"}, {"UWP", "011"}, {"TIEBREAKER", "8"}});
+    };
+    EXPECT_TRUE(score().HasLine("<!-- AdminMainMenu -->"));
+    EXPECT_EQ(pool.Read("ZRPwinners1_.dat"), "ALICE A\r\n3\r\n0\r\nBOB\r\n0\r\n3\r\n");
+
+    // Such a record already in the file: names are read on the name lines only.
+    pool.Write("ZRPpicks2_.dat", "MALLORY\r\nALICE A\r\nBOB\r\nALICE A\r\n011\r\n7\r\nBOB\r\n100\r\n9\r\n");
+    EXPECT_EQ(pool.Act("VIEWUSERPICKS", kAlice, "pw").Between(kSheetTable, "</table>"),
+              Sheet(kTeams, "011", "7", false));
+    EXPECT_EQ(pool.Act("VIEWUSERPICKS", kBob, "pw").Between(kSheetTable, "</table>"),
+              Sheet(kTeams, "100", "9", false));
+    EXPECT_TRUE(score().HasLine("<!-- AdminMainMenu -->"));
+    EXPECT_EQ(pool.Read("ZRPwinners2_.dat"), "ALICE A\r\n3\r\n0\r\nBOB\r\n0\r\n3\r\nMALLORY\r\n0\r\n7\r\n");
+    EXPECT_EQ(pool.Read("ZRPweek.dat"), "3\r\n1\r\n2\r\n");
+}
+
+TEST_F(PicksIntegrity, ASaveTakesOnlyWhatTheSheetCanSend) {
+    struct {
+        std::string uwp, guess, notice;
+    } const refusals[] = {
+        {"01", "7", kBadPicks},     {"0115", "7", kBadPicks}, {"0a1", "7", kBadPicks},
+        {"", "", kBadPicks},        {"0\r\nBOB\r\n1", "7", kBadPicks},
+        {"051", "1,2", kBadGuess},  {"051", "1234", kBadGuess}, {"051", "-5", kBadGuess},
+        {"051", "2\r\n7", kBadGuess},
+    };
+    for (const auto& c : refusals) {
+        CgiAnswer answer = Save(kMallory, c.uwp, c.guess);
+        EXPECT_TRUE(answer.HasLine("<!-- MainMenu -->") && answer.HasLine(c.notice)) << c.uwp << "/" << c.guess;
+        EXPECT_FALSE(pool.Exists("ZRPpicks1_.dat")) << c.uwp << "/" << c.guess;
+    }
+    // What a browser sends is stored as typed, the guess trimmed; the menu
+    // then says nothing more.
+    EXPECT_FALSE(Save(kAlice, "051", " 007 ").HasLine(kBadGuess));
+    Save(kBob, "111", "");
+    Save(kMallory, "550", "42");
+    EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), "ALICE A\r\n051\r\n007\r\nBOB\r\n111\r\n\r\nMALLORY\r\n550\r\n42\r\n");
+}
+
+TEST_F(PicksIntegrity, PicksLongerThanAHundredNeverLockTheirOwnerOut) {
+    std::string season = "WEEK1\r\n";
+    for (int g = 1; g <= 101; ++g) season += "T" + std::to_string(g) + " at U" + std::to_string(g) + "\r\n";
+    pool.Write("zrp.cfg", season);
+    CgiAnswer refused = pool.Act("USERPICS2", kAlice, "pw", {{"UWP", std::string(101, '0')}, {"TIEBREAKER", "1"}});
+    EXPECT_TRUE(refused.HasLine(kBadPicks));
+    EXPECT_TRUE(Menu(kAlice).HasLine("<!-- MainMenu -->"));
+    EXPECT_FALSE(pool.Exists("ZRPpicks1_.dat"));
+
+    // Such a record stored earlier: the menu and the view show what a sheet can.
+    pool.Write("zrp.cfg", kSeason);
+    pool.Write("ZRPpicks1_.dat", "ALICE A\r\n" + std::string(150, '1') + "\r\n7\r\n");
+    EXPECT_TRUE(Menu(kAlice).HasLine("          <b>Team Selection Completed - View</b><br>"));
+    EXPECT_EQ(pool.Act("VIEWUSERPICKS", kAlice, "pw").Between(kSheetTable, "</table>"),
+              Sheet(kTeams, "111", "7", false));
+}
+
+TEST_F(PicksIntegrity, AGuessThatCannotBeSavedShowsTheSheetAgainWithTheChoicesKept) {
+    CgiAnswer sheet = pool.Act("USERPICS1", kAlice, "pw",
+                               {{"LINENUMBER", "3"}, {"C1", "0"}, {"C3", "1"}, {"TIEBREAKER", "1,2"}});
+    EXPECT_TRUE(sheet.HasLine("<!-- ThisWeeksPicks -->") && sheet.HasLine(kBadGuess));
+    EXPECT_EQ(sheet.Between(kSheetTable, "</table>"), Sheet(kTeams, "051", "1&#44;2", true));
+    EXPECT_EQ(sheet.Hidden("ACTION"), "USERPICS1");
+    // Picks that are no sheet's are dropped: a fresh sheet.
+    CgiAnswer fresh = pool.Act("USERPICS1", kAlice, "pw", {{"LINENUMBER", "2"}, {"C1", "0"}, {"TIEBREAKER", "3"}});
+    EXPECT_TRUE(fresh.HasLine(kBadPicks));
+    EXPECT_EQ(fresh.Between(kSheetTable, "</table>"), Sheet(kTeams, "", "3", true));
+    // Good values are confirmed without a notice.
+    CgiAnswer confirm = pool.Act("USERPICS1", kAlice, "pw", {{"LINENUMBER", "3"}, {"C2", "1"}, {"TIEBREAKER", "12"}});
+    EXPECT_TRUE(confirm.HasLine("<!-- ConfirmThisWeeksPicks -->") && !confirm.HasLine(kBadGuess));
+}
+
+TEST_F(PicksIntegrity, PicksSentAfterTheLockOutSayWhyTheyWereNotSaved) {
+    pool.Write("ZRP__LockDateTime.txt", "01\r\n02\r\n2020\r\n10\r\n00\r\n");
+    CgiAnswer saved = Save(kAlice, "051", "27");
+    CgiAnswer confirmed = pool.Act("USERPICS1", kAlice, "pw", {{"LINENUMBER", "3"}, {"C1", "0"}, {"TIEBREAKER", "2"}});
+    for (const CgiAnswer& answer : {saved, confirmed})
+        EXPECT_TRUE(answer.HasLine("<!-- MainMenu -->") && answer.Count(kLocked) == 1);
+    EXPECT_FALSE(pool.Exists("ZRPpicks1_.dat"));
+    EXPECT_FALSE(Menu(kAlice).HasLine(kLocked));
+}
+
+TEST_F(PicksIntegrity, APlayerWithoutANameMatchesNoBlankLine) {
+    pool.WriteUsers({kBoss + "/BIG BOSS/secret/ADMINISTRATOR", kAlice + "/ALICE A/pw/USER", "nobody@pool.test//pw/USER"});
+    Save(kAlice, "011", "");  // the file now ends in a blank guess
+    EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), "ALICE A\r\n011\r\n\r\n");
+    EXPECT_FALSE(pool.Login("nobody@pool.test", "pw").HasLine(kError62));
+    CgiAnswer scored = pool.Admin("ENTERWINNERSFINAL", {{"LINENUMBER", "3"}, {"UWP", "011"}, {"TIEBREAKER", "8"}});
+    EXPECT_TRUE(scored.HasLine("<!-- AdminMainMenu -->"));
+    EXPECT_EQ(pool.Read("ZRPwinners1_.dat"), "ALICE A\r\n3\r\n0\r\n");
+    EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n2\r\n");
+}
+
+}  // namespace
