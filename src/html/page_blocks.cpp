@@ -38,10 +38,10 @@ void CentredSubmitForm(const std::string& action, const std::string& buttonValue
     Send("</center>");
 }
 
-void OpenTextAreaTable(const std::string& cols, const std::string& rows) {
+void OpenTextAreaTable(const std::string& cols, const std::string& rows, const std::string& wrap) {
     Send(R"(<table  border="0" cellspacing="0" cellpadding="5" align="center" width ="550">)");
     Send("<tr><td>");
-    Send("<textarea name=\"COMMENTFIELD\" cols=" + Quoted(cols) + " rows=" + Quoted(rows) + " wrap=\"PHYSICAL\">");
+    Send("<textarea name=\"COMMENTFIELD\" cols=" + Quoted(cols) + " rows=" + Quoted(rows) + " wrap=" + Quoted(wrap) + ">");
 }
 
 void CloseTextAreaTable() {

@@ -19,5 +19,5 @@ void SubmitForm(const std::string& action, const std::string& buttonValue);
 void CentredSubmitForm(const std::string& action, const std::string& buttonValue);
 // The borderless 550-wide table with one cell holding a text area; the caller
 // writes the text area's content between the two.
-void OpenTextAreaTable(const std::string& cols, const std::string& rows);
+void OpenTextAreaTable(const std::string& cols, const std::string& rows, const std::string& wrap = "PHYSICAL");
 void CloseTextAreaTable();
