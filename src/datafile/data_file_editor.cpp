@@ -2,6 +2,7 @@
 
 #include "cgi/output.h"
 #include "cgi/settings.h"
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
@@ -46,7 +47,10 @@ void TDFile() {
 
 void SaveDataFile() {
     R().CurrentRoutine = "SaveDataFile";
-    WriteFileAtomic(GameDataFilePath(), Trimm(R().CommentField) + "\r\n");
-    RefreshWeekFile();
+    // The game data file and the week file that fits it change together.
+    FileBatch batch;
+    batch.Write(GameDataFilePath(), Trimm(R().CommentField) + "\r\n");
+    RefreshWeekFile(batch);
+    batch.Commit();
     AdminMainMenu();
 }
