@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Kills each writing request at every file-changing system call (strace
+# delivers SIGKILL on entering the N-th one) and checks that every data file
+# is then its old or its new self, that the next request leaves all of them
+# old or all new with no work file behind, and that a retry of an undone
+# request ends exactly as an unbroken run.
+set -euo pipefail
+. "$(dirname "$0")/lib/pool.sh"
+command -v strace >/dev/null || { echo "strace is missing (apt-get install strace)"; exit 2; }
+
+WORK=$(mktemp -d /tmp/zrp-kills-XXXXXX)
+trap 'rm -rf "$WORK"' EXIT
+SYSCALLS=write,pwrite64,rename,renameat,renameat2,unlink,unlinkat,ftruncate
+deadline=$((SECONDS + ${ZRP_STRESS_SECONDS:-900}))
+kills=0
+
+common_base() {
+    new_pool "$1"
+    join "$1" boss@pool.test "Big+Boss"
+    join "$1" ann@pool.test "Ann+Lee"
+    join "$1" bob@pool.test "Bob+Ray"
+    join "$1" carl@pool.test "Carl+Fox"
+    request "$1" "$(as bob@pool.test USERPICS2 'UWP=100&TIEBREAKER=41')"
+    request "$1" "$(as ann@pool.test ADDCOMMENTS 'COMMENTFIELD=First')"
+}
+
+# Each case: a name, what it adds to the common pool, the request that is killed.
+scoring_base() {
+    request "$1" "$(as ann@pool.test USERPICS2 'UWP=010&TIEBREAKER=30')"
+    printf '01\r\n01\r\n2001\r\n00\r\n00\r\n' > "$1/ZRP__LockDateTime.txt"
+}
+compaction_base() {
+    # Carl's record marked deleted in place, as an edit leaves it.
+    printf '%-20s' DELETE | dd of="$1/ZRPform_user.dat" bs=1 seek=$((4 * 1695 + 175)) conv=notrunc status=none
+}
+no_change() { :; }
+
+CASES=(
+    "scoring|scoring_base|$(as boss@pool.test ENTERWINNERSFINAL 'UWP=000&TIEBREAKER=35')"
+    "compaction|compaction_base|$(as boss@pool.test VIEWUSERS)"
+    "add-user|no_change|$(as boss@pool.test ADMINUPDATE 'USEREMAIL=dan@pool.test&USERREALNAME=Dan+Wu&USERPASSWORD=pw&USERSTATUS=USER')"
+    "comment|no_change|$(as ann@pool.test ADDCOMMENTS 'COMMENTFIELD=Second+one')"
+    "editor-save|no_change|$(as boss@pool.test TDF "COMMENTFIELD=$(printf '%s' "${SEASON}WEEK3"$'\r\n''Iota at Kappa' | sed 's/ /+/g; s/\r/%0D/g; s/$/%0A/' | tr -d '\n' | sed 's/%0A$//')")"
+    "picks-save|no_change|$(as ann@pool.test USERPICS2 'UWP=011&TIEBREAKER=28')"
+)
+
+# The calls that change files, as "syscall number" (the number counts that
+# syscall's own calls); writes to standard output and error are skipped.
+kill_points() {
+    request "$1" "$2" strace -f -qq -e trace=$SYSCALLS -o "$WORK/trace" || true
+    awk '{
+        sub(/^[0-9]+ +/, "");
+        call = $0; sub(/\(.*/, "", call);
+        if (call !~ /^(write|pwrite64|rename|renameat|renameat2|unlink|unlinkat|ftruncate)$/) next;
+        n[call]++;
+        if (call == "write" && $0 ~ /^write\([12],/) next;
+        print call, n[call];
+    }' "$WORK/trace"
+}
+
+for entry in "${CASES[@]}"; do
+    IFS='|' read -r name tweak body <<< "$entry"
+    base=$WORK/$name.base
+    common_base "$base"
+    $tweak "$base"
+    old=$(state "$base")
+    rm -rf "$WORK/ref" "$WORK/probe"
+    cp -a "$base" "$WORK/ref" && request "$WORK/ref" "$body"
+    new=$(state "$WORK/ref")
+    [ "$old" != "$new" ] || fault "$name: the request changed no file"
+    cp -a "$base" "$WORK/probe"
+    points=$(kill_points "$WORK/probe" "$body")
+    count=0
+    while read -r call n; do
+        [ -n "$call" ] || continue
+        [ $SECONDS -lt $deadline ] || fault "out of time"
+        run=$WORK/run
+        rm -rf "$run" && cp -a "$base" "$run"
+        request "$run" "$body" strace -f -qq -o /dev/null -e trace=none -e inject=$call:signal=KILL:when=$n || true
+        # Right after the kill: each file old or new.
+        while read -r file sum; do
+            grep -qxF "$file $sum" <<< "$old" || grep -qxF "$file $sum" <<< "$new" ||
+                [[ $file =~ \.(new|tmp|ddd)$|__journal\.txt$ ]] ||
+                fault "$name, kill at $call #$n: $file is neither old nor new"
+        done < <(state "$run")
+        # The next request finishes or drops what the dead run left.
+        request "$run" "" || fault "$name, kill at $call #$n: the next request failed"
+        after=$(state "$run")
+        [ -z "$(work_files "$run")" ] || fault "$name, kill at $call #$n: work files left: $(work_files "$run")"
+        whole_log "$run"
+        if [ "$after" = "$old" ]; then
+            request "$run" "$body"
+            [ "$(state "$run")" = "$new" ] || fault "$name, kill at $call #$n: the retry did not end as an unbroken run"
+        elif [ "$after" != "$new" ]; then
+            diff <(echo "$old") <(echo "$after") || true
+            fault "$name, kill at $call #$n: the pool is neither all old nor all new"
+        fi
+        count=$((count + 1))
+    done <<< "$points"
+    [ $count -gt 0 ] || fault "$name: no file-changing call found"
+    echo "$name: killed at $count file-changing calls; every file old or new, the next request left all old or all new and no work file, retries ended as unbroken runs"
+    kills=$((kills + count))
+done
+echo "kills: $kills runs killed in ${SECONDS}s, no fault"
