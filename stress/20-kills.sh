@@ -76,7 +76,9 @@ for entry in "${CASES[@]}"; do
         [ $SECONDS -lt $deadline ] || fault "out of time"
         run=$WORK/run
         rm -rf "$run" && cp -a "$base" "$run"
-        request "$run" "$body" strace -f -qq -o /dev/null -e trace=none -e inject=$call:signal=KILL:when=$n || true
+        status=0
+        request "$run" "$body" strace -f -qq -o /dev/null -e trace=$call -e inject=$call:signal=KILL:when=$n || status=$?
+        [ $status -eq 137 ] || fault "$name: the run was not killed at $call #$n (status $status)"
         # Right after the kill: each file old or new.
         while read -r file sum; do
             grep -qxF "$file $sum" <<< "$old" || grep -qxF "$file $sum" <<< "$new" ||

@@ -27,7 +27,7 @@ request() {
         CONTENT_TYPE=application/x-www-form-urlencoded CONTENT_LENGTH=${#body} \
         SCRIPT_NAME=/cgi-bin/zrp.exe SERVER_NAME=pool.test SERVER_PORT=80 REMOTE_ADDR=10.0.0.1 \
         ASAN_OPTIONS="$ZRP_ASAN_OPTIONS" UBSAN_OPTIONS=halt_on_error=1 \
-        ./zrp.exe > "$folder.page" 2> "$folder.err")
+        ./zrp.exe > "$folder.page" 2> "$folder.err") 2>/dev/null
 }
 
 # as EMAIL ACTION [FIELDS]: a request body of a logged-in player.
