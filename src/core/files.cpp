@@ -179,6 +179,10 @@ void WriteAt(const std::string& path, int64_t offset, const std::string& bytes) 
     WriteWholeOrNothing(f.fd, bytes, offset);
 }
 
+void SetFileLength(const std::string& path, int64_t length) {
+    if (truncate(path.c_str(), length) != 0) FailFromErrno(errno, false);
+}
+
 std::string ReadFileRange(const std::string& path, int64_t offset, int64_t length) {
     Fd f(OpenOrFail(path, O_RDONLY, true));
     std::string out(static_cast<size_t>(length), '\0');

@@ -35,6 +35,8 @@ void AppendTextLines(const std::string& path, const std::vector<std::string>& li
 // Writes bytes at an offset (creating the file), for fixed-length records;
 // a failed write leaves the file no longer than it was.
 void WriteAt(const std::string& path, int64_t offset, const std::string& bytes);
+// Cuts or extends the file to length bytes.
+void SetFileLength(const std::string& path, int64_t length);
 // Up to length bytes from offset (fewer at the end of the file).
 std::string ReadFileRange(const std::string& path, int64_t offset, int64_t length);
 int64_t FileLength(const std::string& path);

@@ -19,15 +19,16 @@ new_pool() {
 }
 
 # request FOLDER BODY [LAUNCHER...]: one POST; the page goes to FOLDER.page
-# (outside the pool), the exit status is returned.
+# (outside the pool; into ZRP_PAGES when set), the exit status is returned.
 request() {
     local folder=$1 body=$2
+    local page=${ZRP_PAGES:-$(dirname "$1")}/$(basename "$1")
     shift 2
     (cd "$folder" && printf '%s' "$body" | "$@" env -i REQUEST_METHOD=POST \
         CONTENT_TYPE=application/x-www-form-urlencoded CONTENT_LENGTH=${#body} \
         SCRIPT_NAME=/cgi-bin/zrp.exe SERVER_NAME=pool.test SERVER_PORT=80 REMOTE_ADDR=10.0.0.1 \
         ASAN_OPTIONS="$ZRP_ASAN_OPTIONS" UBSAN_OPTIONS=halt_on_error=1 \
-        ./zrp.exe > "$folder.page" 2> "$folder.err") 2>/dev/null
+        ./zrp.exe > "$page.page" 2> "$page.err") 2>/dev/null
 }
 
 # as EMAIL ACTION [FIELDS]: a request body of a logged-in player.
