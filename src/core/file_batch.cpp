@@ -20,7 +20,9 @@ constexpr char kDelete[] = "delete ";
 void SyncDataFolder() {
     int fd = open(R().DataFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
-    if (fsync(fd) != 0) errno = 0;  // a folder that cannot be synced is no failure
+    if (fsync(fd) != 0) {
+        // A folder that cannot be synced is no failure: the renames are made.
+    }
     close(fd);
 }
 

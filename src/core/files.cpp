@@ -75,8 +75,9 @@ void WriteWholeOrNothing(int fd, const std::string& bytes, int64_t offset = -1) 
     try {
         WriteAll(fd, bytes, offset);
     } catch (...) {
-        // The failure already names the cause; a failed cut cannot be helped.
-        if (ftruncate(fd, st.st_size) != 0) errno = 0;
+        if (ftruncate(fd, st.st_size) != 0) {
+            // The failure already names the cause; a failed cut cannot be helped.
+        }
         throw;
     }
 }
