@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
 
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "support/admin_pool.h"
 #include "support/failure_of.h"
+#include "support/run_folder.h"
 
 namespace {
 
@@ -107,4 +110,21 @@ TEST(AppendCutShort, LeavesTheFileAsItWasAndEndsInTheErrorPage) {
 TEST(FailFromErrno, AFullDiskIsNamed) {
     EXPECT_EQ(FailureOf([] { FailFromErrno(ENOSPC, false); }), kDiskFull);
     EXPECT_EQ(FailureDescription(kDiskFull), "Disk full");
+}
+
+TEST(WorkFiles, AFailedRewriteOrBatchLeavesNoWorkFileAndChangesNothing) {
+    RunFolder folder;
+    folder.Write("ZRPweek.dat", "1\r\n1\r\n2\r\n");
+    // A folder in the way of the rename.
+    std::filesystem::create_directory(folder.PathOf("ZRPteams1_.dat"));
+    EXPECT_NE(FailureOf([&] { WriteFileAtomic(folder.PathOf("ZRPteams1_.dat"), "Alpha,Beta\r\n"); }), 0);
+    EXPECT_FALSE(folder.Exists("ZRPteams1_.dat.new"));
+
+    FileBatch batch;
+    batch.Write(folder.PathOf("ZRPweek.dat"), "2\r\n1\r\n2\r\n");
+    batch.Write(folder.PathOf("missing/ZRPwinners1_.dat"), "ANN\r\n2\r\n0\r\n");
+    EXPECT_EQ(FailureOf([&] { batch.Commit(); }), kPathNotFound);
+    EXPECT_EQ(folder.Read("ZRPweek.dat"), "1\r\n1\r\n2\r\n");
+    EXPECT_FALSE(folder.Exists("ZRPweek.dat.new"));
+    EXPECT_FALSE(folder.Exists("ZRP__journal.txt"));
 }
