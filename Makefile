@@ -55,7 +55,7 @@ bench:
 	done
 
 stress:
-	$(NEED) $(BUILD_TOOLS) libgtest-dev
+	$(NEED) $(BUILD_TOOLS) libgtest-dev strace
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZRP_TESTS=ON -DZRP_SANITIZE=ON
 	cmake --build build-sanitize -j$(JOBS)
 	@for script in stress/*.sh; do \

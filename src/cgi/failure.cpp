@@ -10,6 +10,7 @@ std::string FailureDescription(int number) {
         case kBadFileName: return "Bad file name or number";
         case kFileNotFound: return "File not found";
         case kInputPastEnd: return "Input past end of file";
+        case kDiskFull: return "Disk full";
         case kPermissionDenied: return "Permission denied";
         case kPathFileAccess: return "Path/File access error";
         case kPathNotFound: return "Path not found";

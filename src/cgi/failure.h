@@ -24,6 +24,7 @@ enum FailureNumber : int {
     kBadFileName = 52,
     kFileNotFound = 53,
     kInputPastEnd = 62,
+    kDiskFull = 61,
     kPermissionDenied = 70,
     kPathFileAccess = 75,
     kPathNotFound = 76,

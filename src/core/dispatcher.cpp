@@ -2,6 +2,7 @@
 
 #include "comments/comment_board.h"
 #include "core/activity_log.h"
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/request_state.h"
@@ -107,10 +108,13 @@ void AddCommentsRow() {
     ViewComments(CommentsFilePath(), 600);
 }
 
+// The scoring run and the removal of the lock-out date take effect together.
 void ScoringRow() {
     if (ConfirmedPeriodWasScored()) return;
-    UpdateWinnerForThisWeek();
-    DeleteFileIfExists(LockDateFilePath());
+    FileBatch batch;
+    UpdateWinnerForThisWeek(batch);
+    batch.Delete(LockDateFilePath());
+    batch.Commit();
     AdminMainMenu();
 }
 

@@ -16,6 +16,8 @@ void FailFromErrno(int err, bool reading) {
         case EPERM:
         case EROFS: Fail(kPermissionDenied);
         case ENAMETOOLONG: Fail(kBadFileName);
+        case ENOSPC:
+        case EDQUOT: Fail(kDiskFull);
         default: Fail(kPathFileAccess);
     }
 }
@@ -49,17 +51,34 @@ int OpenOrFail(const std::string& path, int flags, bool reading) {
     return fd;
 }
 
-void WriteAll(int fd, const std::string& bytes) {
+// Writes every byte, at offset when it is not negative; a write that takes
+// nothing is a full disk (the call sets no errno of its own then).
+void WriteAll(int fd, const std::string& bytes, int64_t offset = -1) {
     const char* p = bytes.data();
     size_t left = bytes.size();
     while (left > 0) {
-        ssize_t n = write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            FailFromErrno(errno, false);
-        }
+        ssize_t n = offset < 0 ? write(fd, p, left) : pwrite(fd, p, left, offset);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) FailFromErrno(errno, false);
+        if (n == 0) FailFromErrno(ENOSPC, false);
         p += n;
         left -= static_cast<size_t>(n);
+        if (offset >= 0) offset += n;
+    }
+}
+
+// Writes bytes through fd; when not all of them get there, the file is cut
+// back to the length it had, so no partial record stays behind.
+void WriteWholeOrNothing(int fd, const std::string& bytes, int64_t offset = -1) {
+    struct stat st;
+    if (fstat(fd, &st) != 0) FailFromErrno(errno, false);
+    try {
+        WriteAll(fd, bytes, offset);
+    } catch (...) {
+        if (ftruncate(fd, st.st_size) != 0) {
+            // The failure already names the cause; a failed cut cannot be helped.
+        }
+        throw;
     }
 }
 
@@ -113,22 +132,43 @@ std::string JoinTextLines(const std::vector<std::string>& lines) {
     return out;
 }
 
-void WriteFileVia(const std::string& path, const std::string& workPath, const std::string& content) {
-    {
+void WriteWorkFile(const std::string& workPath, const std::string& content) {
+    try {
         Fd f(OpenOrFail(workPath, O_WRONLY | O_CREAT | O_TRUNC, false));
         WriteAll(f.fd, content);
         if (fsync(f.fd) != 0 && errno != EINVAL) FailFromErrno(errno, false);
+        if (close(f.fd) != 0) {
+            f.fd = -1;
+            FailFromErrno(errno, false);
+        }
+        f.fd = -1;
+    } catch (...) {
+        // A failed rewrite leaves no work file (it may hold passwords).
+        unlink(workPath.c_str());
+        throw;
     }
-    if (rename(workPath.c_str(), path.c_str()) != 0) FailFromErrno(errno, false);
 }
 
+void WriteFileVia(const std::string& path, const std::string& workPath, const std::string& content) {
+    WriteWorkFile(workPath, content);
+    if (rename(workPath.c_str(), path.c_str()) != 0) {
+        int err = errno;
+        unlink(workPath.c_str());
+        FailFromErrno(err, false);
+    }
+}
+
+std::string WorkFileOf(const std::string& path) { return path + kWorkFileEnd; }
+
 void WriteFileAtomic(const std::string& path, const std::string& content) {
-    WriteFileVia(path, path + ".new", content);
+    WriteFileVia(path, WorkFileOf(path), content);
 }
 
 void AppendToFile(const std::string& path, const std::string& content) {
     Fd f(OpenOrFail(path, O_WRONLY | O_CREAT | O_APPEND, false));
-    WriteAll(f.fd, content);
+    // Appends are made under the folder lock, so the length before this one
+    // is where its record starts.
+    WriteWholeOrNothing(f.fd, content);
 }
 
 void AppendTextLines(const std::string& path, const std::vector<std::string>& lines) {
@@ -137,8 +177,11 @@ void AppendTextLines(const std::string& path, const std::vector<std::string>& li
 
 void WriteAt(const std::string& path, int64_t offset, const std::string& bytes) {
     Fd f(OpenOrFail(path, O_WRONLY | O_CREAT, false));
-    if (pwrite(f.fd, bytes.data(), bytes.size(), offset) != static_cast<ssize_t>(bytes.size()))
-        FailFromErrno(errno, false);
+    WriteWholeOrNothing(f.fd, bytes, offset);
+}
+
+void SetFileLength(const std::string& path, int64_t length) {
+    if (truncate(path.c_str(), length) != 0) FailFromErrno(errno, false);
 }
 
 std::string ReadFileRange(const std::string& path, int64_t offset, int64_t length) {

@@ -17,16 +17,26 @@ std::vector<std::string> SplitTextLines(const std::string& bytes);
 // Lines joined, each ended with CR LF.
 std::string JoinTextLines(const std::vector<std::string>& lines);
 
-// Writes content to a fresh temporary file beside path and renames it over
-// path, so readers see the old file or the new one, never half of one.
+// The ending of the work file beside a file that a rewrite writes first.
+inline constexpr char kWorkFileEnd[] = ".new";
+std::string WorkFileOf(const std::string& path);
+// Writes content to the work file beside path (WorkFileOf) and renames it
+// over path, so readers see the old file or the new one, never half of one.
 void WriteFileAtomic(const std::string& path, const std::string& content);
-// Same, through a named work file that is started empty.
+// Same, through a named work file that is started empty. A failure removes
+// the work file.
 void WriteFileVia(const std::string& path, const std::string& workPath, const std::string& content);
-// Appends content with one O_APPEND write (creating the file).
+// Writes a work file whole and to the disk; a failure removes it.
+void WriteWorkFile(const std::string& workPath, const std::string& content);
+// Appends content with O_APPEND (creating the file); when not all of it can
+// be written the file is cut back to its old length and the run fails.
 void AppendToFile(const std::string& path, const std::string& content);
 void AppendTextLines(const std::string& path, const std::vector<std::string>& lines);
-// Writes bytes at an offset (creating the file), for fixed-length records.
+// Writes bytes at an offset (creating the file), for fixed-length records;
+// a failed write leaves the file no longer than it was.
 void WriteAt(const std::string& path, int64_t offset, const std::string& bytes);
+// Cuts or extends the file to length bytes.
+void SetFileLength(const std::string& path, int64_t length);
 // Up to length bytes from offset (fewer at the end of the file).
 std::string ReadFileRange(const std::string& path, int64_t offset, int64_t length);
 int64_t FileLength(const std::string& path);

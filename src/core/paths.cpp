@@ -14,6 +14,7 @@
 #include "core/files.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "core/work_files.h"
 
 std::string FolderOf(const std::string& path) {
     std::string p = Trimm(path);
@@ -112,6 +113,7 @@ void DeriveFoldersAndAddresses() {
     r.DataFilePrefix = UCase(TrimBlanks(stem));
     r.DataFolder = FolderOf(r.ProgramPath);
     LockDataFolder(r.DataFolder);
+    TidyDataFolder();
     TakeOverDeliveredGameFile();
     r.ActivityLogPath = r.DataFolder + WithoutLast(r.GameDataFileName, 3) + "log";
     DeriveScriptAddress();

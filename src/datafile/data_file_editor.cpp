@@ -4,6 +4,7 @@
 
 #include "cgi/output.h"
 #include "cgi/settings.h"
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
@@ -69,7 +70,10 @@ void SaveDataFile() {
         });
         return;
     }
-    WriteFileAtomic(GameDataFilePath(), text + "\r\n");
-    RefreshWeekFile();
+    // The game data file and the week file that fits it change together.
+    FileBatch batch;
+    batch.Write(GameDataFilePath(), text + "\r\n");
+    RefreshWeekFile(batch);
+    batch.Commit();
     AdminMainMenu();
 }

@@ -1,6 +1,7 @@
 #include "game/periods.h"
 
 #include "cgi/failure.h"
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
@@ -37,11 +38,9 @@ static std::string PeriodNumberOf(const std::string& value) {
     return number.empty() || number == trimmed ? value : number;
 }
 
-void GetBeginandEndWeekOfDataFile(std::string& first, std::string& last) {
-    R().CurrentRoutine = "GetBeginandEndWeekOfDataFile";
-    if (!FileExists(GameDataFilePath())) return;
+static void PeriodRangeOf(const std::vector<std::string>& lines, std::string& first, std::string& last) {
     bool seen = false;
-    for (const std::string& line : ReadTextLines(GameDataFilePath())) {
+    for (const std::string& line : lines) {
         // Text after the number (a date, a note) is no part of it.
         std::string number = ScannedPeriodNumber(line);
         if (number.empty()) continue;
@@ -51,8 +50,17 @@ void GetBeginandEndWeekOfDataFile(std::string& first, std::string& last) {
     }
 }
 
+void GetBeginandEndWeekOfDataFile(std::string& first, std::string& last) {
+    R().CurrentRoutine = "GetBeginandEndWeekOfDataFile";
+    if (FileExists(GameDataFilePath())) PeriodRangeOf(ReadTextLines(GameDataFilePath()), first, last);
+}
+
+static std::string WeekFileBytes(const std::string& current, const std::string& first, const std::string& last) {
+    return JoinTextLines({current, first, last});
+}
+
 static void WriteWeekFile(const std::string& current, const std::string& first, const std::string& last) {
-    WriteFileAtomic(WeekFilePath(), JoinTextLines({current, first, last}));
+    WriteFileAtomic(WeekFilePath(), WeekFileBytes(current, first, last));
 }
 
 void LoadWeekFile(std::string& weekFile) {
@@ -72,26 +80,28 @@ void LoadWeekFile(std::string& weekFile) {
     r.CurrentWeek = r.FirstWeek;
 }
 
-void RefreshWeekFile() {
+void RefreshWeekFile(FileBatch& batch) {
     Run& r = R();
     if (!FileExists(WeekFilePath())) return;
     LineReader file(WeekFilePath());
     r.CurrentWeek = PeriodNumberOf(file.Next());
     r.FirstWeek = file.Next();
     r.LastWeek = file.Next();
-    GetBeginandEndWeekOfDataFile(r.FirstWeek, r.LastWeek);
+    r.CurrentRoutine = "GetBeginandEndWeekOfDataFile";
+    if (std::optional<std::string> gameData = batch.Read(GameDataFilePath()))
+        PeriodRangeOf(SplitTextLines(*gameData), r.FirstWeek, r.LastWeek);
     // A week file made before there was a game data file has no current
     // period: the pool starts at the first period of the new file.
     if (TrimBlanks(r.CurrentWeek).empty()) r.CurrentWeek = r.FirstWeek;
-    WriteWeekFile(r.CurrentWeek, r.FirstWeek, r.LastWeek);
+    batch.Write(WeekFilePath(), WeekFileBytes(r.CurrentWeek, r.FirstWeek, r.LastWeek));
 }
 
-void AdvancePeriod() {
+void AdvancePeriod(FileBatch& batch) {
     Run& r = R();
     std::string weekFile;
     LoadWeekFile(weekFile);
     r.CurrentWeek = NextPeriodNumber();
-    WriteWeekFile(TrimBlanks(r.CurrentWeek), r.FirstWeek, r.LastWeek);
+    batch.Write(WeekFilePath(), WeekFileBytes(TrimBlanks(r.CurrentWeek), r.FirstWeek, r.LastWeek));
 }
 
 std::string NextPeriodNumber() { return NumText(CLng(Val(TrimBlanks(R().CurrentWeek)) + 1)); }
@@ -106,8 +116,15 @@ std::string LastWeeksNumberIs() {
 
 bool PoolHasEnded() { return Val(TrimBlanks(R().LastWeek)) < Val(TrimBlanks(R().CurrentWeek)); }
 
-void AppendTeamsLine(const std::string& line) {
-    AppendTextLines(TeamsFilePath(R().CurrentWeek), {TrimBlanks(line)});
+void ArchivePeriodTeams(FileBatch& batch) {
+    Run& r = R();
+    r.LineNumber = 0;
+    std::vector<std::string> games = PeriodGameLines(r.CurrentWeek);
+    for (std::string& game : games) {
+        r.LineNumber = CInt(r.LineNumber + 1.0);
+        game = TrimBlanks(game);
+    }
+    if (!games.empty()) batch.Append(TeamsFilePath(r.CurrentWeek), JoinTextLines(games));
 }
 
 std::vector<std::string> PeriodGameLines(const std::string& period) {

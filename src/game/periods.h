@@ -8,8 +8,10 @@
 // missing); weekFile receives the week file's path.
 void LoadWeekFile(std::string& weekFile);
 void GetBeginandEndWeekOfDataFile(std::string& first, std::string& last);
-void RefreshWeekFile();
-void AdvancePeriod();
+class FileBatch;
+// The week file made to fit the game data file as the batch leaves it.
+void RefreshWeekFile(FileBatch& batch);
+void AdvancePeriod(FileBatch& batch);
 // The number after CurrentWeek; failure 6 when it is out of range.
 std::string NextPeriodNumber();
 // The period number the scan takes from a line: the digits after its first
@@ -21,7 +23,9 @@ std::string HeaderPeriodNumber(const std::string& line);
 std::string LastWeeksNumberIs();
 // The pool has ended: the last period's number is below the current one's.
 bool PoolHasEnded();
-void AppendTeamsLine(const std::string& line);
+// Adds the current period's games to its teams file; LINENUMBER ends at
+// their number.
+void ArchivePeriodTeams(FileBatch& batch);
 // The game lines of one period, trimmed, with " at " replaced by ",".
 std::vector<std::string> PeriodGameLines(const std::string& period);
 // The two teams of a game line; a line without a comma is failure 5.

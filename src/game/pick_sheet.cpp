@@ -109,8 +109,6 @@ void PickSheet(const std::string& period, std::string& path) {
             ChoiceRow(line);
         else if (r.Action == "USERPICS1" || r.Action == "VIEWUSERPICKS" || r.Action == "ENTERWINNERS2")
             PickSummaryRow(line);
-        else if (r.Action == "ENTERWINNERSFINAL")
-            AppendTeamsLine(line);
     }
 }
 

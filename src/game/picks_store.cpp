@@ -1,6 +1,7 @@
 #include "game/picks_store.h"
 
 #include "cgi/failure.h"
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
@@ -92,14 +93,14 @@ std::string PicksFromArray() {
     return picks;
 }
 
-void SaveWinningTeamsForThisPeriod() {
+void SaveWinningTeamsForThisPeriod(FileBatch& batch) {
     Run& r = R();
     r.CurrentRoutine = "SaveWinningTeamsForThisPeriod";
     std::string path = WinningPicksFilePath(r.CurrentWeek);
     if (FileExists(path))
         r.Uwp = TrimBlanks(LineReader(path).Next());
     else
-        WriteFileAtomic(path, JoinTextLines({r.Uwp, r.TieBreaker}));
+        batch.Write(path, JoinTextLines({r.Uwp, r.TieBreaker}));
 }
 
 int16_t HowManyWinnersDoesTheUserHave(const std::string& name) {

@@ -42,6 +42,9 @@ std::string PicksRefusal(const std::string& picks, const std::string& guess);
 void SavePicks();
 bool LoadUserPicks();
 std::string PicksFromArray();
-void SaveWinningTeamsForThisPeriod();
+class FileBatch;
+// The first run of a period stores the winning picks with the batch; a
+// later one takes UWP from the stored file.
+void SaveWinningTeamsForThisPeriod(FileBatch& batch);
 int16_t HowManyWinnersDoesTheUserHave(const std::string& name);
 std::string WhatDidTheUserSelectForTieBreakerScore(const std::string& name);

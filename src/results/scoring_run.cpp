@@ -1,11 +1,11 @@
 #include "results/scoring_run.h"
 
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
 #include "game/periods.h"
-#include "game/pick_sheet.h"
 #include "game/picks_store.h"
 #include "results/standings.h"
 #include "users/user_file.h"
@@ -48,16 +48,13 @@ bool ScorePlayers(const PicksFile& picks, StandingsFile& period, StandingsFile& 
 
 }  // namespace
 
-void UpdateWinnerForThisWeek() {
+void UpdateWinnerForThisWeek(FileBatch& batch) {
     Run& r = R();
     r.CurrentRoutine = "UpdateWinnerForThisWeek";
     std::string weekFile;
     LoadWeekFile(weekFile);
-    // With the action ENTERWINNERSFINAL the sheet writes no row: it archives
-    // the period's games in the teams file and counts them in LINENUMBER.
-    std::string gameDataFile;
-    PickSheet(r.CurrentWeek, gameDataFile);
-    SaveWinningTeamsForThisPeriod();
+    ArchivePeriodTeams(batch);
+    SaveWinningTeamsForThisPeriod(batch);
     StandingsFile period(PeriodWinnersFilePath(r.CurrentWeek));
     StandingsFile overall(OverallWinnersFilePath());
     PicksFile picks(PicksFilePath(r.CurrentWeek));
@@ -66,7 +63,7 @@ void UpdateWinnerForThisWeek() {
     overall.Sort();
     period.Sort();
     AwardTieBreak(r.TieBreaker, period, overall, picks);
-    period.Save();
-    overall.Save();
-    AdvancePeriod();
+    period.Save(batch);
+    overall.Save(batch);
+    AdvancePeriod(batch);
 }

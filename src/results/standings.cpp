@@ -1,6 +1,7 @@
 #include "results/standings.h"
 
 #include "cgi/failure.h"
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -101,11 +102,17 @@ void StandingsFile::Sort() {
     indexed_ = false;
 }
 
-void StandingsFile::Save() const {
+void StandingsFile::Save(FileBatch& batch) const {
     std::string backupPath = path_ + ".bak";
-    if (backup_ == Backup::Written) WriteFileAtomic(backupPath, backupBytes_);
-    if (backup_ == Backup::Removed) DeleteFileIfExists(backupPath);
-    if (changed_) WriteFileAtomic(path_, Bytes());
+    if (backup_ == Backup::Written) batch.Write(backupPath, backupBytes_);
+    if (backup_ == Backup::Removed) batch.Delete(backupPath);
+    if (changed_) batch.Write(path_, Bytes());
+}
+
+void StandingsFile::Save() const {
+    FileBatch batch;
+    Save(batch);
+    batch.Commit();
 }
 
 void UpdateAWinnerFileOverallOrWeekly(const std::string& path, const std::string& name, int16_t points) {

@@ -9,6 +9,8 @@
 
 #include "game/picks_store.h"
 
+class FileBatch;
+
 // One standings file read once and changed in memory; Save writes the file
 // and its .bak as the one-by-one rewrites of the same changes would leave them.
 class StandingsFile {
@@ -24,6 +26,8 @@ public:
     // Sorts the records by points, highest first, keeping a .bak of the file
     // as it was before.
     void Sort();
+    // Writes the changes with the batch.
+    void Save(FileBatch& batch) const;
     void Save() const;
 
 private:

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "cgi/failure.h"
+#include "core/file_batch.h"
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -97,6 +98,8 @@ void AwardTieBreak(const std::string& actual) {
     StandingsFile overall(OverallWinnersFilePath());
     PicksFile picks(PicksFilePath(R().CurrentWeek));
     AwardTieBreak(actual, period, overall, picks);
-    period.Save();
-    overall.Save();
+    FileBatch batch;
+    period.Save(batch);
+    overall.Save(batch);
+    batch.Commit();
 }

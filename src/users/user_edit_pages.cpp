@@ -122,11 +122,8 @@ void AddUser() {
 
 void AdminUpdate() {
     R().CurrentRoutine = "AdminUpdate";
-    if (getrecord("CHECKUSERNAME") == "YES")
-        updatedrecord();
-    else
-        addrecord();
-    CompactUserFile();
+    bool known = getrecord("CHECKUSERNAME") == "YES";
+    ChangeAndCompactUserFile(known ? updatedrecord : addrecord);
     DatabaseUpdated();
 }
 

@@ -143,6 +143,29 @@ void CompactUserFile() {
     WriteFileVia(path, workFile, kept);
 }
 
+void ChangeAndCompactUserFile(const std::function<void()>& change) {
+    std::string path = UserFilePath();
+    bool existed = FileExists(path);
+    std::string before = existed ? ReadWholeFile(path) : "";
+    try {
+        change();
+        CompactUserFile();
+    } catch (...) {
+        // The compaction renames last: the file holds the change in place.
+        try {
+            if (!existed) {
+                DeleteFileIfExists(path);
+            } else {
+                SetFileLength(path, static_cast<int64_t>(before.size()));
+                WriteAt(path, 0, before);
+            }
+        } catch (...) {
+            // The first failure is the one to report.
+        }
+        throw;
+    }
+}
+
 bool UserFileHasOtherUsers() {
     return FileExists(UserFilePath()) && FileLength(UserFilePath()) != kUserRecordLength;
 }

@@ -23,6 +23,10 @@ std::string getrecord(const std::string& mode);
 void addrecord();
 void updatedrecord();
 void CompactUserFile();
+// Makes change (records written in place or added) and compacts the file;
+// when either fails the file is put back as it was, so that the error page
+// does not hide a stored change. The restore needs no room on the disk.
+void ChangeAndCompactUserFile(const std::function<void()>& change);
 bool UserFileHasOtherUsers();
 void LoadAdministrator();
 // A live record: not marked "DELETE" and with an e-mail.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <time.h>
 
+#include "core/file_batch.h"
 #include "game/lock_date.h"
 #include "game/periods.h"
 #include "support/run_folder.h"
@@ -26,13 +27,18 @@ TEST(GamePeriods, WeekFileGameLinesAndLastPeriod) {
     EXPECT_EQ(folder.Read("ZRPweek.dat"), "1\r\n1\r\n17\r\n");
     folder.Write("zrp.cfg", season + "WEEK18\r\nGamma at Delta\r\n");
     folder.Write("ZRPweek.dat", "5\r\n1\r\n17\r\n");
-    RefreshWeekFile();
+    auto refresh = [] {
+        FileBatch batch;
+        RefreshWeekFile(batch);
+        batch.Commit();
+    };
+    refresh();
     EXPECT_EQ(folder.Read("ZRPweek.dat"), "5\r\n1\r\n18\r\n");
     // A week file made before the game data file starts at its first period,
     // whether the editor saves it or a run finds it.
     for (bool editor : {true, false}) {
         folder.Write("ZRPweek.dat", "\r\n\r\n\r\n");
-        editor ? RefreshWeekFile() : LoadWeekFile(weekFile);
+        editor ? refresh() : LoadWeekFile(weekFile);
         EXPECT_EQ(folder.Read("ZRPweek.dat"), "1\r\n1\r\n18\r\n");
     }
 

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "cgi/failure.h"
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/text.h"
@@ -86,8 +87,10 @@ void ScoringRun() {
     LoadWeekFile(weekFile);
     std::vector<std::string> games = PeriodGameLines(r.CurrentWeek);
     r.LineNumber = static_cast<int16_t>(games.size());
-    for (const std::string& game : games) AppendTeamsLine(game);
-    SaveWinningTeamsForThisPeriod();
+    for (const std::string& game : games) AppendTextLines(TeamsFilePath(r.CurrentWeek), {game});
+    FileBatch winning;
+    SaveWinningTeamsForThisPeriod(winning);
+    winning.Commit();
     if (FileExists(UserFilePath()) && FileLength(UserFilePath()) < kUserRecordLength) return;
     std::vector<UserRecord> users;
     ForEachUserRecord([&users](int32_t, const UserRecord& user) { return users.push_back(user), true; });
@@ -102,10 +105,18 @@ void ScoringRun() {
     Sort(OverallWinnersFilePath());
     Sort(PeriodWinnersFilePath(r.CurrentWeek));
     TieBreak(r.TieBreaker);
-    AdvancePeriod();
+    FileBatch week;
+    AdvancePeriod(week);
+    week.Commit();
 }
 
 }  // namespace literal
+
+void UpdateWinnerForThisWeek() {
+    FileBatch batch;
+    ::UpdateWinnerForThisWeek(batch);
+    batch.Commit();
+}
 
 using Files = std::map<std::string, std::string>;
 

@@ -94,7 +94,7 @@ CgiAnswer Pool::Run(std::map<std::string, std::string> env, const std::string& b
     for (const auto& [k, v] : Env) env[k] = v;
     std::string in = folder_ + ".in", err = folder_ + ".err";
     std::ofstream(in, std::ios::binary) << body;
-    std::string command = "cd " + Quoted(folder_) + " && exec env -i";
+    std::string command = "cd " + Quoted(folder_) + " && " + (ShellSetup.empty() ? "" : ShellSetup + " && ") + "exec env -i";
     for (const auto& [k, v] : env) command += v.empty() ? "" : " " + Quoted(k + "=" + v);
     command += " ./" + Quoted(programName_) + " <" + Quoted(in) + " 2>" + Quoted(err);
     FILE* out = popen(command.c_str(), "r");

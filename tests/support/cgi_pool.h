@@ -50,6 +50,8 @@ public:
 
     // Environment overrides for every later request (empty value unsets).
     std::map<std::string, std::string> Env;
+    // Shell commands run before the program (a file size limit: "ulimit -f 4").
+    std::string ShellSetup;
 
     CgiAnswer Get(const std::string& query = "") const {
         return Run({{"REQUEST_METHOD", "GET"}, {"QUERY_STRING", query}}, "");

@@ -1,0 +1,32 @@
+// Changes to several files of the data folder that take effect together,
+// whatever moment the run is killed at. Commit writes every new file beside
+// its file first (WorkFileOf), then the journal file listing the changes
+// (written whole), then makes them and removes the journal. A run that finds
+// a journal, under the folder lock and before anything else, finishes it.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+class FileBatch {
+public:
+    // path gets content.
+    void Write(const std::string& path, std::string content);
+    // bytes are added at the end of path as the batch leaves it.
+    void Append(const std::string& path, const std::string& bytes);
+    void Delete(const std::string& path);
+    // path as the batch leaves it: its new content, or the file's own; empty
+    // when it is missing or deleted.
+    std::optional<std::string> Read(const std::string& path) const;
+    void Commit();
+
+private:
+    std::map<std::string, std::optional<std::string>> changes_;  // no content: deleted
+};
+
+// The journal: the data file prefix + "__journal.txt".
+inline constexpr char kJournalFileEnd[] = "__journal.txt";
+std::string JournalFilePath();
+// Finishes the changes listed in a journal that a dead run left.
+void FinishJournal(const std::string& path);

@@ -1,0 +1,32 @@
+# The writing requests that the stress scripts break, each on a pool of its
+# own: a name, what it adds to the common pool, the request.
+
+common_base() {
+    new_pool "$1"
+    join "$1" boss@pool.test "Big+Boss"
+    join "$1" ann@pool.test "Ann+Lee"
+    join "$1" bob@pool.test "Bob+Ray"
+    join "$1" carl@pool.test "Carl+Fox"
+    request "$1" "$(as bob@pool.test USERPICS2 'UWP=100&TIEBREAKER=41')"
+    request "$1" "$(as ann@pool.test ADDCOMMENTS 'COMMENTFIELD=First')"
+}
+
+# Each case: a name, what it adds to the common pool, the request that is killed.
+scoring_base() {
+    request "$1" "$(as ann@pool.test USERPICS2 'UWP=010&TIEBREAKER=30')"
+    printf '01\r\n01\r\n2001\r\n00\r\n00\r\n' > "$1/ZRP__LockDateTime.txt"
+}
+compaction_base() {
+    # Carl's record marked deleted in place, as an edit leaves it.
+    printf '%-20s' DELETE | dd of="$1/ZRPform_user.dat" bs=1 seek=$((4 * 1695 + 175)) conv=notrunc status=none
+}
+no_change() { :; }
+
+CASES=(
+    "scoring|scoring_base|$(as boss@pool.test ENTERWINNERSFINAL 'UWP=000&TIEBREAKER=35')"
+    "compaction|compaction_base|$(as boss@pool.test VIEWUSERS)"
+    "add-user|no_change|$(as boss@pool.test ADMINUPDATE 'USEREMAIL=dan@pool.test&USERREALNAME=Dan+Wu&USERPASSWORD=pw&USERSTATUS=USER')"
+    "comment|no_change|$(as ann@pool.test ADDCOMMENTS 'COMMENTFIELD=Second+one')"
+    "editor-save|no_change|$(as boss@pool.test TDF "COMMENTFIELD=$(printf '%s' "${SEASON}WEEK3"$'\r\n''Iota at Kappa' | sed 's/ /+/g; s/\r/%0D/g; s/$/%0A/' | tr -d '\n' | sed 's/%0A$//')")"
+    "picks-save|no_change|$(as ann@pool.test USERPICS2 'UWP=011&TIEBREAKER=28')"
+)
