@@ -89,8 +89,10 @@ static void TakeOverDeliveredGameFile() {
 static void DeriveScriptAddress() {
     Run& r = R();
     std::string port = Trimm(CgiVar("SERVER_PORT"));
-    if (port == "80") r.ScriptUrl = "http://" + CgiVar("SERVER_NAME") + CgiVar("SCRIPT_NAME");
-    if (port == "443") r.ScriptUrl = "https://" + CgiVar("SERVER_NAME") + CgiVar("SCRIPT_NAME");
+    // The address goes into every form, link and image of the pages.
+    std::string address = EscapeMarkup(CgiVar("SERVER_NAME")) + EscapeMarkup(CgiVar("SCRIPT_NAME"));
+    if (port == "80") r.ScriptUrl = "http://" + address;
+    if (port == "443") r.ScriptUrl = "https://" + address;
     if (!r.ScriptUrl.empty()) r.ScriptFolderUrl = FolderOf(r.ScriptUrl);
 }
 
