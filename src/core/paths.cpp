@@ -125,6 +125,7 @@ std::string UserFilePath() { return DataPath("form_user.dat"); }
 std::string NewUserStatusFilePath() { return DataPath("__NewUserStatus.txt"); }
 std::string LockDateFilePath() { return DataPath("__LockDateTime.txt"); }
 std::string CommentsFilePath() { return DataPath("__comments.txt"); }
+std::string CommentsArchivePath() { return DataPath("__comments_archive.txt"); }
 std::string WeekFilePath() { return DataPath("week.dat"); }
 std::string GameDataFilePath() { return R().DataFolder + R().GameDataFileName; }
 std::string PicksFilePath(const std::string& week) { return DataPath("picks" + week + "_.dat"); }
