@@ -65,4 +65,4 @@ stress:
 	done
 
 clean:
-	rm -rf build build-sanitize build-bench
+	rm -rf build build-sanitize build-bench build-fuzz

@@ -12,6 +12,7 @@
 #include "core/dispatcher.h"
 #include "core/files.h"
 #include "core/run.h"
+#include "core/text.h"
 
 static std::string SignedNumber(long number) {
     return number < 0 ? std::to_string(number) : " " + std::to_string(number);
@@ -39,7 +40,7 @@ void WriteErrorPage() {
     // error page follows what was already sent.
     lseek(r.StdOutHandle, 0, SEEK_SET);
     SendHeader("Internal Error");
-    Send("<H1>Error in " + r.ScriptName + "</H1>");
+    Send("<H1>Error in " + EscapeMarkup(r.ScriptName) + "</H1>");
     Send("The following internal error has occurred:");
     Send("<PRE>" + r.ErrorText + "</PRE>");
     Send("<I>Please</I> note what you were doing when this problem occurred, ");

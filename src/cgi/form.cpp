@@ -34,6 +34,7 @@ void ReadCgiEnvironment() {
     r.ScriptName = CgiVar("SCRIPT_NAME");
     r.ContentLength = CLng(Val(CgiVar("CONTENT_LENGTH")));
     r.FormPairs.assign(1, FormPair{});
+    r.FormFields.clear();
 }
 
 // Reads the body until CONTENT_LENGTH bytes or the end of input: a short
@@ -58,6 +59,22 @@ void ReadFormData() {
     SplitFormPairs(CgiVar("QUERY_STRING"));
 }
 
+// Each field name is upper-cased once, here, into the table the lookups
+// use, so a lookup costs the same however many fields the body holds.
+static void IndexFormPairs(size_t first) {
+    Run& r = R();
+    for (size_t slot = first; slot < r.FormPairs.size(); ++slot) {
+        std::string& joined = r.FormFields[UCase(r.FormPairs[slot].Name)];
+        const std::string& value = r.FormPairs[slot].Value;
+        if (joined.empty()) {
+            joined = value;
+        } else {
+            joined += ';';
+            joined += value;
+        }
+    }
+}
+
 void SplitFormPairs(const std::string& text) {
     size_t count = 0;
     for (char c : text) count += c == '=';
@@ -68,13 +85,14 @@ void SplitFormPairs(const std::string& text) {
     size_t p = 0;
     for (size_t slot = first; slot < pairs.size(); ++slot) {
         size_t eq = text.find('=', p);
-        if (eq == std::string::npos) return;
+        if (eq == std::string::npos) break;
         pairs[slot].Name = UrlDecode(text.substr(p, eq - p));
         size_t amp = text.find('&', eq);
         if (amp == std::string::npos) amp = text.size();
         pairs[slot].Value = UrlDecode(text.substr(eq + 1, amp - eq - 1));
         p = amp + 1;
     }
+    IndexFormPairs(first);
 }
 
 static int HexDigit(char c) {
@@ -106,22 +124,12 @@ std::string UrlDecode(const std::string& text) {
 }
 
 std::string GetCgiValue(const std::string& name) {
-    const std::vector<FormPair>& pairs = R().FormPairs;
+    const Run& r = R();
     // The lookup counts the slots with a 16-bit counter, which overflows
     // stepping past slot 32767.
-    if (pairs.size() > 32767) Fail(kOverflow);
-    std::string wanted = UCase(name);
-    std::string result;
-    for (size_t i = 1; i < pairs.size(); ++i) {
-        if (UCase(pairs[i].Name) != wanted) continue;
-        if (result.empty()) {
-            result = pairs[i].Value;
-        } else {
-            // Appended in place: many repeats of a field stay linear.
-            result += ';';
-            result += pairs[i].Value;
-        }
-    }
+    if (r.FormPairs.size() > 32767) Fail(kOverflow);
+    auto it = r.FormFields.find(UCase(name));
+    std::string result = it == r.FormFields.end() ? std::string() : it->second;
     if (name == "IAX" || name == "XAI" || name == "ACTION") return result;
     return EscapeFormValue(result);
 }

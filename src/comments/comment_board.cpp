@@ -34,11 +34,22 @@ void AddComment(const std::string& path) {
     if (TrimBlanks(r.CommentField).empty()) return;
     LocalTime now = NowLocal();
     std::string entry = Trimm(r.CurrentUserRealName) + " " + DateTimeStamp(now) + " : " + r.CommentField;
-    std::string content = JoinTextLines({entry, "", ""});
-    if (FileExists(path)) content += JoinTextLines(ReadTextLines(path));
+    std::string head = JoinTextLines({entry, "", ""});
+    std::vector<std::string> old = FileExists(path) ? ReadTextLines(path) : std::vector<std::string>{};
+    std::vector<std::string> board = SplitTextLines(head);
+    board.insert(board.end(), old.begin(), old.end());
     // The whole new board goes to the work file and then replaces the old
     // one, so a broken run leaves the board as it was and no work file behind.
-    WriteFileVia(path, CommentWorkFilePath(now), content);
+    if (board.size() <= static_cast<size_t>(kCommentLinesShown)) {
+        WriteFileVia(path, CommentWorkFilePath(now), head + JoinTextLines(old));
+        return;
+    }
+    // The board keeps what its page shows, so a comment costs the same however
+    // many came before; the rest is archived first, so no line is ever lost.
+    auto cut = board.begin() + kCommentLinesShown;
+    AppendTextLines(CommentsArchivePath(), std::vector<std::string>(cut, board.end()));
+    board.erase(cut, board.end());
+    WriteFileVia(path, CommentWorkFilePath(now), JoinTextLines(board));
 }
 
 void CommentField() { Send(R"(<textarea name="COMMENTFIELD" cols="60" rows="4" wrap="PHYSICAL"></textarea>)"); }

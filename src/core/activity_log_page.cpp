@@ -9,6 +9,43 @@
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
 
+namespace {
+
+// True when text[at] starts a decimal character reference ("&#" up to three
+// digits ";") to a printable ASCII character.
+bool StartsPrintableReference(const std::string& text, size_t at) {
+    if (text.compare(at, 2, "&#") != 0) return false;
+    size_t end = at + 2;
+    int value = 0;
+    while (end < text.size() && end < at + 5 && text[end] >= '0' && text[end] <= '9')
+        value = value * 10 + (text[end++] - '0');
+    if (end == at + 2 || end == text.size() || text[end] != ';') return false;
+    return value >= 32 && value < 127;
+}
+
+// A record as the text area shows it. A visitor's text (an action, an
+// e-mail) must never close the text area nor show a line of its own: no
+// "<", a middle dot for each control character, and "&" kept only where it
+// starts a reference to a printable character (as escaped fields hold).
+std::string ShownRecord(const std::string& record) {
+    std::string out;
+    for (size_t i = 0; i < record.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(record[i]);
+        if (c < 32 || c == 127) {
+            out += "&#183;";
+        } else if (c == '<') {
+            out += "&lt;";
+        } else if (c == '&' && !StartsPrintableReference(record, i)) {
+            out += "&amp;";
+        } else {
+            out += record[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
 void AdminViewActivityLog() {
     R().CurrentRoutine = "AdminViewActivityLog";
     MenuTop();
@@ -34,8 +71,7 @@ void PastActivityLog(int16_t maxRecords) {
     int64_t shown = std::clamp<int64_t>(maxRecords, 0, count);
     int64_t first = count - shown;
     std::string records = ReadFileRange(r.ActivityLogPath, first * recordLength, shown * recordLength);
-    // Newest first. A visitor's text (an action, an e-mail) must never close
-    // the text area, so no record may carry a "<" into the page.
+    // Newest first.
     for (int64_t i = static_cast<int64_t>(records.size()) / recordLength - 1; i >= 0; --i)
-        Send(ReplaceAll(records.substr(static_cast<size_t>(i * recordLength), kActivityRecordLength), "<", "&lt;"));
+        Send(ShownRecord(records.substr(static_cast<size_t>(i * recordLength), kActivityRecordLength)));
 }

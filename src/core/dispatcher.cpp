@@ -101,11 +101,11 @@ void SavePicksRow() {
 void ScoreboardRow() { ShowWinners("OVERALL"); }
 void LastWeekRow() { ShowWinners("LASTWEEK"); }
 void PostCommentsRow() { PostComments(CommentsFilePath()); }
-void ViewCommentsRow() { ViewComments(CommentsFilePath(), 600); }
+void ViewCommentsRow() { ViewComments(CommentsFilePath(), kCommentLinesShown); }
 
 void AddCommentsRow() {
     AddComment(CommentsFilePath());
-    ViewComments(CommentsFilePath(), 600);
+    ViewComments(CommentsFilePath(), kCommentLinesShown);
 }
 
 // The scoring run and the removal of the lock-out date take effect together.

@@ -90,8 +90,10 @@ static void TakeOverDeliveredGameFile() {
 static void DeriveScriptAddress() {
     Run& r = R();
     std::string port = Trimm(CgiVar("SERVER_PORT"));
-    if (port == "80") r.ScriptUrl = "http://" + CgiVar("SERVER_NAME") + CgiVar("SCRIPT_NAME");
-    if (port == "443") r.ScriptUrl = "https://" + CgiVar("SERVER_NAME") + CgiVar("SCRIPT_NAME");
+    // The address goes into every form, link and image of the pages.
+    std::string address = EscapeMarkup(CgiVar("SERVER_NAME")) + EscapeMarkup(CgiVar("SCRIPT_NAME"));
+    if (port == "80") r.ScriptUrl = "http://" + address;
+    if (port == "443") r.ScriptUrl = "https://" + address;
     if (!r.ScriptUrl.empty()) r.ScriptFolderUrl = FolderOf(r.ScriptUrl);
 }
 
@@ -125,6 +127,7 @@ std::string UserFilePath() { return DataPath("form_user.dat"); }
 std::string NewUserStatusFilePath() { return DataPath("__NewUserStatus.txt"); }
 std::string LockDateFilePath() { return DataPath("__LockDateTime.txt"); }
 std::string CommentsFilePath() { return DataPath("__comments.txt"); }
+std::string CommentsArchivePath() { return DataPath("__comments_archive.txt"); }
 std::string WeekFilePath() { return DataPath("week.dat"); }
 std::string GameDataFilePath() { return R().DataFolder + R().GameDataFileName; }
 std::string PicksFilePath(const std::string& week) { return DataPath("picks" + week + "_.dat"); }

@@ -15,6 +15,8 @@ std::string UserFilePath();
 std::string NewUserStatusFilePath();
 std::string LockDateFilePath();
 std::string CommentsFilePath();
+// Comments pushed off the board, only ever appended to.
+std::string CommentsArchivePath();
 std::string WeekFilePath();
 std::string GameDataFilePath();
 std::string PicksFilePath(const std::string& week);

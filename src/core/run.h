@@ -38,6 +38,8 @@ struct Run {
     int32_t ContentLength = 0;
     std::string FormData;
     std::vector<FormPair> FormPairs;  // slot 0 is never used
+    // Upper-cased field name to its values joined by ";", made as the pairs are split.
+    std::map<std::string, std::string> FormFields;
 
     // Data folder, file names and script address
     std::string ScriptFileName;

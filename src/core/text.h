@@ -15,6 +15,9 @@ std::string LCase(const std::string& text);
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);
 // The text without control characters (codes below 32): one line of a file.
 std::string SingleLine(const std::string& text);
+// "<", ">", quotes and "&" as character references, for a value from outside
+// (a CGI variable) that goes into a page; other bytes are kept.
+std::string EscapeMarkup(const std::string& text);
 bool StartsWith(const std::string& text, const std::string& prefix);
 bool Contains(const std::string& text, const std::string& part);
 

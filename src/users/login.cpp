@@ -7,6 +7,7 @@
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "users/address_limits.h"
 #include "users/admission.h"
 #include "users/login_pages.h"
 #include "users/main_menu.h"
@@ -75,6 +76,7 @@ bool AddAsOrdinaryUser() {
     r.CurrentUserRealName = TrimBlanks(r.User.UserRealName);
     r.User.UserLastAccess = DateTimeStamp(NowLocal());
     r.User.UserStatus = "USER";
+    if (r.LoginResult != "MAYBE") CountLimitedEvent(LimitedEvent::Registration);
     updatedrecord();
     return true;
 }
@@ -84,6 +86,7 @@ void AddFromRealNameForm(const std::string& status) {
     r.UserEmailField = r.LoginEmail;
     r.UserPasswordField = r.LoginPassword;
     r.UserStatusField = status;
+    CountLimitedEvent(LimitedEvent::Registration);
     addrecord();
 }
 
@@ -110,9 +113,12 @@ bool ApproveLogin() {
     Run& r = R();
     r.LoginResult = "";
     r.LoginResult = getrecord("");
+    // Checked before the answer counts, so a guess past the limit learns nothing.
+    WaitWhenOverLimit(LimitedEvent::WrongPassword);
     AskAgainForBlankRealName();
     if (r.Action == "LOGINAPPROVE" && r.LoginResult == "NOUSERFILEYET") BecomeFirstAdministrator();
     if (r.LoginResult == "PASSWORD ERROR") {
+        CountLimitedEvent(LimitedEvent::WrongPassword);
         r.Action = "PASSWORD ERROR";
         return false;
     }

@@ -25,3 +25,19 @@ TEST(GetCgiValue, JoinsRepeatsThenEscapesPunctuationOnceInAllButActionXaiAndIax)
     EXPECT_EQ(EscapeFormValue("a b@c_d-e.f\xE9"), "a b@c_d-e.f\xE9");
     EXPECT_EQ(EscapeFormValue("&#60;"), "&#38;&#35;60&#59;");
 }
+
+TEST(GetCgiValue, FieldsOfLaterSplitsJoinBehindEarlierOnesUnderTheirUpperCasedNames) {
+    RunFolder run;
+    SplitFormPairs("caf%e9=1&a=b=c&=x");
+    SplitFormPairs("CAF%C9=2&A=d&caf%e9=");
+    EXPECT_EQ(GetCgiValue("CAF\xC9"), "1&#59;2&#59;");
+    EXPECT_EQ(GetCgiValue("a"), "b&#61;c&#59;d");
+    // The third "=" of the first split leaves a slot without name or value.
+    EXPECT_EQ(GetCgiValue(""), "x&#59;");
+    std::string many;
+    for (int i = 0; i < 32759; ++i) many += "action=1&";
+    SplitFormPairs(many);
+    EXPECT_EQ(GetCgiValue("ACTION").size(), 32759u * 2 - 1);
+    SplitFormPairs("g=1");
+    EXPECT_EQ(FailureOf([] { GetCgiValue("g"); }), kOverflow);
+}

@@ -19,3 +19,18 @@ TEST(ActivityLogPage, ShowsTheNewest900RecordsNewestFirstWithoutRawAngleBrackets
     EXPECT_EQ(shown, expected);
     EXPECT_TRUE(Contains(shown[1], "Action=&lt;b>VIEW ") && Contains(shown[1], " &#60;i&#62;xxx")) << shown[1];
 }
+
+// A line break or a reference to one inside a record would show a forged
+// record line: control characters show as a middle dot, references that are
+// not to printable characters show as typed; the record itself is unchanged.
+TEST(ActivityLogPage, ControlCharactersAndReferencesToThemCannotForgeALine) {
+    AdminPool pool;
+    pool.Act("VIEW\r\n12-07-2026 FAKE\t&#10;&#x0A;&NewLine;&#64;", kBoss, "secret");
+    std::string log = pool.Read("zrp.log");
+    ASSERT_EQ(log.size() % 120, 0u);
+    EXPECT_TRUE(Contains(log, "Action=VIEW\r\n12-07-2026 FAKE\t&#10;&#x0A;&NewLine;&#64;"));
+    std::vector<std::string> shown = TextAreaLines(pool.Admin("ACTIVITYLOG"));
+    EXPECT_EQ(shown.size(), log.size() / 120 + 1);
+    EXPECT_TRUE(Contains(shown[1], "Action=VIEW&#183;&#183;12-07-2026 FAKE&#183;&amp;#10;&amp;#x0A;&amp;NewLine;&#64;"))
+        << shown[1];
+}

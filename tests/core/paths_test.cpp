@@ -63,3 +63,20 @@ TEST(DataFolder, ARequestWaitsWhileAnotherRunHoldsTheFolder) {
     EXPECT_EQ(answer.Errors, "");
     EXPECT_EQ(pool.Read("zrp.log").size(), 120u);
 }
+
+// The server name and script path come from outside: markup in them is
+// escaped in forms, links, images and the error page; ordinary ones are not.
+TEST(DataFolder, MarkupInTheServerNameOrScriptPathIsEscapedWhereItEntersAPage) {
+    Pool pool;
+    pool.Env["SERVER_NAME"] = "x\"><b>&'.test";
+    pool.Env["SCRIPT_NAME"] = "/<i>/zrp.exe";
+    CgiAnswer login = pool.Get();
+    EXPECT_TRUE(login.HasLine(R"(<FORM METHOD="POST" ACTION="http://x&quot;&gt;&lt;b&gt;&amp;&#39;.test/&lt;i&gt;/zrp.exe">)"));
+    EXPECT_TRUE(login.HasLine(R"(      <div align="center"><img src="http://x&quot;&gt;&lt;b&gt;&amp;&#39;.test/&lt;i&gt;/ZRPFheader.gif" width="191" height="54" usemap="#Map" border="0">)"))
+        << login.Bytes;
+    pool.Env["SCRIPT_NAME"] = "/<a";
+    EXPECT_TRUE(pool.Get().HasLine("<H1>Error in /&lt;a</H1>"));
+    pool.Env["SERVER_NAME"] = "pool-1.example.test";
+    pool.Env["SCRIPT_NAME"] = "/~ann/cgi-bin/zrp.exe";
+    EXPECT_TRUE(pool.Get().HasLine(R"(<FORM METHOD="POST" ACTION="http://pool-1.example.test/~ann/cgi-bin/zrp.exe">)"));
+}
