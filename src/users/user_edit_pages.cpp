@@ -71,9 +71,9 @@ bool IsOfferedForEditing(int32_t number, const UserRecord& user) {
 // or unknown choice finds nothing, so that no other record is touched.
 bool FindChosenUser(const std::string& chosen) {
     Run& r = R();
-    std::string name = UCase(chosen);
+    std::string name = KeptRealName(chosen);
     bool found = false;
-    if (TrimBlanks(name).empty()) return false;
+    if (name.empty()) return false;
     ForEachUserRecord([&](int32_t number, const UserRecord& user) {
         found = IsOfferedForEditing(number, user) && UCase(TrimBlanks(user.UserRealName)) == name;
         if (found) {
