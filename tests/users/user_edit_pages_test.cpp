@@ -24,7 +24,7 @@ CgiAnswer StoreEdit(const AdminPool& pool, const std::string& edited, const std:
 
 }  // namespace
 
-TEST(UserEditPages, AddEditDeleteAndAdmitCyclesKeepTheFileCompact) {
+TEST(UserEditPages, AddAndAdmitCyclesKeepTheFileCompact) {
     AdminPool pool;
     std::string editEntry = R"(<input type="radio" name="ACTION" value="EDITUSER"><b>Edit / Delete a User</b><br>)";
     EXPECT_FALSE(pool.Admin("ADMIN").HasLine(editEntry));  // nobody to edit yet
@@ -34,29 +34,23 @@ TEST(UserEditPages, AddEditDeleteAndAdmitCyclesKeepTheFileCompact) {
     std::string bytes = pool.Read("ZRPform_user.dat");
     ASSERT_EQ(bytes.size(), 3u * 1695);
     EXPECT_TRUE(bytes.substr(1695, 1695) == Bytes("ANN@POOL.TEST", "PW1", "ANN LEE", "USER", StampOf(bytes, 2)));
-    // The edit row names the player it edits; storing it adds him anew at the end.
+    // The edit row names the player it edits; opening it changes nothing.
     EXPECT_EQ(Missing(pool.Admin("EDITTHISUSER", {{"USERREALNAME", "ANN LEE"}}),
                       {R"(<input type="text" name="USEREMAIL" size="20" maxlength="40" value="ANN@POOL.TEST">)",
                        R"(<input type="text" name="USERPASSWORD" size="8" maxlength="20" value="PW1">)",
                        R"(<INPUT TYPE="HIDDEN" NAME="EDITEDUSER" Value="ANN LEE">)"}),
               Lines{});
     EXPECT_TRUE(pool.Read("ZRPform_user.dat") == bytes);
-    StoreEdit(pool, "ANN LEE", "ann@new.test", "Ann Smith", "pw9");
-    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "BOB@POOL.TEST/USER", "ANN@NEW.TEST/USER"}));
-    StoreEdit(pool, "BOB RAY", "BOB@POOL.TEST", "BOB RAY", "PW2", "DELETE");
-    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "ANN@NEW.TEST/USER"}));
     // Known credentials, and entries that cannot stay, add nothing.
-    bytes = pool.Read("ZRPform_user.dat");
-    pool.AddUser(" ANN@new.test", "Someone Else", "PW9", "ADMINISTRATOR");
+    pool.AddUser(" ANN@pool.test", "Someone Else", "PW1", "ADMINISTRATOR");
     pool.AddUser("nobody", "No Address", "x");
     pool.AddUser("gone@pool.test", "Gone", "x", "DELETE");
     EXPECT_EQ(pool.Read("ZRPform_user.dat"), bytes);
     // A pending player is admitted by storing his edit row as it comes.
     pool.Write("ZRP__NewUserStatus.txt", "APPROVE\r\n");
     pool.Join("newbie@pool.test", "np", "Nina New");
-    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "ANN@NEW.TEST/USER", "NEWBIE@POOL.TEST/PENDING"}));
     StoreEdit(pool, "NINA NEW", "NEWBIE@POOL.TEST", "NINA NEW", "NP");
-    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "ANN@NEW.TEST/USER", "NEWBIE@POOL.TEST/USER"}));
+    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "ANN@POOL.TEST/USER", "BOB@POOL.TEST/USER", "NEWBIE@POOL.TEST/USER"}));
     EXPECT_TRUE(pool.Act("VIEWPLAYERS", "newbie@pool.test", "np").HasLine("<!-- ViewUsers -->"));
 }
 
