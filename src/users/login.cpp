@@ -11,6 +11,7 @@
 #include "users/admission.h"
 #include "users/login_pages.h"
 #include "users/main_menu.h"
+#include "users/real_names.h"
 #include "users/user_file.h"
 
 namespace {
@@ -69,8 +70,13 @@ bool AddAsOrdinaryUser() {
     // Without a user file nothing could be stored: no login.
     if (r.LoginResult == "NOUSERFILEYET") return false;
     // A pending player admitted without a name keeps the one he registered.
-    if (r.LoginResult != "MAYBE" || !TrimBlanks(r.UserRealNameField).empty())
-        r.User.UserRealName = TrimBlanks(r.UserRealNameField);
+    bool pending = r.LoginResult == "MAYBE";
+    std::string name = pending && TrimBlanks(r.UserRealNameField).empty() ? r.User.UserRealName : r.UserRealNameField;
+    if (RefuseRealName(name, pending ? r.UserRecordNumber : 0) == RealNameRefusal::Taken) {
+        LoginAnewUser(true);
+        EndRun();
+    }
+    r.User.UserRealName = TrimBlanks(name);
     r.User.UserEmail = TrimBlanks(r.LoginEmail);
     r.User.UserPassword = TrimBlanks(r.LoginPassword);
     r.CurrentUserRealName = TrimBlanks(r.User.UserRealName);
@@ -90,20 +96,22 @@ void AddFromRealNameForm(const std::string& status) {
     addrecord();
 }
 
+// A newcomer who gives a real name that a player already has is asked for
+// his own: he would share that player's picks and scores.
 void RefusedLoginFromNameForm() {
     Run& r = R();
-    std::string answer = getrecord(r.UserRealNameField);
-    bool match = answer == "YES" || answer == "MAYBE";
+    if (RefuseRealName(r.UserRealNameField, 0) == RealNameRefusal::Taken) {
+        LoginAnewUser(true);
+        return;
+    }
     if (r.NewUserPolicy == "APPROVE") {
-        if (!match) AddFromRealNameForm("PENDING");
+        AddFromRealNameForm("PENDING");
         NewUserMustBeApproved();
         return;
     }
-    if (!match) {
-        AddFromRealNameForm("USER");
-        r.Action = "LOGIN";
-        r.CurrentUserRealName = Trimm(r.User.UserRealName);
-    }
+    AddFromRealNameForm("USER");
+    r.Action = "LOGIN";
+    r.CurrentUserRealName = Trimm(r.User.UserRealName);
     MainMenu();
 }
 

@@ -116,7 +116,7 @@ void NotListedPage() {
     EndRun();
 }
 
-void LoginAnewUser() {
+void LoginAnewUser(bool nameTaken) {
     Run& r = R();
     r.CurrentRoutine = "LoginAnewUser";
     MenuTop();
@@ -127,6 +127,10 @@ void LoginAnewUser() {
                "    Please Also Enter Your Real Name</b><br><i>If You Entered Your Info in Error, Go Back To The "
                "Prior Screen</i></font></p>",
                true);
+    if (nameTaken) {
+        Send(FontTag("2", "#FF0000"));
+        Send("<i>Error : Another Player Already Has This Real Name</i><br></font>");
+    }
     Send(FormTag());
     LoginFields();
     bool admits = r.NewUserPolicy == "ALLOWALL" || r.NewUserPolicy == "APPROVE";

@@ -4,6 +4,7 @@
 void LoginScreen();
 // Ends the run itself.
 [[noreturn]] void NotListedPage();
-void LoginAnewUser();
+// With nameTaken, says that another player already has the name typed.
+void LoginAnewUser(bool nameTaken = false);
 void NewUserMustBeApproved();
 void NoNewUsers();

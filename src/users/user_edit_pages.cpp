@@ -1,3 +1,4 @@
+#include "cgi/form.h"
 #include "cgi/output.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -5,11 +6,17 @@
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
 #include "users/admin_pages.h"
+#include "users/page_pieces.h"
+#include "users/real_names.h"
 #include "users/user_edit_pieces.h"
 #include "users/user_file.h"
 #include "users/user_table.h"
 
 namespace {
+
+// The edit row names the player it edits, as the choice page chose him, so
+// that storing it replaces him and nobody else.
+const char kEditedUserField[] = "EDITEDUSER";
 
 // A text input, filled with the field after Trimm when there is one. The
 // empty add row calls no Trimm, which would name itself the running routine.
@@ -20,8 +27,8 @@ void TextInput(const std::string& name, const std::string& size, const std::stri
 }
 
 // The five cells of the add and edit rows; the edit row shows a user, the
-// add row none.
-void UserEntryRow(const std::string& background, const UserRecord* user) {
+// add row none unless it comes back refused.
+void UserEntryRow(const std::string& background, const UserRecord* user, const std::string& editedName = "") {
     Send("  <tr bgcolor=" + Quoted(background) + ">");
     Send("    <td width=\"174\"><FORM NAME=\"form1\" METHOD=\"POST\" ACTION=" + Quoted(R().ScriptUrl) + ">");
     TextInput("USEREMAIL", "20", "40", user ? &user->UserEmail : nullptr);
@@ -37,6 +44,7 @@ void UserEntryRow(const std::string& background, const UserRecord* user) {
     Send("    </td>");
     Send("    <td width=\"83\"><br>");
     HiddenField("ACTION", "ADMINUPDATE");
+    HiddenField(kEditedUserField, editedName);
     LoginFields();
     SubmitButton("Submit");
     Send("</form>");
@@ -50,8 +58,9 @@ void EndOfUserPage() {
     SendFooter();
 }
 
-// Record 1 and the administrator's own record are never offered: editing
-// marks the record deleted at once, which would lock him out of his own edit.
+// Record 1 is never offered, as a stored edit moves a record to the end of the
+// file; nor is the administrator's own record: a changed password would make
+// his next click that of a stranger.
 bool IsOfferedForEditing(int32_t number, const UserRecord& user) {
     return number >= 2 && number != R().CurrentUserRecordNumber && IsListedUser(user);
 }
@@ -62,9 +71,9 @@ bool IsOfferedForEditing(int32_t number, const UserRecord& user) {
 // or unknown choice finds nothing, so that no other record is touched.
 bool FindChosenUser(const std::string& chosen) {
     Run& r = R();
-    std::string name = UCase(chosen);
+    std::string name = KeptRealName(chosen);
     bool found = false;
-    if (TrimBlanks(name).empty()) return false;
+    if (name.empty()) return false;
     ForEachUserRecord([&](int32_t number, const UserRecord& user) {
         found = IsOfferedForEditing(number, user) && UCase(TrimBlanks(user.UserRealName)) == name;
         if (found) {
@@ -74,6 +83,43 @@ bool FindChosenUser(const std::string& chosen) {
         return !found;
     });
     return found;
+}
+
+// Why a stored row was refused; nothing was stored.
+void RefusalLine(RealNameRefusal refusal) {
+    Send("<center>");
+    Send(FontTag("2", "#FF0000"));
+    Send(refusal == RealNameRefusal::Blank
+             ? "<i>Error : Real Name Is Blank - Nothing Was Stored</i><br></font>"
+             : "<i>Error : Another Player Already Has This Real Name - Nothing Was Stored</i><br></font>");
+    Send("</center>");
+}
+
+void AddUserPage(const UserRecord* typed, RealNameRefusal refusal) {
+    UserTableHead("Click to Process");
+    adminmiddle(typed);
+    CloseTable();
+    BlueHeading("ADD USER TO DATABASE");
+    if (refusal != RealNameRefusal::None) RefusalLine(refusal);
+    CentredSubmitForm("ADMINMAINMENU", "Abandon and Return to Main Menu");
+    EndOfUserPage();
+}
+
+void EditUserPage(const UserRecord& shown, const std::string& editedName, RealNameRefusal refusal) {
+    UserTableHead("Click to Process");
+    EditUserRow(shown, editedName);
+    CloseTable();
+    BlueHeading("EDIT USER THEN CLICK SUBMIT");
+    if (refusal != RealNameRefusal::None) RefusalLine(refusal);
+    CentredSubmitForm("ADMINMAINMENU", "Abandon Edit and Return to Main Menu");
+    EndOfUserPage();
+}
+
+// A name is checked unless the row deletes: a deleted record keeps no name.
+RealNameRefusal RefusalOfRow(int32_t edited) {
+    const Run& r = R();
+    if (Contains(UCase(r.UserStatusField), "DELETE")) return RealNameRefusal::None;
+    return RefuseRealName(r.UserRealNameField, edited);
 }
 
 }  // namespace
@@ -99,31 +145,51 @@ void UserStatusSelect() {
     Send("</select>");
 }
 
-void adminmiddle() {
+void adminmiddle(const UserRecord* typed) {
     R().CurrentRoutine = "adminmiddle";
     Send("<!-- adminmiddle -->");
-    UserEntryRow(TrimBlanks(R().User.UserStatus) == "PENDING" ? "#CCCCCC" : "#FFFFFF", nullptr);
+    UserEntryRow(TrimBlanks(R().User.UserStatus) == "PENDING" ? "#CCCCCC" : "#FFFFFF", typed);
 }
 
-void EditUserRow() {
+void EditUserRow(const UserRecord& shown, const std::string& editedName) {
     R().CurrentRoutine = "EditUserRow";
-    UserEntryRow("#0099FF", &R().User);
+    UserEntryRow("#0099FF", &shown, editedName);
 }
 
 void AddUser() {
     R().CurrentRoutine = "AddUser";
-    UserTableHead("Click to Process");
-    adminmiddle();
-    CloseTable();
-    BlueHeading("ADD USER TO DATABASE");
-    CentredSubmitForm("ADMINMAINMENU", "Abandon and Return to Main Menu");
-    EndOfUserPage();
+    AddUserPage(nullptr, RealNameRefusal::None);
 }
 
+// An edit replaces the player it names: his record is marked deleted only
+// now, and the row is stored as an added user at the end of the file. A
+// refused row comes back as typed and stores nothing.
 void AdminUpdate() {
-    R().CurrentRoutine = "AdminUpdate";
-    bool known = getrecord("CHECKUSERNAME") == "YES";
-    ChangeAndCompactUserFile(known ? updatedrecord : addrecord);
+    Run& r = R();
+    r.CurrentRoutine = "AdminUpdate";
+    std::string editedName = GetCgiValue(kEditedUserField);
+    int32_t edited = FindChosenUser(editedName) ? r.UserRecordNumber : 0;
+    if (RealNameRefusal refusal = RefusalOfRow(edited); refusal != RealNameRefusal::None) {
+        UserRecord typed{r.UserEmailField, r.UserPasswordField, r.UserRealNameField, "", r.UserStatusField};
+        if (TrimBlanks(editedName).empty())
+            AddUserPage(&typed, refusal);
+        else
+            EditUserPage(typed, editedName, refusal);
+        return;
+    }
+    // A failure leaves the file as it was: the old record is marked only
+    // together with the change.
+    ChangeAndCompactUserFile([&] {
+        if (edited) {
+            UserRecord old = r.User;
+            old.UserStatus = "DELETE";
+            WriteUserRecord(edited, old);
+        }
+        if (getrecord("CHECKUSERNAME") == "YES")
+            updatedrecord();
+        else
+            addrecord();
+    });
     DatabaseUpdated();
 }
 
@@ -188,14 +254,5 @@ void EditThisUser() {
         EditUser();
         return;
     }
-    UserTableHead("Click to Process");
-    EditUserRow();
-    CloseTable();
-    BlueHeading("EDIT USER THEN CLICK SUBMIT");
-    CentredSubmitForm("ADMINMAINMENU", "Abandon Edit and Return to Main Menu");
-    EndOfUserPage();
-    // Editing is a deletion followed by an addition: the submitted row adds
-    // the user anew, and the next compaction drops this record.
-    r.User.UserStatus = "DELETE";
-    updatedrecord();
+    EditUserPage(r.User, TrimBlanks(r.User.UserRealName), RealNameRefusal::None);
 }

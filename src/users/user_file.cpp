@@ -17,7 +17,19 @@ struct Field {
 constexpr Field kEmail{0, 40}, kPassword{40, 40}, kRealName{80, 60}, kLastAccess{140, 35}, kStatus{175, 20};
 constexpr size_t kFieldsEnd = 195;  // reserved zero bytes follow
 
-bool SameText(const std::string& a, const std::string& b) { return UCase(TrimBlanks(a)) == UCase(TrimBlanks(b)); }
+// A field is written as one line of text: the real name and e-mail end up as
+// lines of the picks and standings files, where a line break would forge records.
+std::string FieldText(const std::string& text, Field f) { return FixedWidth(SingleLine(text), f.Width); }
+
+// A typed value as the field keeps it: escaping can make it longer than the
+// field, which stores it cut, so lookups compare the cut value.
+std::string KeptText(const std::string& typed, Field f) {
+    return UCase(TrimBlanks(FieldText(UCase(TrimBlanks(typed)), f)));
+}
+
+bool Holds(const std::string& field, const std::string& typed, Field f) {
+    return UCase(TrimBlanks(field)) == KeptText(typed, f);
+}
 
 std::string MatchAnswer(const UserRecord& record) {
     return UCase(TrimBlanks(record.UserStatus)) == "PENDING" ? "MAYBE" : "YES";
@@ -28,12 +40,16 @@ std::string MatchAnswer(const UserRecord& record) {
 std::string TestRecord(const UserRecord& record, const std::string& mode) {
     const Run& r = R();
     bool loginMode = mode.empty();
+    // The form's USEREMAIL and USERPASSWORD stand in for a login only when
+    // the request carries none: an administrator storing a player is himself.
+    if (loginMode && !TrimBlanks(r.LoginEmail).empty() && !TrimBlanks(r.LoginPassword).empty()) {
+        if (!Holds(record.UserEmail, r.LoginEmail, kEmail)) return "";
+        return Holds(record.UserPassword, r.LoginPassword, kPassword) ? MatchAnswer(record) : "PASSWORD ERROR";
+    }
     if (loginMode || mode == "CHECKUSERNAME") {
-        if (loginMode && !TrimBlanks(r.LoginEmail).empty() && !TrimBlanks(r.LoginPassword).empty() &&
-            SameText(record.UserEmail, r.LoginEmail))
-            return SameText(record.UserPassword, r.LoginPassword) ? MatchAnswer(record) : "PASSWORD ERROR";
         if (!TrimBlanks(r.UserEmailField).empty() && !TrimBlanks(r.UserPasswordField).empty() &&
-            SameText(record.UserEmail, r.UserEmailField) && SameText(record.UserPassword, r.UserPasswordField))
+            Holds(record.UserEmail, r.UserEmailField, kEmail) &&
+            Holds(record.UserPassword, r.UserPasswordField, kPassword))
             return MatchAnswer(record);
         return "";
     }
@@ -43,10 +59,6 @@ std::string TestRecord(const UserRecord& record, const std::string& mode) {
 int32_t RecordCount(int64_t length) { return static_cast<int32_t>(length / kUserRecordLength); }
 
 }  // namespace
-
-// A field is written as one line of text: the real name and e-mail end up as
-// lines of the picks and standings files, where a line break would forge records.
-static std::string FieldText(const std::string& text, Field f) { return FixedWidth(SingleLine(text), f.Width); }
 
 std::string EncodeUserRecord(const UserRecord& record) {
     std::string bytes = FieldText(record.UserEmail, kEmail) + FieldText(record.UserPassword, kPassword) +
@@ -179,6 +191,8 @@ void LoadAdministrator() {
         return false;
     });
 }
+
+std::string KeptRealName(const std::string& typed) { return KeptText(typed, kRealName); }
 
 bool IsListedUser(const UserRecord& record) {
     return TrimBlanks(record.UserStatus) != "DELETE" && !TrimBlanks(record.UserEmail).empty();

@@ -29,5 +29,7 @@ void CompactUserFile();
 void ChangeAndCompactUserFile(const std::function<void()>& change);
 bool UserFileHasOtherUsers();
 void LoadAdministrator();
+// A typed real name as a record keeps it: trimmed, upper-cased, cut to its width.
+std::string KeptRealName(const std::string& typed);
 // A live record: not marked "DELETE" and with an e-mail.
 bool IsListedUser(const UserRecord& record);

@@ -109,3 +109,23 @@ TEST(Login, HandMadeHiddenFieldsCannotPlantMarkupInTheUserFile) {
     CgiAnswer list = pool.Admin("VIEWPLAYERS");
     for (const std::string& line : list.Lines()) EXPECT_FALSE(Contains(line, "<img src=x>")) << line;
 }
+
+// An address whose escaped form is longer than the record's 40 characters is
+// kept cut; the player is still found by it, comes back and plays.
+TEST(Login, PlayerWhoseEscapedAddressIsCutComesBackAndPlays) {
+    SeasonPool pool;
+    const std::string email = "jonathan.smithers+pool@bigcompany.com", password = "a+b+c+d+e+f+g+h+i";
+    EXPECT_TRUE(pool.Join(email, password, "Jon Smithers").HasLine("Welcome! JON SMITHERS<br>"));
+    EXPECT_EQ(pool.UserFile().substr(2 * 1695, 40), "JONATHAN.SMITHERS&#43;POOL@BIGCOMPANY.CO");
+    CgiAnswer menu = pool.Login(email, password);
+    ASSERT_TRUE(menu.HasLine("Welcome! JON SMITHERS<br>"));
+    Fields carried = {{"XAI", menu.Hidden("XAI")}, {"IAX", menu.Hidden("IAX")}};
+    auto act = [&](Fields fields) {
+        fields.insert(fields.end(), carried.begin(), carried.end());
+        return pool.Post(fields);
+    };
+    EXPECT_EQ(act({{"ACTION", "THISWEEK"}}).Hidden("ACTION"), "USERPICS1");
+    act({{"ACTION", "USERPICS2"}, {"LINENUMBER", "2"}, {"UWP", "01"}, {"TIEBREAKER", "30"}});
+    EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), "JON SMITHERS\r\n01\r\n30\r\n");
+    EXPECT_TRUE(pool.Login(email, "a+b+c").HasLine("<i>Error : Incorrect Password</i><br></font>"));
+}

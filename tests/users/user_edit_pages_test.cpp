@@ -15,9 +15,16 @@ Lines Choices(const CgiAnswer& page) {
     return names;
 }
 
+// Stores an edit row: the player it names is replaced by the row.
+CgiAnswer StoreEdit(const AdminPool& pool, const std::string& edited, const std::string& email,
+                    const std::string& name, const std::string& pw, const std::string& status = "USER") {
+    return pool.Admin("ADMINUPDATE", {{"USEREMAIL", email}, {"USERREALNAME", name}, {"USERPASSWORD", pw},
+                                      {"USERSTATUS", status}, {"EDITEDUSER", edited}});
+}
+
 }  // namespace
 
-TEST(UserEditPages, AddEditDeleteAndAdmitCyclesKeepTheFileCompact) {
+TEST(UserEditPages, AddAndAdmitCyclesKeepTheFileCompact) {
     AdminPool pool;
     std::string editEntry = R"(<input type="radio" name="ACTION" value="EDITUSER"><b>Edit / Delete a User</b><br>)";
     EXPECT_FALSE(pool.Admin("ADMIN").HasLine(editEntry));  // nobody to edit yet
@@ -27,34 +34,27 @@ TEST(UserEditPages, AddEditDeleteAndAdmitCyclesKeepTheFileCompact) {
     std::string bytes = pool.Read("ZRPform_user.dat");
     ASSERT_EQ(bytes.size(), 3u * 1695);
     EXPECT_TRUE(bytes.substr(1695, 1695) == Bytes("ANN@POOL.TEST", "PW1", "ANN LEE", "USER", StampOf(bytes, 2)));
-    // Opening the edit row marks the record; storing the row adds the user anew at the end.
+    // The edit row names the player it edits; opening it changes nothing.
     EXPECT_EQ(Missing(pool.Admin("EDITTHISUSER", {{"USERREALNAME", "ANN LEE"}}),
                       {R"(<input type="text" name="USEREMAIL" size="20" maxlength="40" value="ANN@POOL.TEST">)",
-                       R"(<input type="text" name="USERPASSWORD" size="8" maxlength="20" value="PW1">)"}),
+                       R"(<input type="text" name="USERPASSWORD" size="8" maxlength="20" value="PW1">)",
+                       R"(<INPUT TYPE="HIDDEN" NAME="EDITEDUSER" Value="ANN LEE">)"}),
               Lines{});
-    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "ANN@POOL.TEST/DELETE", "BOB@POOL.TEST/USER"}));
-    pool.AddUser("ann@new.test", "Ann Smith", "pw9");
-    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "BOB@POOL.TEST/USER", "ANN@NEW.TEST/USER"}));
-    pool.Admin("EDITTHISUSER", {{"USERREALNAME", "BOB RAY"}});
-    pool.AddUser("BOB@POOL.TEST", "BOB RAY", "PW2", "DELETE");
-    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "ANN@NEW.TEST/USER"}));
+    EXPECT_TRUE(pool.Read("ZRPform_user.dat") == bytes);
     // Known credentials, and entries that cannot stay, add nothing.
-    bytes = pool.Read("ZRPform_user.dat");
-    pool.AddUser(" ANN@new.test", "Someone Else", "PW9", "ADMINISTRATOR");
+    pool.AddUser(" ANN@pool.test", "Someone Else", "PW1", "ADMINISTRATOR");
     pool.AddUser("nobody", "No Address", "x");
     pool.AddUser("gone@pool.test", "Gone", "x", "DELETE");
     EXPECT_EQ(pool.Read("ZRPform_user.dat"), bytes);
     // A pending player is admitted by storing his edit row as it comes.
     pool.Write("ZRP__NewUserStatus.txt", "APPROVE\r\n");
     pool.Join("newbie@pool.test", "np", "Nina New");
-    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "ANN@NEW.TEST/USER", "NEWBIE@POOL.TEST/PENDING"}));
-    pool.Admin("EDITTHISUSER", {{"USERREALNAME", "NINA NEW"}});
-    pool.AddUser("NEWBIE@POOL.TEST", "NINA NEW", "NP");
-    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "ANN@NEW.TEST/USER", "NEWBIE@POOL.TEST/USER"}));
+    StoreEdit(pool, "NINA NEW", "NEWBIE@POOL.TEST", "NINA NEW", "NP");
+    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "ANN@POOL.TEST/USER", "BOB@POOL.TEST/USER", "NEWBIE@POOL.TEST/USER"}));
     EXPECT_TRUE(pool.Act("VIEWPLAYERS", "newbie@pool.test", "np").HasLine("<!-- ViewUsers -->"));
 }
 
-TEST(UserEditPages, ChoiceOffersOtherLiveUsersAndMarksOnlyTheOneChosen) {
+TEST(UserEditPages, ChoiceOffersOtherLiveUsersAndAnEditReplacesOnlyTheOneChosen) {
     AdminPool pool;
     pool.WriteUsers({"BOSS@POOL.TEST/BIG BOSS/SECRET/ADMINISTRATOR", "A@X.TEST/ANN/P/USER", "/BLANK/P/USER",
                      "D@X.TEST/DEAD/P/DELETE", "C@X.TEST/Carl Diaz/P/PENDING", "DEPUTY@X.TEST/DEPUTY/D/ADMINISTRATOR",
@@ -68,11 +68,11 @@ TEST(UserEditPages, ChoiceOffersOtherLiveUsersAndMarksOnlyTheOneChosen) {
     for (std::string name : {"", "   ", "NOBODY", "CHECKUSERNAME"})
         EXPECT_EQ(Choices(pool.Admin("EDITTHISUSER", {{"USERREALNAME", name}})).size(), 4u) << name;
     EXPECT_EQ(pool.Read("ZRPform_user.dat"), before);
-    // A name stored as typed can be chosen; the player who shares the first
-    // administrator's name is the one marked.
+    // A name stored as typed can be chosen and kept; the player who shares
+    // the first administrator's name is the one deleted.
     EXPECT_TRUE(pool.Admin("EDITTHISUSER", {{"USERREALNAME", "Carl Diaz"}})
                     .HasLine(R"(<input type="text" name="USERREALNAME" size="18" maxlength="40" value="Carl Diaz">)"));
-    pool.Admin("EDITTHISUSER", {{"USERREALNAME", "BIG BOSS"}});
-    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "A@X.TEST/USER", "/USER", "D@X.TEST/DELETE", "C@X.TEST/DELETE",
-                                   "DEPUTY@X.TEST/ADMINISTRATOR", "E@X.TEST/DELETE", "B@X.TEST/DELETE"}));
+    StoreEdit(pool, "Carl Diaz", "c@x.test", "Carl Diaz", "p");
+    StoreEdit(pool, "BIG BOSS", "b@x.test", "Big Boss", "p", "DELETE");
+    EXPECT_EQ(pool.Users(), (Lines{kBossRow, "A@X.TEST/USER", "DEPUTY@X.TEST/ADMINISTRATOR", "C@X.TEST/USER"}));
 }

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include "users/users_pool.h"
+
+namespace {
+
+const std::string kChoiceForm = R"(    <td width="50%" valign="middle"><FORM NAME="form1")";
+const std::string kRowForm = R"(    <td width="174"><FORM NAME="form1")";
+const std::string kReturnForm = "<FORM METHOD=\"POST\"";
+const std::string kUpdated = "Database Has Been Updated.<br><br>";
+
+// The administrator BIG BOSS, the players ANN LEE and BOB RAY, and a second
+// administrator, DEE DAY, whose record comes after theirs.
+struct EditPool : SeasonPool {
+    EditPool() {
+        WriteUsers({"BOSS@POOL.TEST/BIG BOSS/SECRET/ADMINISTRATOR", "ANN@POOL.TEST/ANN LEE/PW1/USER",
+                    "BOB@POOL.TEST/BOB RAY/PW2/USER", "DEE@POOL.TEST/DEE DAY/PW3/ADMINISTRATOR"});
+    }
+    // The edit page of a player, chosen on the choice page with its own form.
+    CgiAnswer OpenEdit(const std::string& name, const std::string& admin = kBoss, const std::string& pw = "secret") {
+        return Post(FormFields(Act("EDITUSER", admin, pw), kChoiceForm, {{"USERREALNAME", name}}));
+    }
+    CgiAnswer Submit(const CgiAnswer& page, const std::string& form, const Fields& typed = {}) const {
+        return Post(FormFields(page, form, typed));
+    }
+    std::string Record(int number) const {
+        return UserFile().substr((number - 1) * kUserRecordLength, kUserRecordLength);
+    }
+};
+
+TEST(UserEditCycle, OpeningAndLeavingAnEditPageLosesNothing) {
+    EditPool pool;
+    std::string users = pool.UserFile();
+    CgiAnswer edit = pool.OpenEdit("ANN LEE");
+    EXPECT_TRUE(edit.HasLine(R"(<input type="text" name="USEREMAIL" size="20" maxlength="40" value="ANN@POOL.TEST">)"));
+    EXPECT_TRUE(pool.UserFile() == users);
+    EXPECT_TRUE(pool.Submit(edit, kReturnForm).HasLine("<!-- AdminMainMenu -->"));  // "Abandon Edit"
+    pool.OpenEdit("ANN LEE");  // and left without a word
+    pool.Admin("VIEWUSERS");  // compacts the user file
+    EXPECT_TRUE(pool.UserFile() == users);
+    EXPECT_TRUE(pool.Login(kAnn, "pw1").HasLine("Welcome! ANN LEE<br>"));
+}
+
+// The edited values replace the player's record, upper-cased, at the end of
+// the file; choosing "DELETE" still removes a player.
+TEST(UserEditCycle, SubmittingAnEditReplacesThePlayerAndDeleteRemovesHim) {
+    EditPool pool;
+    CgiAnswer edit = pool.OpenEdit("ANN LEE");
+    pool.OpenEdit("BOB RAY");  // another page opened meanwhile changes nothing
+    EXPECT_TRUE(pool.Submit(edit, kRowForm, {{"USERREALNAME", " Ann Smith"}, {"USERPASSWORD", "new"}})
+                    .HasLine(kUpdated));
+    EXPECT_EQ(pool.Users(), (Lines{"BOSS@POOL.TEST/ADMINISTRATOR", "BOB@POOL.TEST/USER",
+                                   "DEE@POOL.TEST/ADMINISTRATOR", "ANN@POOL.TEST/USER"}));
+    EXPECT_TRUE(pool.Record(4) == Bytes("ANN@POOL.TEST", "NEW", "ANN SMITH", "USER", StampOf(pool.UserFile(), 4)));
+    EXPECT_TRUE(pool.Login(kAnn, "new").HasLine("Welcome! ANN SMITH<br>"));
+    pool.Submit(pool.OpenEdit("BOB RAY"), kRowForm, {{"USERSTATUS", "DELETE"}});
+    EXPECT_EQ(pool.Users(), (Lines{"BOSS@POOL.TEST/ADMINISTRATOR", "DEE@POOL.TEST/ADMINISTRATOR",
+                                   "ANN@POOL.TEST/USER"}));
+}
+
+// A second administrator whose record comes after the player he types in
+// stays himself: the request is his, and his next click still works.
+TEST(UserEditCycle, SecondAdministratorAddsAndEditsPlayersBeforeHim) {
+    EditPool pool;
+    CgiAnswer done = pool.Submit(pool.OpenEdit("ANN LEE", "dee@pool.test", "pw3"), kRowForm,
+                                 {{"USERREALNAME", "Ann Smith"}});
+    EXPECT_TRUE(done.HasLine(kUpdated) && done.Hidden("IAX") == Scrambled("PW3"));
+    EXPECT_TRUE(pool.Record(4) == Bytes("ANN@POOL.TEST", "PW1", "ANN SMITH", "USER", StampOf(pool.UserFile(), 4)));
+    std::string users = pool.UserFile();
+    CgiAnswer add = pool.Act("ADDUSER", "dee@pool.test", "pw3");
+    done = pool.Submit(add, kRowForm,
+                       {{"USEREMAIL", "bob@pool.test"}, {"USERREALNAME", "Robert"}, {"USERPASSWORD", "pw2"}});
+    EXPECT_TRUE(done.HasLine(kUpdated) && pool.UserFile() == users);  // known credentials: Bob is kept as he was
+    EXPECT_TRUE(pool.Submit(done, kReturnForm).HasLine("<!-- AdminMainMenu -->"));
+}
+
+}  // namespace
