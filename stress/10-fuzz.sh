@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # libFuzzer over the form decoding and the request state for a bounded time
-# (FUZZ_SECONDS, 75 by default), built with clang and the sanitizers in
+# (FUZZ_SECONDS, 60 by default), built with clang and the sanitizers in
 # build-fuzz/. Any crash, sanitizer report or failed check stops the run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-seconds=${FUZZ_SECONDS:-75}
+seconds=${FUZZ_SECONDS:-60}
 
 "$root/tools/ensure-packages" clang libclang-rt-14-dev
 CXX=clang++ cmake -S "$root/fuzz" -B "$root/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
