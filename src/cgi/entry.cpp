@@ -5,11 +5,10 @@
 #include <csignal>
 #include <new>
 
-#include "cgi/failure.h"
 #include "cgi/form.h"
 #include "cgi/output.h"
 #include "core/clock.h"
-#include "core/dispatcher.h"
+#include "core/failure.h"
 #include "core/files.h"
 #include "core/run.h"
 
@@ -72,12 +71,12 @@ static void ReportFailure(long number, const std::string& description) {
     }
 }
 
-int RequestEntry() {
+int RequestEntry(void (*answer)()) {
     signal(SIGPIPE, SIG_IGN);
     try {
         ReadCgiEnvironment();
         ReadFormData();
-        ActionDispatcher();
+        answer();
     } catch (const RunEnded&) {
     } catch (const RunFailure& failure) {
         ReportFailure(failure.Number, failure.what());

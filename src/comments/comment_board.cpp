@@ -8,6 +8,7 @@
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/menu_top.h"
 #include "game/pick_sheet.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"

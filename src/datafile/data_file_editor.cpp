@@ -6,6 +6,7 @@
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/menu_top.h"
 #include "game/periods.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"

@@ -4,6 +4,7 @@
 #include "core/clock.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/menu_top.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"

@@ -1,6 +1,6 @@
 #include "game/periods.h"
 
-#include "cgi/failure.h"
+#include "core/failure.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"

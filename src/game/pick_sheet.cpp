@@ -1,7 +1,7 @@
 #include "game/pick_sheet.h"
 
-#include "cgi/failure.h"
 #include "cgi/output.h"
+#include "core/failure.h"
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"

@@ -6,6 +6,7 @@
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
+#include "game/menu_top.h"
 #include "game/periods.h"
 #include "game/pick_sheet.h"
 #include "game/sheet_page.h"

@@ -1,6 +1,6 @@
 #include "results/standings.h"
 
-#include "cgi/failure.h"
+#include "core/failure.h"
 #include "core/files.h"
 #include "core/run.h"
 #include "core/text.h"

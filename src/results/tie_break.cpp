@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "cgi/failure.h"
+#include "core/failure.h"
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"

@@ -1,6 +1,6 @@
 #include "results/winners_entry.h"
 
-#include "cgi/failure.h"
+#include "core/failure.h"
 #include "game/pick_sheet.h"
 #include "game/sheet_page.h"
 #include "html/form_pieces.h"

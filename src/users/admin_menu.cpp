@@ -1,6 +1,7 @@
 #include "cgi/output.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/menu_top.h"
 #include "html/form_pieces.h"
 #include "html/page_frame.h"
 #include "images/site_images.h"
@@ -63,6 +64,5 @@ void AdminMainMenu() {
     Send("</table>");
     Send("</center>");
     Send("<br><br>");
-    PageFooter();
-    SendFooter();
+    PageEnd();
 }

@@ -1,6 +1,7 @@
 #include "cgi/output.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/menu_top.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
@@ -46,8 +47,7 @@ void UserEntryRow(const std::string& background, const UserRecord* user) {
 
 void EndOfUserPage() {
     Send("<br>");
-    PageFooter();
-    SendFooter();
+    PageEnd();
 }
 
 // Record 1 and the administrator's own record are never offered: editing

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "cgi/failure.h"
 #include "core/clock.h"
+#include "core/failure.h"
 #include "core/files.h"
 #include "core/fixed_width.h"
 #include "core/paths.h"

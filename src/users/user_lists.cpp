@@ -3,6 +3,7 @@
 #include "cgi/output.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/menu_top.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
@@ -27,8 +28,7 @@ void EndOfListPage(const std::string& action, const std::string& buttonValue) {
     CloseTable();
     CentredSubmitForm(action, buttonValue);
     Send("<br>");
-    PageFooter();
-    SendFooter();
+    PageEnd();
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
-#include "core/dispatcher.h"
+#include "app/dispatcher.h"
 
+#include "cgi/request_state.h"
 #include "comments/comment_board.h"
 #include "core/activity_log.h"
 #include "core/files.h"
 #include "core/paths.h"
-#include "core/request_state.h"
 #include "core/run.h"
 #include "core/text.h"
 #include "datafile/data_file_editor.h"
@@ -17,6 +17,7 @@
 #include "results/results_pages.h"
 #include "results/scoring_run.h"
 #include "results/winners_entry.h"
+#include "users/activity_log_page.h"
 #include "users/admin_pages.h"
 #include "users/admission.h"
 #include "users/login.h"
@@ -27,14 +28,20 @@
 
 namespace {
 
+// Who may ask for an action, and whether picks must still be open: both are
+// checked once, in RunActionHandler.
+enum Who : bool { kAnyPlayer = false, kAdministrator = true };
+enum Picks : bool { kAnyTime = false, kPicksOpen = true };
+
 struct ActionRow {
     const char* Action;
     void (*Handler)();
-    bool AdministratorOnly;
+    Who AllowedTo;
+    Picks When;
 };
 
 // An ordinary player who posts an administrator's action, or a player who
-// asks for the pick sheet once picks are closed, changes nothing and is shown
+// asks for a pick page once picks are closed, changes nothing and is shown
 // his own main menu, as a plain login would show it.
 void ShowPlayersOwnMenu() {
     R().Action = "LOGIN";
@@ -50,20 +57,6 @@ bool PicksAreClosed() {
     return IsGameLocked() || PoolHasEnded();
 }
 
-void ThisWeekRow() {
-    if (PicksAreClosed())
-        ShowPlayersOwnMenu();
-    else
-        ThisWeeksPicks();
-}
-
-void ConfirmPicksRow() {
-    if (PicksAreClosed())
-        ShowPlayersOwnMenu();
-    else
-        ConfirmThisWeeksPicks();
-}
-
 void LoginRow() {
     LoadNewUserStatus();
     MainMenu();
@@ -71,7 +64,7 @@ void LoginRow() {
 
 // Readers use a player's first record only, so a second one is not saved.
 void SavePicksRow() {
-    if (PicksAreClosed() || LoadUserPicks()) {
+    if (LoadUserPicks()) {
         ShowPlayersOwnMenu();
         return;
     }
@@ -107,35 +100,35 @@ void SetUserStatusRow() {
 }
 
 const ActionRow kActionTable[] = {
-    {"LOGIN", LoginRow, false},
-    {"LOGINAPPROVE", MainMenu, false},
-    {"THISWEEK", ThisWeekRow, false},
-    {"USERPICS1", ConfirmPicksRow, false},
-    {"USERPICS2", SavePicksRow, false},
-    {"VIEWUSERPICKS", ConfirmThisWeeksPicks, false},
-    {"SCOREBOARD", ScoreboardRow, false},
-    {"POSTCOMMENTS", PostCommentsRow, false},
-    {"VIEWCOMMENTS", ViewCommentsRow, false},
-    {"ADDCOMMENTS", AddCommentsRow, false},
-    {"ACTIVITYLOG", AdminViewActivityLog, true},
-    {"LASTWEEK", LastWeekRow, false},
-    {"ENTERWINNERS", EnterWinners, true},
-    {"ENTERWINNERS2", ConfirmWeeklyWinners, true},
-    {"ENTERWINNERSFINAL", ScoringRow, true},
-    {"LOCKOUTDATE", AdminSetLockOutDate, true},
-    {"SETLOCKDATE", SetLockDateRow, true},
-    {"NEWUSER", PickNewUserStatus, true},
-    {"SETUSERSTATUS", SetUserStatusRow, true},
-    {"ADDUSER", AddUser, true},
-    {"ADMINUPDATE", AdminUpdate, true},
-    {"VIEWUSERS", ViewUserDatabase, true},
-    {"VIEWPLAYERS", ViewUsers, false},
-    {"ADMINMAINMENU", AdminMainMenu, true},
-    {"EDITUSER", EditUser, true},
-    {"EDITTHISUSER", EditThisUser, true},
-    {"ADMIN", AdminMainMenu, true},
-    {"DF", RegViewTeamDataFile, true},
-    {"TDF", SaveDataFile, true},
+    {"LOGIN", LoginRow, kAnyPlayer, kAnyTime},
+    {"LOGINAPPROVE", MainMenu, kAnyPlayer, kAnyTime},
+    {"THISWEEK", ThisWeeksPicks, kAnyPlayer, kPicksOpen},
+    {"USERPICS1", ConfirmThisWeeksPicks, kAnyPlayer, kPicksOpen},
+    {"USERPICS2", SavePicksRow, kAnyPlayer, kPicksOpen},
+    {"VIEWUSERPICKS", ConfirmThisWeeksPicks, kAnyPlayer, kAnyTime},
+    {"SCOREBOARD", ScoreboardRow, kAnyPlayer, kAnyTime},
+    {"POSTCOMMENTS", PostCommentsRow, kAnyPlayer, kAnyTime},
+    {"VIEWCOMMENTS", ViewCommentsRow, kAnyPlayer, kAnyTime},
+    {"ADDCOMMENTS", AddCommentsRow, kAnyPlayer, kAnyTime},
+    {"ACTIVITYLOG", AdminViewActivityLog, kAdministrator, kAnyTime},
+    {"LASTWEEK", LastWeekRow, kAnyPlayer, kAnyTime},
+    {"ENTERWINNERS", EnterWinners, kAdministrator, kAnyTime},
+    {"ENTERWINNERS2", ConfirmWeeklyWinners, kAdministrator, kAnyTime},
+    {"ENTERWINNERSFINAL", ScoringRow, kAdministrator, kAnyTime},
+    {"LOCKOUTDATE", AdminSetLockOutDate, kAdministrator, kAnyTime},
+    {"SETLOCKDATE", SetLockDateRow, kAdministrator, kAnyTime},
+    {"NEWUSER", PickNewUserStatus, kAdministrator, kAnyTime},
+    {"SETUSERSTATUS", SetUserStatusRow, kAdministrator, kAnyTime},
+    {"ADDUSER", AddUser, kAdministrator, kAnyTime},
+    {"ADMINUPDATE", AdminUpdate, kAdministrator, kAnyTime},
+    {"VIEWUSERS", ViewUserDatabase, kAdministrator, kAnyTime},
+    {"VIEWPLAYERS", ViewUsers, kAnyPlayer, kAnyTime},
+    {"ADMINMAINMENU", AdminMainMenu, kAdministrator, kAnyTime},
+    {"EDITUSER", EditUser, kAdministrator, kAnyTime},
+    {"EDITTHISUSER", EditThisUser, kAdministrator, kAnyTime},
+    {"ADMIN", AdminMainMenu, kAdministrator, kAnyTime},
+    {"DF", RegViewTeamDataFile, kAdministrator, kAnyTime},
+    {"TDF", SaveDataFile, kAdministrator, kAnyTime},
 };
 
 // The row a logged-in player's action selects, by the action trimmed and
@@ -146,7 +139,8 @@ void RunActionHandler(const std::string& action) {
         if (word != row.Action) continue;
         // Handlers see the word they were chosen by, whatever its spelling.
         R().Action = word;
-        if (row.AdministratorOnly && TrimBlanks(R().CurrentUserStatus) != "ADMINISTRATOR")
+        bool refused = row.AllowedTo == kAdministrator && TrimBlanks(R().CurrentUserStatus) != "ADMINISTRATOR";
+        if (refused || (row.When == kPicksOpen && PicksAreClosed()))
             ShowPlayersOwnMenu();
         else
             row.Handler();
@@ -162,7 +156,7 @@ void StartUp() {
     r.Version = "0.99 - Build 9.6.2";
     WriteSiteImages();
     LoadAdministrator();
-    GetData();
+    if (!GetData()) NotListedPage();
     WriteActivityLog();
 }
 
