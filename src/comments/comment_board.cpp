@@ -15,6 +15,8 @@
 #include "html/page_frame.h"
 #include "images/site_images.h"
 
+static void ShowCommentsFile(const std::string& path, int16_t lineLimit);
+
 namespace {
 
 // The work file of one addition: the prefix, the seconds since midnight, ".tmp".
@@ -72,7 +74,7 @@ void ViewComments(const std::string& path, int16_t lineLimit) {
     EndOfCommentPage();
 }
 
-void ShowCommentsFile(const std::string& path, int16_t lineLimit) {
+static void ShowCommentsFile(const std::string& path, int16_t lineLimit) {
     R().CurrentRoutine = "ShowCommentsFile";
     if (!FileExists(path)) {
         Send("No Comments Exist Yet !");

@@ -11,7 +11,9 @@
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
-#include "users/admin_pages.h"
+#include "users/admin_menu.h"
+
+static void TDFile();
 
 void RegViewTeamDataFile() {
     Run& r = R();
@@ -33,7 +35,7 @@ void RegViewTeamDataFile() {
     CentredPageEnd();
 }
 
-void TDFile() {
+static void TDFile() {
     R().CurrentRoutine = "TDFile";
     if (!FileExists(GameDataFilePath())) {
         Send(std::string("Please See ") + kHelpBaseUrl + "teamdatafile1.html for help!");

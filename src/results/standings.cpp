@@ -124,15 +124,3 @@ void StandingsFile::Save() const {
     if (backup_ == Backup::Removed) DeleteFileIfExists(backupPath);
     if (changed_) WriteFileAtomic(path_, Bytes());
 }
-
-void UpdateAWinnerFileOverallOrWeekly(const std::string& path, const std::string& name, int16_t points) {
-    StandingsFile file(path);
-    file.AddPoints(name, points);
-    file.Save();
-}
-
-void SortWinnersThisWeek(const std::string& path) {
-    StandingsFile file(path);
-    file.Sort();
-    file.Save();
-}

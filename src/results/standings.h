@@ -8,8 +8,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "game/picks_store.h"
-
 // One standings file read once and changed in memory; Save writes the file
 // and its .bak as the one-by-one rewrites of the same changes would leave them.
 class StandingsFile {
@@ -51,11 +49,3 @@ private:
     Backup backup_ = Backup::Untouched;
     std::string backupBytes_;
 };
-
-// Breaks a tie at the top of the period with the tie-breaker guesses; the
-// winners get one point in both files.
-void AwardTieBreak(const std::string& actual, StandingsFile& period, StandingsFile& overall, const PicksFile& picks);
-
-void UpdateAWinnerFileOverallOrWeekly(const std::string& path, const std::string& name, int16_t points);
-void SortWinnersThisWeek(const std::string& path);
-void AwardTieBreak(const std::string& actual);

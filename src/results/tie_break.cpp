@@ -1,10 +1,10 @@
+#include "results/tie_break.h"
+
 #include <algorithm>
 
 #include "core/failure.h"
-#include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
-#include "results/standings.h"
 
 namespace {
 
@@ -92,13 +92,4 @@ void AwardTieBreak(const std::string& actual, StandingsFile& period, StandingsFi
     }
     overall.Sort();
     period.Sort();
-}
-
-void AwardTieBreak(const std::string& actual) {
-    StandingsFile period(PeriodWinnersFilePath(R().CurrentWeek));
-    StandingsFile overall(OverallWinnersFilePath());
-    PicksFile picks(PicksFilePath(R().CurrentWeek));
-    AwardTieBreak(actual, period, overall, picks);
-    period.Save();
-    overall.Save();
 }

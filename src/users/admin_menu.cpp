@@ -1,3 +1,5 @@
+#include "users/admin_menu.h"
+
 #include "cgi/output.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -5,7 +7,6 @@
 #include "html/form_pieces.h"
 #include "html/page_frame.h"
 #include "images/site_images.h"
-#include "users/admin_pages.h"
 #include "users/admission.h"
 #include "users/user_file.h"
 

@@ -1,3 +1,5 @@
+#include "users/admission_page.h"
+
 #include <iterator>
 
 #include "cgi/output.h"

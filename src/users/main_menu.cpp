@@ -15,6 +15,8 @@
 #include "images/site_images.h"
 #include "users/page_pieces.h"
 
+static void ExitLink();
+
 namespace {
 
 void Entry(const std::string& action, const std::string& text, bool checked = false) {
@@ -95,4 +97,4 @@ void MainMenu() {
     PageEnd();
 }
 
-void ExitLink() { Send("<br><br><a href=" + Quoted(R().ScriptUrl) + ">Exit Zarn Pool</a><br>"); }
+static void ExitLink() { Send("<br><br><a href=" + Quoted(R().ScriptUrl) + ">Exit Zarn Pool</a><br>"); }

@@ -1,3 +1,5 @@
+#include "users/user_edit_pages.h"
+
 #include "cgi/output.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -5,10 +7,11 @@
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
-#include "users/admin_pages.h"
-#include "users/user_edit_pieces.h"
 #include "users/user_file.h"
 #include "users/user_table.h"
+
+static void UserStatusSelect();
+static void DatabaseUpdated();
 
 namespace {
 
@@ -91,7 +94,7 @@ void UserTableHead(const std::string& caption) {
     Send("  </tr>");
 }
 
-void UserStatusSelect() {
+static void UserStatusSelect() {
     Send("<select name=\"USERSTATUS\" size=\"1\">");
     Send("  <option value=\"USER\">USER</option>");
     Send("  <option value=\"DELETE\">DELETE</option>");
@@ -99,13 +102,13 @@ void UserStatusSelect() {
     Send("</select>");
 }
 
-void adminmiddle() {
+static void adminmiddle() {
     R().CurrentRoutine = "adminmiddle";
     Send("<!-- adminmiddle -->");
     UserEntryRow(TrimBlanks(R().User.UserStatus) == "PENDING" ? "#CCCCCC" : "#FFFFFF", nullptr);
 }
 
-void EditUserRow() {
+static void EditUserRow() {
     R().CurrentRoutine = "EditUserRow";
     UserEntryRow("#0099FF", &R().User);
 }
@@ -130,11 +133,11 @@ void AdminUpdate() {
     DatabaseUpdated();
 }
 
-void DatabaseUpdated() {
+static void DatabaseUpdated() {
     R().CurrentRoutine = "DatabaseUpdated";
     MenuTop();
     Send("<br><br>");
-    Send("<center><font face=" + Quoted(kFontFace) + " size=\"3\">");
+    Send("<center>" + FontTag("3"));
     Send("Database Has Been Updated.<br><br>");
     SubmitForm("ADMINMAINMENU", "Return to Administrators Menu");
     Send("</font></center>");
@@ -142,7 +145,7 @@ void DatabaseUpdated() {
     SendFooter();
 }
 
-void UserRealNameSelect() {
+static void UserRealNameSelect() {
     R().CurrentRoutine = "UserRealNameSelect";
     Send("<select name=\"USERREALNAME\" size=\"1\">");
     ForEachUserRecord([](int32_t number, const UserRecord& user) {
@@ -155,7 +158,7 @@ void UserRealNameSelect() {
     Send("</select>");
 }
 
-void EditUserChoiceRow() {
+static void EditUserChoiceRow() {
     Send("  <tr bgcolor=\"#0099FF\">");
     Send("    <td width=\"50%\" valign=\"middle\"><FORM NAME=\"form1\" METHOD=\"POST\" ACTION=" +
          Quoted(R().ScriptUrl) + ">");

@@ -7,9 +7,11 @@
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
-#include "users/admin_pages.h"
+#include "users/user_edit_pages.h"
 #include "users/user_file.h"
 #include "users/user_table.h"
+
+static void UserRow();
 
 namespace {
 
@@ -33,7 +35,7 @@ void EndOfListPage(const std::string& action, const std::string& buttonValue) {
 
 }  // namespace
 
-void UserRow() {
+static void UserRow() {
     const Run& r = R();
     const UserRecord& user = r.User;
     bool pending = TrimBlanks(user.UserStatus) == "PENDING";

@@ -6,9 +6,28 @@
 #include <random>
 
 #include "core/files.h"
+#include "core/paths.h"
 #include "core/text.h"
 #include "results/exchange_order.h"
+#include "results/tie_break.h"
 #include "support/run_folder.h"
+
+// A standings file sorted and saved on its own.
+static void SortWinnersThisWeek(const std::string& path) {
+    StandingsFile file(path);
+    file.Sort();
+    file.Save();
+}
+
+// The tie-break of the current period on its files, saved at once.
+static void AwardTieBreak(const std::string& actual) {
+    StandingsFile period(PeriodWinnersFilePath(R().CurrentWeek));
+    StandingsFile overall(OverallWinnersFilePath());
+    PicksFile picks(PicksFilePath(R().CurrentWeek));
+    AwardTieBreak(actual, period, overall, picks);
+    period.Save();
+    overall.Save();
+}
 
 namespace {
 

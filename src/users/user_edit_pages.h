@@ -1,9 +1,8 @@
-// The administrator's menu and user pages.
+// The administrator's user pages: add, edit and delete players.
 #pragma once
 
 #include <string>
 
-void AdminMainMenu();
 void AddUser();
 void AdminUpdate();
 void EditUser();

@@ -1,0 +1,4 @@
+// The administrator's main menu.
+#pragma once
+
+void AdminMainMenu();
