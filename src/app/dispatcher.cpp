@@ -52,7 +52,7 @@ void ShowPlayersOwnMenu() {
 }
 
 // Picks are closed once the lock-out time has passed or the pool has ended;
-// the pick pages enforce it, not only the menu.
+// then the rows marked kPicksOpen are refused, whatever the menu offered.
 bool PicksAreClosed() {
     std::string weekFile;
     LoadWeekFile(weekFile);
@@ -150,7 +150,8 @@ void RunActionHandler(const std::string& action) {
     }
 }
 
-// Folders, images, the administrator, the request state, the activity record.
+// Folders, images, the administrator, the request state (an action without
+// an e-mail address or password ends in the not-listed page), the activity record.
 void StartUp() {
     Run& r = R();
     DeriveFoldersAndAddresses();
