@@ -14,7 +14,7 @@ namespace {
 std::string TwoDigits(int v) { return (v < 10 ? "0" : "") + NumText(v); }
 
 void LabelCell(const std::string& label) {
-    Send("    <td align=\"right\"><font face=" + Quoted(kFontFace) + " size=\"2\"><b>" + label + "</b></font></td>");
+    Send(R"(    <td align="right">)" + FontTag("2") + "<b>" + label + "</b></font></td>");
 }
 
 // A label and its list; the first option is the one selected.

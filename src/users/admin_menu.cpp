@@ -51,7 +51,7 @@ void AdminMainMenu() {
     Send(FormTag());
     Send("<table bgcolor=" + Quoted(kGrey) + R"( border="3" cellpadding="2" cellspacing="0" width="350">)");
     Send("  <tr>");
-    Send("    <td align=\"left\" valign=\"top\"><font face=" + Quoted(kFontFace) + R"( size="2" color="#0000FF">)");
+    Send(R"(    <td align="left" valign="top">)" + FontTag("2", "#0000FF"));
     MenuEntries();
     Send("</font>");
     Send("<center>");
