@@ -1,4 +1,4 @@
-// The small builders every page makes its forms from.
+// The font tag and the small builders every page makes its forms from.
 #pragma once
 
 #include <string>

@@ -11,7 +11,6 @@
 #include "game/pick_sheet.h"
 #include "game/sheet_page.h"
 #include "html/form_pieces.h"
-#include "html/page_frame.h"
 
 namespace {
 

@@ -10,7 +10,6 @@
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
 #include "users/admission.h"
-#include "users/page_pieces.h"
 
 namespace {
 
