@@ -89,15 +89,3 @@ void SaveWinningTeamsForThisPeriod() {
     else
         WriteFileAtomic(path, JoinTextLines({r.Uwp, r.TieBreaker}));
 }
-
-int16_t HowManyWinnersDoesTheUserHave(const std::string& name) {
-    R().CurrentRoutine = "HowManyWinnersDoesTheUserHave";
-    PicksFile picks(PicksFilePath(R().CurrentWeek));
-    return picks.Exists() ? CountCorrectPicks(picks, name) : 9999;
-}
-
-std::string WhatDidTheUserSelectForTieBreakerScore(const std::string& name) {
-    R().CurrentRoutine = "WhatDidTheUserSelectForTieBreakerScore";
-    PicksFile picks(PicksFilePath(R().CurrentWeek));
-    return picks.Exists() ? TieBreakerGuess(picks, name) : "";
-}

@@ -34,5 +34,3 @@ void SavePicks();
 bool LoadUserPicks();
 std::string PicksFromArray();
 void SaveWinningTeamsForThisPeriod();
-int16_t HowManyWinnersDoesTheUserHave(const std::string& name);
-std::string WhatDidTheUserSelectForTieBreakerScore(const std::string& name);

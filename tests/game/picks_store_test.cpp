@@ -11,7 +11,7 @@ TEST(GamePicksStore, NamesMatchTheirFirstRecordWithoutRegardToCaseOrBlanks) {
     R().CurrentUserRealName = "Mary Smith ";
     ASSERT_TRUE(LoadUserPicks());
     EXPECT_EQ(R().Picks[1] + R().Picks[2] + R().Picks[3] + R().Picks[4] + "/" + R().TieBreaker, "0101/12");
-    EXPECT_EQ(WhatDidTheUserSelectForTieBreakerScore(" mary smith"), "12");
+    EXPECT_EQ(TieBreakerGuess(PicksFile(folder.PathOf("ZRPpicks1_.dat")), " mary smith"), "12");
     R().CurrentUserRealName = "Mary Smit";
     EXPECT_FALSE(LoadUserPicks());
 

@@ -16,6 +16,18 @@
 
 namespace {
 
+// A player's correct picks of the current period, read from its file anew.
+int16_t HowManyWinnersDoesTheUserHave(const std::string& name) {
+    PicksFile picks(PicksFilePath(R().CurrentWeek));
+    return picks.Exists() ? CountCorrectPicks(picks, name) : 9999;
+}
+
+// A player's tie-breaker guess of the current period, read from its file anew.
+std::string WhatDidTheUserSelectForTieBreakerScore(const std::string& name) {
+    PicksFile picks(PicksFilePath(R().CurrentWeek));
+    return picks.Exists() ? TieBreakerGuess(picks, name) : "";
+}
+
 // The scoring run done the slow, plain way: every standings change reads and
 // rewrites its file at once, every player is looked up in the picks file anew.
 namespace literal {
