@@ -20,6 +20,8 @@ static void ShowCommentsFile(const std::string& path, int16_t lineLimit);
 namespace {
 
 // The work file of one addition: the prefix, the seconds since midnight, ".tmp".
+// Two additions in one second never share it: the folder lock lets one run in
+// at a time.
 std::string CommentWorkFilePath(const LocalTime& now) {
     return DataPath(NumText(now.Hour * 3600 + now.Minute * 60 + now.Second) + ".tmp");
 }

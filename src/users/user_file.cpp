@@ -139,6 +139,8 @@ void CompactUserFile() {
         if (!Contains(status, "DELETE") && hasAddress && !status.empty())
             kept += bytes.substr(offset, kUserRecordLength);
     }
+    // The work file is the user file's name with ".ddd" for ".dat"; the folder
+    // lock keeps any other run from writing it meanwhile.
     std::string workFile = path.substr(0, path.size() - 4) + ".ddd";
     WriteFileVia(path, workFile, kept);
 }
