@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "cgi/failure.h"
+#include "core/failure.h"
 #include "cgi/form.h"
-#include "core/request_state.h"
+#include "cgi/request_state.h"
 #include "core/run.h"
 #include "core/text.h"
 
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t split = input.find('\0');
     std::string query = split == std::string::npos ? "" : input.substr(0, split);
     std::string body = split == std::string::npos ? input : input.substr(split + 1);
-    ResetRun();
+    R() = Run{};
     R().StdOutHandle = devNull;
     R().FormPairs.assign(1, FormPair{});
     try {

@@ -5,11 +5,10 @@
 #include <csignal>
 #include <new>
 
-#include "cgi/failure.h"
 #include "cgi/form.h"
 #include "cgi/output.h"
 #include "core/clock.h"
-#include "core/dispatcher.h"
+#include "core/failure.h"
 #include "core/files.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -73,14 +72,14 @@ static void ReportFailure(long number, const std::string& description) {
     }
 }
 
-int RequestEntry() {
+int RequestEntry(void (*answer)()) {
     signal(SIGPIPE, SIG_IGN);
     // A file size limit of the web server fails the write that passes it.
     signal(SIGXFSZ, SIG_IGN);
     try {
         ReadCgiEnvironment();
         ReadFormData();
-        ActionDispatcher();
+        answer();
     } catch (const RunEnded&) {
     } catch (const RunFailure& failure) {
         ReportFailure(failure.Number, failure.what());

@@ -1,7 +1,7 @@
 // The run's entry and its failure path.
 #pragma once
 
-// Runs one request; returns the process exit status (always 0: every
-// failure has become the error page).
-int RequestEntry();
+// Runs one request: reads it, lets answer write the page; returns the
+// process exit status (always 0: every failure has become the error page).
+int RequestEntry(void (*answer)());
 void WriteErrorPage();

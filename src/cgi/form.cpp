@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "cgi/failure.h"
 #include "cgi/settings.h"
+#include "core/failure.h"
 #include "core/run.h"
 #include "core/text.h"
 
@@ -15,12 +15,6 @@ static const char* const kCgiVariables[] = {
     "PATH_INFO", "PATH_TRANSLATED", "QUERY_STRING", "HTTP_REFERER", "REMOTE_ADDR", "REMOTE_HOST",
     "REMOTE_IDENT", "REMOTE_USER", "REQUEST_METHOD", "SCRIPT_NAME", "SERVER_SOFTWARE", "SERVER_NAME",
     "SERVER_PORT", "SERVER_PROTOCOL", "HTTP_USER_AGENT"};
-
-const std::string& CgiVar(const std::string& name) {
-    static const std::string empty;
-    auto it = R().CgiVars.find(name);
-    return it == R().CgiVars.end() ? empty : it->second;
-}
 
 void ReadCgiEnvironment() {
     Run& r = R();

@@ -15,5 +15,3 @@ std::string EscapeFormValue(const std::string& text);
 // typed, so it holds references but never a raw "<", quote or the like;
 // those a hand-made request brings are escaped, the references are kept.
 std::string EscapeCarriedValue(const std::string& text);
-// A CGI variable as read at the start of the run ("" when unset).
-const std::string& CgiVar(const std::string& name);

@@ -8,15 +8,20 @@
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/menu_top.h"
 #include "game/pick_sheet.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
 #include "images/site_images.h"
 
+static void ShowCommentsFile(const std::string& path, int16_t lineLimit);
+
 namespace {
 
 // The work file of one addition: the prefix, the seconds since midnight, ".tmp".
+// Two additions in one second never share it: the folder lock lets one run in
+// at a time.
 std::string CommentWorkFilePath(const LocalTime& now) {
     return DataPath(NumText(now.Hour * 3600 + now.Minute * 60 + now.Second) + ".tmp");
 }
@@ -82,7 +87,7 @@ void ViewComments(const std::string& path, int16_t lineLimit) {
     EndOfCommentPage();
 }
 
-void ShowCommentsFile(const std::string& path, int16_t lineLimit) {
+static void ShowCommentsFile(const std::string& path, int16_t lineLimit) {
     R().CurrentRoutine = "ShowCommentsFile";
     if (!FileExists(path)) {
         Send("No Comments Exist Yet !");

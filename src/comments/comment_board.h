@@ -11,4 +11,3 @@ void PostComments(const std::string& path);
 void AddComment(const std::string& path);
 void ViewComments(const std::string& path, int16_t lineLimit);
 void CommentField();
-void ShowCommentsFile(const std::string& path, int16_t lineLimit);

@@ -1,6 +1,5 @@
 #include "core/activity_log.h"
 
-#include "cgi/form.h"
 #include "core/clock.h"
 #include "core/files.h"
 #include "core/fixed_width.h"

@@ -5,7 +5,7 @@
 
 #include <cerrno>
 
-#include "cgi/failure.h"
+#include "core/failure.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"

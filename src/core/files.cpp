@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "cgi/failure.h"
+#include "core/failure.h"
 
 void FailFromErrno(int err, bool reading) {
     switch (err) {

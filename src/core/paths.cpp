@@ -9,8 +9,7 @@
 #include <climits>
 #include <ctime>
 
-#include "cgi/failure.h"
-#include "cgi/form.h"
+#include "core/failure.h"
 #include "core/files.h"
 #include "core/run.h"
 #include "core/text.h"

@@ -4,4 +4,8 @@ static Run g_run;
 
 Run& R() { return g_run; }
 
-void ResetRun() { g_run = Run{}; }
+const std::string& CgiVar(const std::string& name) {
+    static const std::string empty;
+    auto it = g_run.CgiVars.find(name);
+    return it == g_run.CgiVars.end() ? empty : it->second;
+}

@@ -92,5 +92,5 @@ struct Run {
 
 // The run now in progress.
 Run& R();
-// Starts a fresh run (tests call it between cases).
-void ResetRun();
+// A CGI variable as the gateway read it at the start of the run ("" when unset).
+const std::string& CgiVar(const std::string& name);

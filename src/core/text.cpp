@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "cgi/failure.h"
+#include "core/failure.h"
 #include "core/run.h"
 
 std::string Trimm(const std::string& text) {

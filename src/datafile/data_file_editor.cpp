@@ -10,11 +10,14 @@
 #include "core/run.h"
 #include "core/text.h"
 #include "datafile/data_file_check.h"
+#include "game/menu_top.h"
 #include "game/periods.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
-#include "users/admin_pages.h"
+#include "users/admin_menu.h"
+
+static void TDFile();
 
 namespace {
 

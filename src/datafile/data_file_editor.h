@@ -3,4 +3,3 @@
 
 void RegViewTeamDataFile();
 void SaveDataFile();
-void TDFile();

@@ -10,6 +10,7 @@
 #include "core/run.h"
 #include "core/text.h"
 #include "game/lock_date.h"
+#include "game/menu_top.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
@@ -19,7 +20,7 @@ namespace {
 std::string TwoDigits(int v) { return (v < 10 ? "0" : "") + NumText(v); }
 
 void LabelCell(const std::string& label) {
-    Send("    <td align=\"right\"><font face=" + Quoted(kFontFace) + " size=\"2\"><b>" + label + "</b></font></td>");
+    Send(R"(    <td align="right">)" + FontTag("2") + "<b>" + label + "</b></font></td>");
 }
 
 // The date the lists show selected: the stored one, else a week from now

@@ -1,6 +1,6 @@
 #include "game/periods.h"
 
-#include "cgi/failure.h"
+#include "core/failure.h"
 #include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"

@@ -1,6 +1,6 @@
 #include "game/pick_pages.h"
 
-#include "cgi/failure.h"
+#include "core/failure.h"
 #include "core/run.h"
 #include "game/pick_sheet.h"
 #include "game/sheet_page.h"

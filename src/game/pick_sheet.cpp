@@ -1,7 +1,7 @@
 #include "game/pick_sheet.h"
 
-#include "cgi/failure.h"
 #include "cgi/output.h"
+#include "core/failure.h"
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -10,10 +10,11 @@
 #include "html/form_pieces.h"
 #include "images/site_images.h"
 
-std::string CellFont() { return std::string("<font face=\"") + kFontFace + "\" size=\"2\" color=\"#990000\">"; }
+// The font every sheet cell text starts with.
+static std::string CellFont() { return FontTag("2", "#990000"); }
 
-std::string TeamCell(const std::string& name, const std::string& value, const std::string& team,
-                     const std::string& mark, const std::string& noradio) {
+static std::string TeamCell(const std::string& name, const std::string& value, const std::string& team,
+                            const std::string& mark, const std::string& noradio) {
     std::string cell = CellFont();
     std::string chosen = TrimBlanks(mark);
     if (noradio != "YES") {
@@ -69,7 +70,7 @@ void GameRow(const std::string& name1, const std::string& value1, const std::str
     SpacerRow();
 }
 
-void PickSummaryRow(const std::string& line) {
+static void PickSummaryRow(const std::string& line) {
     const Run& r = R();
     if (r.LineNumber < 0 || r.LineNumber > 100) Fail(kSubscript);
     const std::string& pick = r.Picks[static_cast<size_t>(r.LineNumber)];

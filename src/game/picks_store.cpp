@@ -1,6 +1,6 @@
 #include "game/picks_store.h"
 
-#include "cgi/failure.h"
+#include "core/failure.h"
 #include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"
@@ -101,16 +101,4 @@ void SaveWinningTeamsForThisPeriod(FileBatch& batch) {
         r.Uwp = TrimBlanks(LineReader(path).Next());
     else
         batch.Write(path, JoinTextLines({r.Uwp, r.TieBreaker}));
-}
-
-int16_t HowManyWinnersDoesTheUserHave(const std::string& name) {
-    R().CurrentRoutine = "HowManyWinnersDoesTheUserHave";
-    PicksFile picks(PicksFilePath(R().CurrentWeek));
-    return picks.Exists() ? CountCorrectPicks(picks, name) : 9999;
-}
-
-std::string WhatDidTheUserSelectForTieBreakerScore(const std::string& name) {
-    R().CurrentRoutine = "WhatDidTheUserSelectForTieBreakerScore";
-    PicksFile picks(PicksFilePath(R().CurrentWeek));
-    return picks.Exists() ? TieBreakerGuess(picks, name) : "";
 }

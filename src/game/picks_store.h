@@ -46,5 +46,3 @@ class FileBatch;
 // The first run of a period stores the winning picks with the batch; a
 // later one takes UWP from the stored file.
 void SaveWinningTeamsForThisPeriod(FileBatch& batch);
-int16_t HowManyWinnersDoesTheUserHave(const std::string& name);
-std::string WhatDidTheUserSelectForTieBreakerScore(const std::string& name);

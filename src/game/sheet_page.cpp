@@ -3,6 +3,7 @@
 #include "cgi/output.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/menu_top.h"
 #include "game/pick_sheet.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"

@@ -4,10 +4,16 @@
 
 #include "cgi/output.h"
 #include "cgi/settings.h"
-#include "core/request_state.h"
 #include "core/run.h"
+#include "core/scramble.h"
 #include "core/text.h"
 #include "images/site_images.h"
+
+std::string FontTag(const std::string& size, const std::string& color) {
+    std::string tag = "<font face=" + Quoted(kFontFace) + " size=" + Quoted(size);
+    if (!color.empty()) tag += " color=" + Quoted(color);
+    return tag + ">";
+}
 
 std::string FormTag() { return "<FORM METHOD=\"POST\" ACTION=" + Quoted(R().ScriptUrl) + ">"; }
 
@@ -46,7 +52,7 @@ static void SendHidden(const std::string& name, const std::string& value) {
 
 void HiddenField(const std::string& name, std::string& value) {
     bool credential = name == "XAI" || name == "IAX";
-    if (credential && !StartsWith(value, "*B*") && !TrimBlanks(value).empty()) {
+    if (credential && !StartsWith(value, kScrambleMarker) && !TrimBlanks(value).empty()) {
         value = ScrambleValue(value);
         if (name == "XAI") {
             SendHidden("AIX", DecoyText());
@@ -113,7 +119,7 @@ void HelpLink() {
     Send("      <div align=\"center\">");
     Send("        <a href=" + Quoted(kHelpBaseUrl + page) +
          " onClick=\"NewWindow(this.href,'name','500','500','yes');return false;\">");
-    Send("<font face=" + Quoted(kFontFace) + " size=\"1\" color=\"#FFFFFF\">");
+    Send(FontTag("1", "#FFFFFF"));
     Send("        Help</font></a></div>");
 }
 

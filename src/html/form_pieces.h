@@ -1,10 +1,12 @@
-// The small builders every page makes its forms from.
+// The font tag and the small builders every page makes its forms from.
 #pragma once
 
 #include <string>
 
 // The font list used on every page.
 inline constexpr const char* kFontFace = "Verdana, Arial, Helvetica, sans-serif";
+// <font face="..." size="n">, with color="..." when one is given.
+std::string FontTag(const std::string& size, const std::string& color = "");
 
 // <FORM METHOD="POST" ACTION="ScriptUrl">
 std::string FormTag();

@@ -5,7 +5,7 @@
 
 void PageCaption(const std::string& captionLine) {
     Send("<center>");
-    Send("<font face=" + Quoted(kFontFace) + R"( size="3" color="#990000">)");
+    Send(FontTag("3", "#990000"));
     Send(captionLine);
     Send("</font>");
 }
@@ -22,6 +22,19 @@ void BlueHeading(const std::string& text) {
 
 void SubmitButton(const std::string& value) {
     Send("<input type=\"submit\" name=\"Submit\" value=" + Quoted(value) + ">");
+}
+
+void SubmitRow(const std::string& value) {
+    Send("  <tr>");
+    Send("    <td colspan=\"2\" align=\"center\">");
+    SubmitButton(value);
+    Send("    </td>");
+    Send("  </tr>");
+}
+
+void RadioButton(const std::string& name, const std::string& value, bool checked) {
+    Send("          <INPUT TYPE=\"RADIO\" NAME=" + Quoted(name) + " VALUE=" + Quoted(value) +
+         (checked ? " checked>" : ">"));
 }
 
 void SubmitForm(const std::string& action, const std::string& buttonValue) {

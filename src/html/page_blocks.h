@@ -14,6 +14,10 @@ void NoticeLine(const std::string& text);
 void BlueHeading(const std::string& text);
 // <input type="submit" name="Submit" value="...">
 void SubmitButton(const std::string& value);
+// A table row that holds only a submit button across both columns.
+void SubmitRow(const std::string& value);
+// One radio button, pre-selected when checked.
+void RadioButton(const std::string& name, const std::string& value, bool checked);
 // A form with the next action, the login fields and one submit button.
 void SubmitForm(const std::string& action, const std::string& buttonValue);
 void CentredSubmitForm(const std::string& action, const std::string& buttonValue);

@@ -1,4 +1,4 @@
-#include "images/site_pictures.h"
+#include "images/button_picture.h"
 
 namespace {
 

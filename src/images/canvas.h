@@ -16,7 +16,6 @@ struct Canvas {
 
     Canvas(int width, int height, std::vector<Rgb> palette, uint8_t background = 0);
     void Set(int x, int y, uint8_t colour);
-    uint8_t At(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
 };
 
 struct TextStyle {

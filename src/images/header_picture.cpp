@@ -1,4 +1,4 @@
-#include "images/site_pictures.h"
+#include "images/header_picture.h"
 
 namespace {
 

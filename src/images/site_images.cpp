@@ -11,7 +11,7 @@ static const char* const kImageLocationFile = "zrpimage.txt";
 
 std::string ImageFileName(const std::string& baseName) { return R().DataFilePrefix + baseName; }
 
-bool ReadImageLocation() {
+static bool ReadImageLocation() {
     Run& r = R();
     r.CurrentRoutine = "ReadImageLocation";
     const std::string marker = r.DataFolder + kImageLocationFile;

@@ -6,4 +6,3 @@
 // DataFilePrefix followed by the base name, for example "ZRPFsubmit.gif".
 std::string ImageFileName(const std::string& baseName);
 void WriteSiteImages();
-bool ReadImageLocation();

@@ -1,5 +1,8 @@
 #include "images/site_pictures.h"
 
+#include "images/button_picture.h"
+#include "images/header_picture.h"
+
 const std::array<SitePicture, 7>& SitePictures() {
     static const std::array<SitePicture, 7> pictures = {{
         {"Fcomments.gif", [] { return ButtonPicture("Add Your Comments", 197, 19, 256); }},

@@ -6,11 +6,11 @@
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
+#include "game/menu_top.h"
 #include "game/periods.h"
 #include "game/pick_sheet.h"
 #include "game/sheet_page.h"
 #include "html/form_pieces.h"
-#include "html/page_frame.h"
 
 namespace {
 

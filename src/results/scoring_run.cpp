@@ -8,6 +8,7 @@
 #include "game/periods.h"
 #include "game/picks_store.h"
 #include "results/standings.h"
+#include "results/tie_break.h"
 #include "users/user_file.h"
 
 // The run reads the user, picks and standings files once and writes each

@@ -1,6 +1,6 @@
 #include "results/standings.h"
 
-#include "cgi/failure.h"
+#include "core/failure.h"
 #include "core/file_batch.h"
 #include "core/files.h"
 #include "core/run.h"
@@ -113,16 +113,4 @@ void StandingsFile::Save() const {
     FileBatch batch;
     Save(batch);
     batch.Commit();
-}
-
-void UpdateAWinnerFileOverallOrWeekly(const std::string& path, const std::string& name, int16_t points) {
-    StandingsFile file(path);
-    file.AddPoints(name, points);
-    file.Save();
-}
-
-void SortWinnersThisWeek(const std::string& path) {
-    StandingsFile file(path);
-    file.Sort();
-    file.Save();
 }

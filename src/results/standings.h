@@ -54,11 +54,3 @@ private:
     Backup backup_ = Backup::Untouched;
     std::string backupBytes_;
 };
-
-// Breaks a tie at the top of the period with the tie-breaker guesses; the
-// winners get one point in both files.
-void AwardTieBreak(const std::string& actual, StandingsFile& period, StandingsFile& overall, const PicksFile& picks);
-
-void UpdateAWinnerFileOverallOrWeekly(const std::string& path, const std::string& name, int16_t points);
-void SortWinnersThisWeek(const std::string& path);
-void AwardTieBreak(const std::string& actual);

@@ -1,11 +1,12 @@
+#include "results/tie_break.h"
+
 #include <algorithm>
 
-#include "cgi/failure.h"
+#include "core/failure.h"
 #include "core/file_batch.h"
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
-#include "results/standings.h"
 
 namespace {
 
@@ -91,15 +92,4 @@ void AwardTieBreak(const std::string& actual, StandingsFile& period, StandingsFi
     }
     overall.Sort();
     period.Sort();
-}
-
-void AwardTieBreak(const std::string& actual) {
-    StandingsFile period(PeriodWinnersFilePath(R().CurrentWeek));
-    StandingsFile overall(OverallWinnersFilePath());
-    PicksFile picks(PicksFilePath(R().CurrentWeek));
-    AwardTieBreak(actual, period, overall, picks);
-    FileBatch batch;
-    period.Save(batch);
-    overall.Save(batch);
-    batch.Commit();
 }

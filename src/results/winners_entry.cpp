@@ -1,14 +1,14 @@
 #include "results/winners_entry.h"
 
-#include "cgi/failure.h"
 #include "cgi/form.h"
+#include "core/failure.h"
 #include "core/run.h"
 #include "core/text.h"
 #include "game/periods.h"
 #include "game/pick_sheet.h"
 #include "game/sheet_page.h"
 #include "html/form_pieces.h"
-#include "users/admin_pages.h"
+#include "users/admin_menu.h"
 
 void EnterWinners() {
     SheetPageTop("EnterWinners", "<br><i>Enter This Weeks Winning Teams</i><br>", "<!-- ThisWeeksPicks -->");

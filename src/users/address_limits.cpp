@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "cgi/failure.h"
 #include "cgi/form.h"
 #include "cgi/output.h"
+#include "core/failure.h"
 #include "core/files.h"
 #include "core/paths.h"
+#include "core/run.h"
 #include "core/text.h"
 
 namespace {

@@ -1,11 +1,13 @@
+#include "users/admin_menu.h"
+
 #include "cgi/output.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/menu_top.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
 #include "images/site_images.h"
-#include "users/admin_pages.h"
 #include "users/admission.h"
 #include "users/user_file.h"
 
@@ -53,7 +55,7 @@ void AdminMainMenuSaying(const std::string& notice) {
     Send(FormTag());
     Send("<table bgcolor=" + Quoted(kGrey) + R"( border="3" cellpadding="2" cellspacing="0" width="350">)");
     Send("  <tr>");
-    Send("    <td align=\"left\" valign=\"top\"><font face=" + Quoted(kFontFace) + R"( size="2" color="#0000FF">)");
+    Send(R"(    <td align="left" valign="top">)" + FontTag("2", "#0000FF"));
     MenuEntries();
     Send("</font>");
     Send("<center>");
@@ -67,6 +69,5 @@ void AdminMainMenuSaying(const std::string& notice) {
     Send("</table>");
     Send("</center>");
     Send("<br><br>");
-    PageFooter();
-    SendFooter();
+    PageEnd();
 }

@@ -8,4 +8,3 @@
 std::string StoredNewUserPolicy();
 void LoadNewUserStatus();
 void SaveNewUserStatus();
-void PickNewUserStatus();

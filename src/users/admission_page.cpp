@@ -1,13 +1,15 @@
+#include "users/admission_page.h"
+
 #include <iterator>
 
 #include "cgi/output.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/menu_top.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
 #include "users/admission.h"
-#include "users/page_pieces.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "users/login.h"
 
-#include "cgi/failure.h"
 #include "core/activity_log.h"
 #include "core/clock.h"
+#include "core/failure.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"

@@ -1,12 +1,14 @@
 #include "users/login_pages.h"
 
-#include "cgi/failure.h"
 #include "cgi/form.h"
 #include "cgi/output.h"
-#include "core/request_state.h"
+#include "core/failure.h"
 #include "core/run.h"
+#include "core/scramble.h"
 #include "core/text.h"
+#include "game/menu_top.h"
 #include "html/form_pieces.h"
+#include "html/page_blocks.h"
 #include "html/page_frame.h"
 #include "users/page_pieces.h"
 
@@ -41,14 +43,9 @@ void FormEnd() {
     Send("<br>");
 }
 
-void PageEnd() {
-    PageFooter();
-    SendFooter();
-}
-
 // The credentials as the real-name page shows them: scrambled, whether or
 // not a hidden field has scrambled them already.
-std::string ScrambledForm(const std::string& value) { return StartsWith(value, "*B*") ? value : ScrambleValue(value); }
+std::string ScrambledForm(const std::string& value) { return StartsWith(value, kScrambleMarker) ? value : ScrambleValue(value); }
 
 // The layout shared by the two status pages: one message in one cell.
 void StatusPage(const std::vector<std::string>& message) {

@@ -6,12 +6,16 @@
 #include "core/run.h"
 #include "core/text.h"
 #include "game/lock_date.h"
+#include "game/menu_top.h"
 #include "game/periods.h"
 #include "game/picks_store.h"
 #include "html/form_pieces.h"
+#include "html/page_blocks.h"
 #include "html/page_frame.h"
 #include "images/site_images.h"
 #include "users/page_pieces.h"
+
+static void ExitLink();
 
 namespace {
 
@@ -93,8 +97,7 @@ void MainMenuWithNotice(const std::string& notice) {
     for (const char* line : {"          </font>", "        </center>", "      </td>", "      </tr>", "    </table>",
                              "    <br>", "</FORM>", "<br>"})
         Send(line);
-    PageFooter();
-    SendFooter();
+    PageEnd();
 }
 
-void ExitLink() { Send("<br><br><a href=" + Quoted(R().ScriptUrl) + ">Exit Zarn Pool</a><br>"); }
+static void ExitLink() { Send("<br><br><a href=" + Quoted(R().ScriptUrl) + ">Exit Zarn Pool</a><br>"); }

@@ -6,4 +6,3 @@
 void MainMenu();
 // The main menu with one notice line under its welcome ("" for none).
 void MainMenuWithNotice(const std::string& notice);
-void ExitLink();

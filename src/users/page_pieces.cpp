@@ -4,12 +4,6 @@
 #include "core/text.h"
 #include "html/form_pieces.h"
 
-std::string FontTag(const std::string& size, const std::string& color) {
-    std::string tag = "<font face=" + Quoted(kFontFace) + " size=" + Quoted(size);
-    if (!color.empty()) tag += " color=" + Quoted(color);
-    return tag + ">";
-}
-
 void TitleLines(const std::string& first, const std::string& second, bool bare) {
     if (!bare) Send(FontTag("3"));
     Send("  <p><b> " + FontTag("2", "#000099"));
@@ -29,17 +23,4 @@ void LabelCell(const std::string& label, const std::vector<std::string>& smallPr
     for (const std::string& line : smallPrint) Send(line);
     // A label whose last line already closes the cell needs nothing more.
     if (smallPrint.empty() || !Contains(smallPrint.back(), "</td>")) Send("</font></font></td>");
-}
-
-void RadioButton(const std::string& name, const std::string& value, bool checked) {
-    Send("          <INPUT TYPE=\"RADIO\" NAME=" + Quoted(name) + " VALUE=" + Quoted(value) +
-         (checked ? " checked>" : ">"));
-}
-
-void SubmitRow(const std::string& value) {
-    Send("  <tr>");
-    Send("    <td colspan=\"2\" align=\"center\">");
-    SubmitButton(value);
-    Send("    </td>");
-    Send("  </tr>");
 }

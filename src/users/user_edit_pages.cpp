@@ -1,16 +1,23 @@
+#include "users/user_edit_pages.h"
+
 #include "cgi/form.h"
 #include "cgi/output.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/menu_top.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
-#include "users/admin_pages.h"
+#include "users/admin_menu.h"
 #include "users/page_pieces.h"
 #include "users/real_names.h"
-#include "users/user_edit_pieces.h"
 #include "users/user_file.h"
 #include "users/user_table.h"
+
+static void UserStatusSelect();
+static void adminmiddle(const UserRecord* typed);
+static void EditUserRow(const UserRecord& shown, const std::string& editedName);
+static void DatabaseUpdated();
 
 namespace {
 
@@ -54,8 +61,7 @@ void UserEntryRow(const std::string& background, const UserRecord* user, const s
 
 void EndOfUserPage() {
     Send("<br>");
-    PageFooter();
-    SendFooter();
+    PageEnd();
 }
 
 // Record 1 is never offered, as a stored edit moves a record to the end of the
@@ -137,7 +143,7 @@ void UserTableHead(const std::string& caption) {
     Send("  </tr>");
 }
 
-void UserStatusSelect() {
+static void UserStatusSelect() {
     Send("<select name=\"USERSTATUS\" size=\"1\">");
     Send("  <option value=\"USER\">USER</option>");
     Send("  <option value=\"DELETE\">DELETE</option>");
@@ -145,13 +151,13 @@ void UserStatusSelect() {
     Send("</select>");
 }
 
-void adminmiddle(const UserRecord* typed) {
+static void adminmiddle(const UserRecord* typed) {
     R().CurrentRoutine = "adminmiddle";
     Send("<!-- adminmiddle -->");
     UserEntryRow(TrimBlanks(R().User.UserStatus) == "PENDING" ? "#CCCCCC" : "#FFFFFF", typed);
 }
 
-void EditUserRow(const UserRecord& shown, const std::string& editedName) {
+static void EditUserRow(const UserRecord& shown, const std::string& editedName) {
     R().CurrentRoutine = "EditUserRow";
     UserEntryRow("#0099FF", &shown, editedName);
 }
@@ -193,11 +199,11 @@ void AdminUpdate() {
     DatabaseUpdated();
 }
 
-void DatabaseUpdated() {
+static void DatabaseUpdated() {
     R().CurrentRoutine = "DatabaseUpdated";
     MenuTop();
     Send("<br><br>");
-    Send("<center><font face=" + Quoted(kFontFace) + " size=\"3\">");
+    Send("<center>" + FontTag("3"));
     Send("Database Has Been Updated.<br><br>");
     SubmitForm("ADMINMAINMENU", "Return to Administrators Menu");
     Send("</font></center>");
@@ -205,7 +211,7 @@ void DatabaseUpdated() {
     SendFooter();
 }
 
-void UserRealNameSelect() {
+static void UserRealNameSelect() {
     R().CurrentRoutine = "UserRealNameSelect";
     Send("<select name=\"USERREALNAME\" size=\"1\">");
     ForEachUserRecord([](int32_t number, const UserRecord& user) {
@@ -218,7 +224,7 @@ void UserRealNameSelect() {
     Send("</select>");
 }
 
-void EditUserChoiceRow() {
+static void EditUserChoiceRow() {
     Send("  <tr bgcolor=\"#0099FF\">");
     Send("    <td width=\"50%\" valign=\"middle\"><FORM NAME=\"form1\" METHOD=\"POST\" ACTION=" +
          Quoted(R().ScriptUrl) + ">");

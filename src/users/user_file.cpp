@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "cgi/failure.h"
 #include "core/clock.h"
+#include "core/failure.h"
 #include "core/files.h"
 #include "core/fixed_width.h"
 #include "core/paths.h"
@@ -151,6 +151,8 @@ void CompactUserFile() {
         if (!Contains(status, "DELETE") && hasAddress && !status.empty())
             kept += bytes.substr(offset, kUserRecordLength);
     }
+    // The work file is the user file's name with ".ddd" for ".dat"; the folder
+    // lock keeps any other run from writing it meanwhile.
     std::string workFile = path.substr(0, path.size() - 4) + ".ddd";
     WriteFileVia(path, workFile, kept);
 }

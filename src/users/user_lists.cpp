@@ -3,12 +3,15 @@
 #include "cgi/output.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/menu_top.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
-#include "users/admin_pages.h"
+#include "users/user_edit_pages.h"
 #include "users/user_file.h"
 #include "users/user_table.h"
+
+static void UserRow();
 
 namespace {
 
@@ -27,13 +30,12 @@ void EndOfListPage(const std::string& action, const std::string& buttonValue) {
     CloseTable();
     CentredSubmitForm(action, buttonValue);
     Send("<br>");
-    PageFooter();
-    SendFooter();
+    PageEnd();
 }
 
 }  // namespace
 
-void UserRow() {
+static void UserRow() {
     const Run& r = R();
     const UserRecord& user = r.User;
     bool pending = TrimBlanks(user.UserStatus) == "PENDING";

@@ -3,4 +3,3 @@
 
 void ViewUserDatabase();
 void ViewUsers();
-void UserRow();

@@ -10,8 +10,7 @@ void OpenUserTable(const std::string& width) {
 void OpenHeaderRow() { Send(R"(  <tr bgcolor="#000066">)"); }
 
 void HeadingCell(const std::string& width, const std::string& first, const std::string& second) {
-    std::string open = "    <td width=" + Quoted(width) + "><div align=\"center\"><font face=" + Quoted(kFontFace) +
-                       R"( size="1" color="#FFFFFF"><b>)";
+    std::string open = "    <td width=" + Quoted(width) + R"(><div align="center">)" + FontTag("1", "#FFFFFF") + "<b>";
     if (second.empty()) {
         Send(open + first + "</b></font></div></td>");
         return;
@@ -26,7 +25,7 @@ void EmailAndNameHeadings() {
 }
 
 void SmallCell(const std::string& width, const std::string& value) {
-    Send("    <td width=" + Quoted(width) + "><div align=\"center\"><font face=" + Quoted(kFontFace) + R"( size="1">)");
+    Send("    <td width=" + Quoted(width) + R"(><div align="center">)" + FontTag("1"));
     Send(value);
     Send("</font></div></td>");
 }

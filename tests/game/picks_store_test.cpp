@@ -11,7 +11,7 @@ TEST(GamePicksStore, NamesMatchTheirFirstRecordWithoutRegardToCaseOrBlanks) {
     R().CurrentUserRealName = "Mary Smith ";
     ASSERT_TRUE(LoadUserPicks());
     EXPECT_EQ(R().Picks[1] + R().Picks[2] + R().Picks[3] + R().Picks[4] + "/" + R().TieBreaker, "0101/12");
-    EXPECT_EQ(WhatDidTheUserSelectForTieBreakerScore(" mary smith"), "12");
+    EXPECT_EQ(TieBreakerGuess(PicksFile(folder.PathOf("ZRPpicks1_.dat")), " mary smith"), "12");
     R().CurrentUserRealName = "Mary Smit";
     EXPECT_FALSE(LoadUserPicks());
 
@@ -35,7 +35,6 @@ TEST(GamePicksStore, OnlyTheNameLineOfARecordAndNoBlankNameIsMatched) {
     EXPECT_EQ(picks.Find("mallory"), 0);
     EXPECT_EQ(picks.Find("BOB"), 9);
     for (const char* blank : {"", "  "}) EXPECT_EQ(picks.Find(blank), -1) << '"' << blank << '"';
-    R().CurrentWeek = "1";
-    EXPECT_EQ(WhatDidTheUserSelectForTieBreakerScore("Alice"), "7");
-    EXPECT_EQ(HowManyWinnersDoesTheUserHave(""), 9999);
+    EXPECT_EQ(TieBreakerGuess(picks, "Alice"), "7");
+    EXPECT_EQ(CountCorrectPicks(picks, ""), 9999);
 }

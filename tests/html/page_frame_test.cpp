@@ -3,6 +3,7 @@
 #include <map>
 
 #include "cgi/settings.h"
+#include "game/menu_top.h"
 #include "html/page_frame.h"
 #include "support/run_folder.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <random>
 
-#include "cgi/failure.h"
+#include "core/failure.h"
 #include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"
@@ -13,10 +13,23 @@
 #include "game/periods.h"
 #include "game/picks_store.h"
 #include "results/standings.h"
+#include "results/tie_break.h"
 #include "support/run_folder.h"
 #include "users/user_file.h"
 
 namespace {
+
+// A player's correct picks of the current period, read from its file anew.
+int16_t HowManyWinnersDoesTheUserHave(const std::string& name) {
+    PicksFile picks(PicksFilePath(R().CurrentWeek));
+    return picks.Exists() ? CountCorrectPicks(picks, name) : 9999;
+}
+
+// A player's tie-breaker guess of the current period, read from its file anew.
+std::string WhatDidTheUserSelectForTieBreakerScore(const std::string& name) {
+    PicksFile picks(PicksFilePath(R().CurrentWeek));
+    return picks.Exists() ? TieBreakerGuess(picks, name) : "";
+}
 
 // The scoring run done the slow, plain way: every standings change reads and
 // rewrites its file at once, every player is looked up in the picks file anew.
@@ -269,7 +282,11 @@ TEST(TieBreakCompared, AwardsTheSameWhateverTheNumberOfTiedLeaders) {
         };
         auto award = +[] {
             R().CurrentWeek = "1";
-            AwardTieBreak(R().TieBreaker);
+            StandingsFile period(PeriodWinnersFilePath("1"));
+            StandingsFile overall(OverallWinnersFilePath());
+            AwardTieBreak(R().TieBreaker, period, overall, PicksFile(PicksFilePath("1")));
+            period.Save();
+            overall.Save();
         };
         auto expected = Score(pool, 1, plain);
         auto got = Score(pool, 1, award);

@@ -5,9 +5,36 @@
 #include <numeric>
 #include <random>
 
+#include "core/files.h"
+#include "core/paths.h"
 #include "core/text.h"
 #include "results/exchange_order.h"
+#include "results/tie_break.h"
 #include "support/run_folder.h"
+
+// A standings file sorted and saved on its own.
+static void SortWinnersThisWeek(const std::string& path) {
+    StandingsFile file(path);
+    file.Sort();
+    file.Save();
+}
+
+// Points added to one standings file, saved at once.
+static void UpdateAWinnerFileOverallOrWeekly(const std::string& path, const std::string& name, int16_t points) {
+    StandingsFile file(path);
+    file.AddPoints(name, points);
+    file.Save();
+}
+
+// The tie-break of the current period on its files, saved at once.
+static void AwardTieBreak(const std::string& actual) {
+    StandingsFile period(PeriodWinnersFilePath(R().CurrentWeek));
+    StandingsFile overall(OverallWinnersFilePath());
+    PicksFile picks(PicksFilePath(R().CurrentWeek));
+    AwardTieBreak(actual, period, overall, picks);
+    period.Save();
+    overall.Save();
+}
 
 namespace {
 

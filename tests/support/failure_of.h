@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "cgi/failure.h"
+#include "core/failure.h"
 
 inline int FailureOf(const std::function<void()>& call) {
     try { call(); } catch (const RunFailure& failure) { return failure.Number; }

@@ -22,7 +22,7 @@ RunFolder::RunFolder() {
 
 RunFolder::~RunFolder() {
     if (R().FolderLockHandle >= 0) close(R().FolderLockHandle);
-    ResetRun();
+    R() = Run{};
     close(out_);
     std::error_code ignored;
     std::filesystem::remove(outPath_, ignored);
@@ -30,7 +30,7 @@ RunFolder::~RunFolder() {
 }
 
 void RunFolder::Enter() const {
-    ResetRun();
+    R() = Run{};
     ::Run& r = R();
     r.StdOutHandle = out_;
     r.DataFolder = folder_;

@@ -1,42 +1,10 @@
-#include "core/request_state.h"
+#include "cgi/request_state.h"
 
-#include "cgi/failure.h"
 #include "cgi/form.h"
+#include "core/failure.h"
 #include "core/run.h"
+#include "core/scramble.h"
 #include "core/text.h"
-#include "users/login_pages.h"
-
-static const char kScrambleMarker[] = "*B*";
-
-// The character of one collected code: digits only, leading zeros allowed,
-// and a code that one byte can hold.
-static char CodeCharacter(const std::string& code) {
-    if (code.empty() || code.find_first_not_of("0123456789") != std::string::npos) Fail(kTypeMismatch);
-    size_t first = code.find_first_not_of('0');
-    std::string digits = first == std::string::npos ? "0" : code.substr(first);
-    if (digits.size() > 3 || std::stoi(digits) > 255) Fail(kInvalidCall);
-    return static_cast<char>(std::stoi(digits));
-}
-
-std::string ScrambleValue(const std::string& text) {
-    std::string out;
-    if (!StartsWith(text, kScrambleMarker)) {
-        for (char c : text) out += std::to_string(static_cast<unsigned char>(c)) + ",";
-        for (char& c : out) c = static_cast<char>(c + 1);
-        return kScrambleMarker + out;
-    }
-    std::string code;
-    for (size_t i = 3; i < text.size(); ++i) {
-        char c = static_cast<char>(text[i] - 1);
-        if (c != ',') {
-            code += c;
-            continue;
-        }
-        out += CodeCharacter(code);
-        code.clear();
-    }
-    return out;
-}
 
 static void ReadCredentials() {
     Run& r = R();
@@ -59,7 +27,7 @@ static void ReadPicks() {
     }
 }
 
-void GetData() {
+bool GetData() {
     Run& r = R();
     r.CurrentRoutine = "GetData";
     r.Action = GetCgiValue("ACTION");
@@ -70,7 +38,7 @@ void GetData() {
     r.Minute = GetCgiValue("MINUTE");
     ReadCredentials();
     bool noCredentials = TrimBlanks(r.LoginEmail).empty() || TrimBlanks(r.LoginPassword).empty();
-    if (noCredentials && !TrimBlanks(r.Action).empty()) NotListedPage();
+    if (noCredentials && !TrimBlanks(r.Action).empty()) return false;
     r.NewUserPolicy = GetCgiValue("NEWUSER");
     r.TieBreaker = GetCgiValue("TIEBREAKER");
     r.LineNumber = CInt(Val(TrimBlanks(GetCgiValue("LINENUMBER"))));
@@ -93,4 +61,5 @@ void GetData() {
     ReadPicks();
     r.Uwp = GetCgiValue("UWP");
     r.CommentField = GetCgiValue("COMMENTFIELD");
+    return true;
 }

@@ -1,13 +1,19 @@
+#include "users/activity_log_page.h"
+
 #include <algorithm>
+#include <cstdint>
 
 #include "cgi/output.h"
 #include "core/activity_log.h"
 #include "core/files.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/menu_top.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
+
+static void PastActivityLog(int16_t maxRecords);
 
 namespace {
 
@@ -59,7 +65,8 @@ void AdminViewActivityLog() {
     CentredPageEnd();
 }
 
-void PastActivityLog(int16_t maxRecords) {
+// The newest records of the log, at most maxRecords.
+static void PastActivityLog(int16_t maxRecords) {
     const Run& r = R();
     R().CurrentRoutine = "PastActivityLog";
     if (!FileExists(r.ActivityLogPath)) {

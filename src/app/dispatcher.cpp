@@ -1,11 +1,11 @@
-#include "core/dispatcher.h"
+#include "app/dispatcher.h"
 
+#include "cgi/request_state.h"
 #include "comments/comment_board.h"
 #include "core/activity_log.h"
 #include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"
-#include "core/request_state.h"
 #include "core/run.h"
 #include "core/text.h"
 #include "datafile/data_file_editor.h"
@@ -18,24 +18,35 @@
 #include "results/results_pages.h"
 #include "results/scoring_run.h"
 #include "results/winners_entry.h"
-#include "users/admin_pages.h"
+#include "users/activity_log_page.h"
+#include "users/admin_menu.h"
 #include "users/admission.h"
+#include "users/admission_page.h"
 #include "users/login.h"
 #include "users/login_pages.h"
 #include "users/main_menu.h"
+#include "users/user_edit_pages.h"
 #include "users/user_file.h"
 #include "users/user_lists.h"
 
 namespace {
 
+// Who may ask for an action, and whether picks must still be open: both are
+// checked once, in RunActionHandler.
+enum Who : bool { kAnyPlayer = false, kAdministrator = true };
+// Picks sent once picks are closed are not taken, and the player is told
+// when it is the lock-out.
+enum Picks { kAnyTime, kPicksOpen, kPicksSent };
+
 struct ActionRow {
     const char* Action;
     void (*Handler)();
-    bool AdministratorOnly;
+    Who AllowedTo;
+    Picks When;
 };
 
 // An ordinary player who posts an administrator's action, or a player who
-// asks for the pick sheet once picks are closed, changes nothing and is shown
+// asks for a pick page once picks are closed, changes nothing and is shown
 // his own main menu, as a plain login would show it.
 void ShowPlayersOwnMenu(const std::string& notice = "") {
     R().Action = "LOGIN";
@@ -44,31 +55,18 @@ void ShowPlayersOwnMenu(const std::string& notice = "") {
 }
 
 // Picks are closed once the lock-out time has passed or the pool has ended;
-// the pick pages enforce it, not only the menu.
+// then the rows marked kPicksOpen are refused, whatever the menu offered.
 bool PicksAreClosed() {
     std::string weekFile;
     LoadWeekFile(weekFile);
     return IsGameLocked() || PoolHasEnded();
 }
 
-void ThisWeekRow() {
-    if (PicksAreClosed())
-        ShowPlayersOwnMenu();
-    else
-        ThisWeeksPicks();
-}
-
-// Picks sent once picks are closed are not taken; the player is told when it
-// is the lock-out.
-std::string ClosedPicksNotice() { return IsGameLocked() ? kPicksLockedNotice : ""; }
+void ThisWeekRow() { ThisWeeksPicks(); }
 
 // Picks or a guess that cannot be saved bring the sheet back with the reason,
 // keeping the choices when they are a sheet's.
 void ConfirmPicksRow() {
-    if (PicksAreClosed()) {
-        ShowPlayersOwnMenu(ClosedPicksNotice());
-        return;
-    }
     Run& r = R();
     std::string picks = PicksFromArray();
     std::string refusal = PicksRefusal(picks, r.TieBreaker);
@@ -88,8 +86,8 @@ void LoginRow() {
 
 // Readers use a player's first record only, so a second one is not saved.
 void SavePicksRow() {
-    if (PicksAreClosed() || LoadUserPicks()) {
-        ShowPlayersOwnMenu(ClosedPicksNotice());
+    if (LoadUserPicks()) {
+        ShowPlayersOwnMenu();
         return;
     }
     std::string refusal = PicksRefusal(R().Uwp, R().TieBreaker);
@@ -129,35 +127,35 @@ void SetUserStatusRow() {
 }
 
 const ActionRow kActionTable[] = {
-    {"LOGIN", LoginRow, false},
-    {"LOGINAPPROVE", MainMenu, false},
-    {"THISWEEK", ThisWeekRow, false},
-    {"USERPICS1", ConfirmPicksRow, false},
-    {"USERPICS2", SavePicksRow, false},
-    {"VIEWUSERPICKS", ConfirmThisWeeksPicks, false},
-    {"SCOREBOARD", ScoreboardRow, false},
-    {"POSTCOMMENTS", PostCommentsRow, false},
-    {"VIEWCOMMENTS", ViewCommentsRow, false},
-    {"ADDCOMMENTS", AddCommentsRow, false},
-    {"ACTIVITYLOG", AdminViewActivityLog, true},
-    {"LASTWEEK", LastWeekRow, false},
-    {"ENTERWINNERS", EnterWinners, true},
-    {"ENTERWINNERS2", ConfirmWeeklyWinners, true},
-    {"ENTERWINNERSFINAL", ScoringRow, true},
-    {"LOCKOUTDATE", AdminSetLockOutDate, true},
-    {"SETLOCKDATE", SetLockDateRow, true},
-    {"NEWUSER", PickNewUserStatus, true},
-    {"SETUSERSTATUS", SetUserStatusRow, true},
-    {"ADDUSER", AddUser, true},
-    {"ADMINUPDATE", AdminUpdate, true},
-    {"VIEWUSERS", ViewUserDatabase, true},
-    {"VIEWPLAYERS", ViewUsers, false},
-    {"ADMINMAINMENU", AdminMainMenu, true},
-    {"EDITUSER", EditUser, true},
-    {"EDITTHISUSER", EditThisUser, true},
-    {"ADMIN", AdminMainMenu, true},
-    {"DF", RegViewTeamDataFile, true},
-    {"TDF", SaveDataFile, true},
+    {"LOGIN", LoginRow, kAnyPlayer, kAnyTime},
+    {"LOGINAPPROVE", MainMenu, kAnyPlayer, kAnyTime},
+    {"THISWEEK", ThisWeekRow, kAnyPlayer, kPicksOpen},
+    {"USERPICS1", ConfirmPicksRow, kAnyPlayer, kPicksSent},
+    {"USERPICS2", SavePicksRow, kAnyPlayer, kPicksSent},
+    {"VIEWUSERPICKS", ConfirmThisWeeksPicks, kAnyPlayer, kAnyTime},
+    {"SCOREBOARD", ScoreboardRow, kAnyPlayer, kAnyTime},
+    {"POSTCOMMENTS", PostCommentsRow, kAnyPlayer, kAnyTime},
+    {"VIEWCOMMENTS", ViewCommentsRow, kAnyPlayer, kAnyTime},
+    {"ADDCOMMENTS", AddCommentsRow, kAnyPlayer, kAnyTime},
+    {"ACTIVITYLOG", AdminViewActivityLog, kAdministrator, kAnyTime},
+    {"LASTWEEK", LastWeekRow, kAnyPlayer, kAnyTime},
+    {"ENTERWINNERS", EnterWinners, kAdministrator, kAnyTime},
+    {"ENTERWINNERS2", ConfirmWeeklyWinners, kAdministrator, kAnyTime},
+    {"ENTERWINNERSFINAL", ScoringRow, kAdministrator, kAnyTime},
+    {"LOCKOUTDATE", AdminSetLockOutDate, kAdministrator, kAnyTime},
+    {"SETLOCKDATE", SetLockDateRow, kAdministrator, kAnyTime},
+    {"NEWUSER", PickNewUserStatus, kAdministrator, kAnyTime},
+    {"SETUSERSTATUS", SetUserStatusRow, kAdministrator, kAnyTime},
+    {"ADDUSER", AddUser, kAdministrator, kAnyTime},
+    {"ADMINUPDATE", AdminUpdate, kAdministrator, kAnyTime},
+    {"VIEWUSERS", ViewUserDatabase, kAdministrator, kAnyTime},
+    {"VIEWPLAYERS", ViewUsers, kAnyPlayer, kAnyTime},
+    {"ADMINMAINMENU", AdminMainMenu, kAdministrator, kAnyTime},
+    {"EDITUSER", EditUser, kAdministrator, kAnyTime},
+    {"EDITTHISUSER", EditThisUser, kAdministrator, kAnyTime},
+    {"ADMIN", AdminMainMenu, kAdministrator, kAnyTime},
+    {"DF", RegViewTeamDataFile, kAdministrator, kAnyTime},
+    {"TDF", SaveDataFile, kAdministrator, kAnyTime},
 };
 
 // The row a logged-in player's action selects, by the action trimmed and
@@ -168,15 +166,19 @@ void RunActionHandler(const std::string& action) {
         if (word != row.Action) continue;
         // Handlers see the word they were chosen by, whatever its spelling.
         R().Action = word;
-        if (row.AdministratorOnly && TrimBlanks(R().CurrentUserStatus) != "ADMINISTRATOR")
+        bool refused = row.AllowedTo == kAdministrator && TrimBlanks(R().CurrentUserStatus) != "ADMINISTRATOR";
+        if (refused)
             ShowPlayersOwnMenu();
+        else if (row.When != kAnyTime && PicksAreClosed())
+            ShowPlayersOwnMenu(row.When == kPicksSent && IsGameLocked() ? kPicksLockedNotice : "");
         else
             row.Handler();
         return;
     }
 }
 
-// Folders, images, the administrator, the request state, the activity record.
+// Folders, images, the administrator, the request state (an action without
+// an e-mail address or password ends in the not-listed page), the activity record.
 void StartUp() {
     Run& r = R();
     DeriveFoldersAndAddresses();
@@ -184,7 +186,7 @@ void StartUp() {
     r.Version = "0.99 - Build 9.6.2";
     WriteSiteImages();
     LoadAdministrator();
-    GetData();
+    if (!GetData()) NotListedPage();
     WriteActivityLog();
 }
 

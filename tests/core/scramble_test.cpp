@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/request_state.h"
+#include "core/scramble.h"
 #include "support/run_folder.h"
 
 TEST(ScrambleValue, ScramblesUnscramblesAndRefusesCodesThatAreNotDigits) {

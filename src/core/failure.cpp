@@ -1,4 +1,4 @@
-#include "cgi/failure.h"
+#include "core/failure.h"
 
 std::string FailureDescription(int number) {
     switch (number) {

@@ -1,0 +1,34 @@
+#include "core/scramble.h"
+
+#include "core/failure.h"
+#include "core/text.h"
+
+// The character of one collected code: digits only, leading zeros allowed,
+// and a code that one byte can hold.
+static char CodeCharacter(const std::string& code) {
+    if (code.empty() || code.find_first_not_of("0123456789") != std::string::npos) Fail(kTypeMismatch);
+    size_t first = code.find_first_not_of('0');
+    std::string digits = first == std::string::npos ? "0" : code.substr(first);
+    if (digits.size() > 3 || std::stoi(digits) > 255) Fail(kInvalidCall);
+    return static_cast<char>(std::stoi(digits));
+}
+
+std::string ScrambleValue(const std::string& text) {
+    std::string out;
+    if (!StartsWith(text, kScrambleMarker)) {
+        for (char c : text) out += std::to_string(static_cast<unsigned char>(c)) + ",";
+        for (char& c : out) c = static_cast<char>(c + 1);
+        return kScrambleMarker + out;
+    }
+    std::string code;
+    for (size_t i = 3; i < text.size(); ++i) {
+        char c = static_cast<char>(text[i] - 1);
+        if (c != ',') {
+            code += c;
+            continue;
+        }
+        out += CodeCharacter(code);
+        code.clear();
+    }
+    return out;
+}

@@ -1,0 +1,4 @@
+// The administrator's page that chooses how new players are admitted.
+#pragma once
+
+void PickNewUserStatus();

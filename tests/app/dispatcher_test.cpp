@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include "users/users_pool.h"
+
+namespace {
+
+const std::string kAnnsMenu = "Welcome! ANN LEE<br>";
+
+// What an ordinary player posts of the administrator's actions changes
+// nothing and shows him his own main menu.
+TEST(ActionTable, AnAdministratorsActionFromAPlayerShowsHisOwnMenuAndChangesNothing) {
+    SeasonPool pool;
+    pool.Login(kAnn, "pw1");
+    std::vector<std::string> files = pool.Files();
+    std::string season = pool.Read("zrp.cfg");
+    for (const char* action : {"ACTIVITYLOG", "ADDUSER", "ADMIN", "SETLOCKDATE", "ENTERWINNERSFINAL", "TDF"}) {
+        CgiAnswer page = pool.Act(action, kAnn, "pw1", {{"MONTH", "01"}, {"DAY", "02"}, {"COMMENTFIELD", "WEEK9"}});
+        EXPECT_TRUE(page.HasLine(kAnnsMenu)) << action;
+        EXPECT_EQ(pool.Files(), files) << action;
+    }
+    EXPECT_EQ(pool.Read("zrp.cfg"), season);
+    EXPECT_TRUE(pool.Admin("ADDUSER").HasLine("<!-- adminmiddle -->"));
+}
+
+// Once the lock-out time has passed or the pool has ended, the pick sheet,
+// its confirmation and its saving show the player's own menu instead; his
+// saved picks stay in view.
+TEST(ActionTable, ClosedPicksSendThePickPagesToTheMainMenuButNotTheView) {
+    SeasonPool pool;
+    pool.Write("ZRPpicks1_.dat", "ANN LEE\r\n10\r\n33\r\n");
+    const Fields picks = {{"LINENUMBER", "2"}, {"UWP", "01"}, {"TIEBREAKER", "27"}};
+    for (auto [file, bytes] : {std::pair{"ZRP__LockDateTime.txt", "01\r\n02\r\n2020\r\n10\r\n00\r\n"},
+                               {"ZRPweek.dat", "3\r\n1\r\n2\r\n"}}) {
+        pool.Write(file, bytes);
+        for (const char* action : {"THISWEEK", "USERPICS1", "USERPICS2"})
+            EXPECT_TRUE(pool.Act(action, kAnn, "pw1", picks).HasLine(kAnnsMenu)) << file << " " << action;
+        EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), "ANN LEE\r\n10\r\n33\r\n");
+        EXPECT_FALSE(pool.Act("VIEWUSERPICKS", kAnn, "pw1").HasLine(kAnnsMenu)) << file;
+    }
+}
+
+}  // namespace
