@@ -50,6 +50,8 @@ public:
 
     // Environment overrides for every later request (empty value unsets).
     std::map<std::string, std::string> Env;
+    // Standard output a file rather than a pipe (as some servers start CGI programs).
+    bool OutputToFile = false;
 
     CgiAnswer Get(const std::string& query = "") const {
         return Run({{"REQUEST_METHOD", "GET"}, {"QUERY_STRING", query}}, "");
