@@ -53,6 +53,7 @@ struct Run {
     std::string WebRootFolder;
     std::string WebRootUrl;
     int FolderLockHandle = -1;
+    int FolderLockWaitSeconds = 30;
 
     // Request state
     std::string Action;
