@@ -12,11 +12,18 @@ PicksFile::PicksFile(const std::string& path) {
     exists_ = FileExists(path);
     if (!exists_) return;
     lines_ = ReadTextLines(path);
-    for (size_t i = 0; i < lines_.size(); ++i) first_.emplace(NameKey(lines_[i]), static_cast<long>(i));
 }
 
 long PicksFile::Find(const std::string& name) const {
-    auto it = first_.find(NameKey(name));
+    std::string key = NameKey(name);
+    if (++lookups_ == 1) {
+        for (size_t i = 0; i < lines_.size(); ++i)
+            if (NameKey(lines_[i]) == key) return static_cast<long>(i);
+        return -1;
+    }
+    if (first_.empty())
+        for (size_t i = 0; i < lines_.size(); ++i) first_.emplace(NameKey(lines_[i]), static_cast<long>(i));
+    auto it = first_.find(key);
     return it == first_.end() ? -1 : it->second;
 }
 

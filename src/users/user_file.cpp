@@ -64,12 +64,14 @@ UserRecord DecodeUserRecord(const std::string& bytes, size_t offset) {
 
 void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& visit) {
     if (!FileExists(UserFilePath())) return;
-    constexpr int64_t kBlockRecords = 256;
-    int64_t length = FileLength(UserFilePath());
-    int32_t count = RecordCount(length);
+    // One open for the whole walk and one block held at a time.
+    constexpr int64_t kBlockRecords = 128;
+    FileRanges file(UserFilePath());
+    int32_t count = RecordCount(file.Length());
+    std::string block;
     for (int32_t first = 0; first < count; first += kBlockRecords) {
         int64_t records = std::min<int64_t>(kBlockRecords, count - first);
-        std::string block = ReadFileRange(UserFilePath(), first * kUserRecordLength, records * kUserRecordLength);
+        file.Read(first * kUserRecordLength, records * kUserRecordLength, block);
         for (int64_t i = 0; i < records && static_cast<int64_t>(block.size()) >= (i + 1) * kUserRecordLength; ++i)
             if (!visit(first + static_cast<int32_t>(i) + 1, DecodeUserRecord(block, static_cast<size_t>(i * kUserRecordLength))))
                 return;
@@ -120,24 +122,39 @@ void updatedrecord() {
     if (FileExists(UserFilePath())) WriteUserRecord(r.UserRecordNumber, r.User);
 }
 
+// The administrator's own record (number 0) stays even when his login name is
+// no e-mail address: dropping it would leave the pool without one.
+static bool KeptByCompaction(int32_t n, const UserRecord& record) {
+    std::string status = Trimm(record.UserStatus);
+    bool hasAddress = n == 0 || Contains(record.UserEmail, "@");
+    return !Contains(status, "DELETE") && hasAddress && !status.empty();
+}
+
+// True when compaction would leave the file byte for byte as it is.
+static bool CompactionKeepsAll(int64_t length) {
+    bool keepsAll = length % kUserRecordLength == 0;
+    if (keepsAll)
+        ForEachUserRecord([&](int32_t number, const UserRecord& record) {
+            return keepsAll = KeptByCompaction(number - 1, record);
+        });
+    return keepsAll;
+}
+
 void CompactUserFile() {
     R().CurrentRoutine = "CompactUserFile";
     std::string path = UserFilePath();
     if (!FileExists(path)) return;
+    int64_t length = FileLength(path);
+    if (length == kUserRecordLength) return;
+    if (RecordCount(length) > 32767) Fail(kOverflow);
+    // Most views remove nothing: the file is then neither read whole nor rewritten.
+    if (CompactionKeepsAll(length)) return;
     std::string bytes = ReadWholeFile(path);
-    if (bytes.size() == static_cast<size_t>(kUserRecordLength)) return;
     int32_t count = RecordCount(static_cast<int64_t>(bytes.size()));
-    if (count > 32767) Fail(kOverflow);
     std::string kept;
     for (int32_t n = 0; n < count; ++n) {
         size_t offset = static_cast<size_t>(n) * kUserRecordLength;
-        UserRecord record = DecodeUserRecord(bytes, offset);
-        std::string status = Trimm(record.UserStatus);
-        // The administrator's own record stays even when his login name is no
-        // e-mail address: dropping it would leave the pool without one.
-        bool hasAddress = n == 0 || Contains(record.UserEmail, "@");
-        if (!Contains(status, "DELETE") && hasAddress && !status.empty())
-            kept += bytes.substr(offset, kUserRecordLength);
+        if (KeptByCompaction(n, DecodeUserRecord(bytes, offset))) kept += bytes.substr(offset, kUserRecordLength);
     }
     std::string workFile = path.substr(0, path.size() - 4) + ".ddd";
     WriteFileVia(path, workFile, kept);
@@ -150,11 +167,12 @@ bool UserFileHasOtherUsers() {
 void LoadAdministrator() {
     Run& r = R();
     r.CurrentRoutine = "LoadAdministrator";
-    ForEachUserRecord([&](int32_t, const UserRecord& first) {
-        r.AdministratorName = Trimm(first.UserRealName);
-        r.AdministratorEmail = LCase(Trimm(first.UserEmail));
-        return false;
-    });
+    if (!FileExists(UserFilePath())) return;
+    std::string first = ReadFileRange(UserFilePath(), 0, kUserRecordLength);
+    if (static_cast<int64_t>(first.size()) < kUserRecordLength) return;
+    UserRecord administrator = DecodeUserRecord(first);
+    r.AdministratorName = Trimm(administrator.UserRealName);
+    r.AdministratorEmail = LCase(Trimm(administrator.UserEmail));
 }
 
 bool IsListedUser(const UserRecord& record) {
