@@ -1,6 +1,7 @@
 #include "core/files.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -160,7 +161,32 @@ void WriteAt(const std::string& path, int64_t offset, const std::string& bytes) 
 
 FileRanges::FileRanges(const std::string& path) : fd_(OpenOrFail(path, O_RDONLY, true)) {}
 
-FileRanges::~FileRanges() { close(fd_); }
+FileRanges::~FileRanges() {
+    Unmap();
+    close(fd_);
+}
+
+void FileRanges::Unmap() {
+    if (map_) munmap(map_, mapLength_);
+    map_ = nullptr;
+}
+
+// A mapped window costs no copy of the bytes: a walk through a large file
+// touches only the pages it reads, one window held at a time.
+std::string_view FileRanges::View(int64_t offset, int64_t length) {
+    Unmap();
+    int64_t end = std::min(offset + length, Length());
+    if (end <= offset) return {};
+    int64_t start = offset - offset % sysconf(_SC_PAGESIZE);
+    void* map = mmap(nullptr, static_cast<size_t>(end - start), PROT_READ, MAP_PRIVATE, fd_, start);
+    if (map == MAP_FAILED) {
+        Read(offset, length, buffer_);
+        return buffer_;
+    }
+    map_ = map;
+    mapLength_ = static_cast<size_t>(end - start);
+    return {static_cast<const char*>(map) + (offset - start), static_cast<size_t>(end - offset)};
+}
 
 int64_t FileRanges::Length() const {
     struct stat st;

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // True when path names an existing ordinary file (no wildcards needed here).
@@ -45,9 +46,16 @@ public:
     int64_t Length() const;
     // Up to length bytes from offset into buffer (fewer at the end of the file).
     void Read(int64_t offset, int64_t length, std::string& buffer) const;
+    // The same bytes seen in place where the file can be mapped, else read
+    // into a buffer; valid until the next View.
+    std::string_view View(int64_t offset, int64_t length);
 
 private:
+    void Unmap();
     int fd_;
+    void* map_ = nullptr;
+    size_t mapLength_ = 0;
+    std::string buffer_;
 };
 void CopyFileOver(const std::string& from, const std::string& to);
 void DeleteFileIfExists(const std::string& path);

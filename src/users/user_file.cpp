@@ -1,6 +1,8 @@
 #include "users/user_file.h"
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 #include "cgi/failure.h"
 #include "core/clock.h"
@@ -56,26 +58,35 @@ std::string EncodeUserRecord(const UserRecord& record) {
     return bytes;
 }
 
-UserRecord DecodeUserRecord(const std::string& bytes, size_t offset) {
-    auto field = [&](Field f) { return bytes.substr(offset + f.Offset, f.Width); };
+static UserRecord DecodeFields(std::string_view bytes) {
+    auto field = [&](Field f) { return std::string(bytes.substr(f.Offset, f.Width)); };
     static_assert(kFieldsEnd <= kUserRecordLength);
     return {field(kEmail), field(kPassword), field(kRealName), field(kLastAccess), field(kStatus)};
 }
 
-void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& visit) {
+UserRecord DecodeUserRecord(const std::string& bytes, size_t offset) {
+    return DecodeFields(std::string_view(bytes).substr(offset));
+}
+
+// The bytes of each whole record in file order until visit answers false:
+// one open for the whole walk and one block held at a time.
+static void ForEachUserRecordBytes(const std::function<bool(int32_t, std::string_view)>& visit) {
     if (!FileExists(UserFilePath())) return;
-    // One open for the whole walk and one block held at a time.
-    constexpr int64_t kBlockRecords = 128;
+    constexpr int64_t kBlockRecords = 1024;
     FileRanges file(UserFilePath());
     int32_t count = RecordCount(file.Length());
-    std::string block;
     for (int32_t first = 0; first < count; first += kBlockRecords) {
         int64_t records = std::min<int64_t>(kBlockRecords, count - first);
-        file.Read(first * kUserRecordLength, records * kUserRecordLength, block);
-        for (int64_t i = 0; i < records && static_cast<int64_t>(block.size()) >= (i + 1) * kUserRecordLength; ++i)
-            if (!visit(first + static_cast<int32_t>(i) + 1, DecodeUserRecord(block, static_cast<size_t>(i * kUserRecordLength))))
+        std::string_view view = file.View(first * kUserRecordLength, records * kUserRecordLength);
+        for (int64_t i = 0; i < records && static_cast<int64_t>(view.size()) >= (i + 1) * kUserRecordLength; ++i)
+            if (!visit(first + static_cast<int32_t>(i) + 1, view.substr(static_cast<size_t>(i * kUserRecordLength),
+                                                                         kUserRecordLength)))
                 return;
     }
+}
+
+void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& visit) {
+    ForEachUserRecordBytes([&](int32_t number, std::string_view bytes) { return visit(number, DecodeFields(bytes)); });
 }
 
 void WriteUserRecord(int32_t number, const UserRecord& record) {
@@ -87,18 +98,66 @@ void WriteUserRecord(int32_t number, const UserRecord& record) {
         WriteAt(UserFilePath(), static_cast<int64_t>(number - 1) * kUserRecordLength, EncodeUserRecord(record));
 }
 
+namespace {
+
+// What a record must hold in one field to pass TestRecord: its trimmed
+// upper-case text equal to one of the keys. A lookup passes every other
+// record over undecoded, which is most of a large file on every request.
+struct LookupKeys {
+    Field Of = kEmail;
+    std::vector<std::string> Keys;
+
+    explicit LookupKeys(const std::string& mode) {
+        const Run& r = R();
+        auto both = [](const std::string& a, const std::string& b) {
+            return !TrimBlanks(a).empty() && !TrimBlanks(b).empty();
+        };
+        if (mode.empty() && both(r.LoginEmail, r.LoginPassword)) Keys.push_back(UCase(TrimBlanks(r.LoginEmail)));
+        if ((mode.empty() || mode == "CHECKUSERNAME") && both(r.UserEmailField, r.UserPasswordField))
+            Keys.push_back(UCase(TrimBlanks(r.UserEmailField)));
+        if (!mode.empty() && mode != "CHECKUSERNAME") {
+            Of = kRealName;
+            Keys.push_back(mode);
+        }
+    }
+
+    bool MayMatch(std::string_view record) const {
+        std::string_view text = record.substr(Of.Offset, Of.Width);
+        size_t begin = text.find_first_not_of(' ');
+        if (begin == std::string_view::npos) begin = text.size();
+        text = text.substr(begin, text.find_last_not_of(' ') + 1 - begin);
+        auto sameUpper = [](char a, char upper) {
+            return UpperByte(static_cast<unsigned char>(a)) == static_cast<unsigned char>(upper);
+        };
+        for (const std::string& key : Keys)
+            if (key.size() == text.size() && std::equal(text.begin(), text.end(), key.begin(), sameUpper)) return true;
+        return false;
+    }
+};
+
+}  // namespace
+
 std::string getrecord(const std::string& mode) {
     Run& r = R();
     r.CurrentRoutine = "getrecord";
     r.UserRecordNumber = 1;
     if (!FileExists(UserFilePath())) return "NOUSERFILEYET";
+    LookupKeys keys(mode);
     std::string answer;
-    ForEachUserRecord([&](int32_t number, const UserRecord& record) {
-        r.User = record;
+    int32_t last = 0, decoded = 0;
+    ForEachUserRecordBytes([&](int32_t number, std::string_view bytes) {
+        last = number;
+        if (!keys.MayMatch(bytes)) return true;
+        decoded = number;
+        r.User = DecodeFields(bytes);
         r.UserRecordNumber = number;
-        if (TrimBlanks(record.UserStatus) != "DELETE") answer = TestRecord(record, mode);
+        if (TrimBlanks(r.User.UserStatus) != "DELETE") answer = TestRecord(r.User, mode);
         return answer.empty();
     });
+    // Without a match the run goes on with the last record read, as it
+    // always has.
+    if (answer.empty() && last != decoded)
+        r.User = DecodeFields(ReadFileRange(UserFilePath(), (last - 1) * kUserRecordLength, kUserRecordLength));
     if (answer.empty()) r.UserRecordNumber = RecordCount(FileLength(UserFilePath())) + 1;
     return answer;
 }
