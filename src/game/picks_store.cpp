@@ -2,6 +2,7 @@
 
 #include "cgi/failure.h"
 #include "core/files.h"
+#include "core/name_key.h"
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -18,7 +19,7 @@ long PicksFile::Find(const std::string& name) const {
     std::string key = NameKey(name);
     if (++lookups_ == 1) {
         for (size_t i = 0; i < lines_.size(); ++i)
-            if (NameKey(lines_[i]) == key) return static_cast<long>(i);
+            if (MatchesNameKey(lines_[i], key)) return static_cast<long>(i);
         return -1;
     }
     if (first_.empty())

@@ -8,6 +8,7 @@
 #include "core/clock.h"
 #include "core/files.h"
 #include "core/fixed_width.h"
+#include "core/name_key.h"
 #include "core/paths.h"
 #include "core/text.h"
 
@@ -123,15 +124,7 @@ struct LookupKeys {
 
     bool MayMatch(std::string_view record) const {
         std::string_view text = record.substr(Of.Offset, Of.Width);
-        size_t begin = text.find_first_not_of(' ');
-        if (begin == std::string_view::npos) begin = text.size();
-        text = text.substr(begin, text.find_last_not_of(' ') + 1 - begin);
-        auto sameUpper = [](char a, char upper) {
-            return UpperByte(static_cast<unsigned char>(a)) == static_cast<unsigned char>(upper);
-        };
-        for (const std::string& key : Keys)
-            if (key.size() == text.size() && std::equal(text.begin(), text.end(), key.begin(), sameUpper)) return true;
-        return false;
+        return std::ranges::any_of(Keys, [&](const std::string& key) { return MatchesNameKey(text, key); });
     }
 };
 
