@@ -1,6 +1,6 @@
 # make serve  - build the program and serve a demo pool on http://127.0.0.1:8080/
 # make test   - build and run every test, then again under the sanitizers
-# make bench  - build and run the benchmarks in bench/
+# make bench  - build and run the benchmarks in bench/ and the load run under lighttpd
 # make stress - build with the sanitizers and run the bounded stress runs in stress/
 # make clean  - remove every build folder (the demo pool with it)
 
@@ -44,15 +44,16 @@ test:
 	cd build-sanitize && ctest -j$(JOBS) --output-on-failure --no-tests=error --timeout 300
 
 bench:
-	$(NEED) $(BUILD_TOOLS)
-	@if ! ls bench/*.cpp >/dev/null 2>&1; then echo "No benchmarks in bench/."; exit 0; fi; \
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZRP_TESTS=OFF -DZRP_BENCH=ON; \
-	cmake --build build-bench -j$(JOBS); \
-	for source in bench/*.cpp; do \
+	$(NEED) $(BUILD_TOOLS) lighttpd wrk
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZRP_TESTS=OFF -DZRP_BENCH=ON
+	cmake --build build-bench -j$(JOBS)
+	@for source in bench/*_bench.cpp; do \
 	    name=$$(basename "$$source" .cpp); \
 	    echo "== $$name"; \
 	    ./build-bench/$$name; \
 	done
+	@echo "== load run"
+	ZRP_BUILD=$(CURDIR)/build-bench bash bench/load_run.sh
 
 stress:
 	$(NEED) $(BUILD_TOOLS) libgtest-dev strace

@@ -37,6 +37,7 @@ void WriteErrorPage() {
     const Run& r = R();
     // On a file, start again at its beginning; on a pipe these fail and the
     // error page follows what was already sent.
+    FlushOutput();
     lseek(r.StdOutHandle, 0, SEEK_SET);
     SendHeader("Internal Error");
     Send("<H1>Error in " + EscapeMarkup(r.ScriptName) + "</H1>");
@@ -53,6 +54,7 @@ void WriteErrorPage() {
     Send(r.Version + "   <br>");
     Send(r.CurrentRoutine);
     SendFooter();
+    FlushOutput();
     off_t pos = lseek(r.StdOutHandle, 0, SEEK_CUR);
     if (pos >= 0) {
         if (ftruncate(r.StdOutHandle, pos) != 0) {
@@ -90,5 +92,6 @@ int RequestEntry(void (*answer)()) {
     } catch (...) {
         ReportFailure(kInvalidCall, FailureDescription(kInvalidCall));
     }
+    FlushOutput();
     return 0;
 }

@@ -2,18 +2,39 @@
 
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "core/run.h"
 
-void Send(const std::string& line) {
-    std::string bytes = line + "\r\n";
-    const char* p = bytes.data();
-    size_t left = bytes.size();
+static void WriteOut(const char* p, size_t left) {
     while (left > 0) {
         ssize_t n = write(R().StdOutHandle, p, left);
+        if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return;
         p += n;
         left -= static_cast<size_t>(n);
     }
+}
+
+void FlushOutput() {
+    std::string& held = R().OutputHeld;
+    WriteOut(held.data(), held.size());
+    held.clear();
+}
+
+// One write per line cost most of a long page's time; a page is never held
+// whole, so a large one still streams out block by block.
+void Send(const std::string& line) {
+    std::string& held = R().OutputHeld;
+    if (held.size() + line.size() + 2 > kOutputHeld) FlushOutput();
+    if (line.size() + 2 > kOutputHeld) {
+        WriteOut(line.data(), line.size());
+        WriteOut("\r\n", 2);
+        return;
+    }
+    if (held.capacity() < kOutputHeld) held.reserve(kOutputHeld);
+    held += line;
+    held += "\r\n";
 }
 
 std::string Quoted(const std::string& value) { return "\"" + value + "\""; }

@@ -93,7 +93,6 @@ static void ShowCommentsFile(const std::string& path, int16_t lineLimit) {
         Send("No Comments Exist Yet !");
         return;
     }
-    std::vector<std::string> lines = ReadTextLines(path);
-    size_t shown = std::min(lines.size(), static_cast<size_t>(std::max<int16_t>(lineLimit, 0)));
-    for (size_t i = 0; i < shown; ++i) Send(lines[i]);
+    for (const std::string& line : ReadFirstTextLines(path, static_cast<size_t>(std::max<int16_t>(lineLimit, 0))))
+        Send(line);
 }

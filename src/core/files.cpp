@@ -1,6 +1,7 @@
 #include "core/files.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -123,6 +124,23 @@ std::vector<std::string> SplitTextLines(const std::string& bytes) {
 
 std::vector<std::string> ReadTextLines(const std::string& path) { return SplitTextLines(ReadWholeFile(path)); }
 
+std::vector<std::string> ReadFirstTextLines(const std::string& path, size_t count) {
+    FileRanges file(path);
+    std::string bytes, piece;
+    size_t lineEnds = 0;
+    for (int64_t at = 0; lineEnds < count; at += static_cast<int64_t>(piece.size())) {
+        file.Read(at, 65536, piece);
+        if (piece.empty()) break;
+        size_t kept = piece.size();
+        for (size_t i = 0; i < piece.size() && lineEnds < count; ++i)
+            if (piece[i] == '\n' && ++lineEnds == count) kept = i + 1;
+        bytes.append(piece, 0, kept);
+    }
+    std::vector<std::string> lines = SplitTextLines(bytes);
+    if (lines.size() > count) lines.resize(count);
+    return lines;
+}
+
 std::string JoinTextLines(const std::vector<std::string>& lines) {
     std::string out;
     for (const std::string& line : lines) {
@@ -184,18 +202,57 @@ void SetFileLength(const std::string& path, int64_t length) {
     if (truncate(path.c_str(), length) != 0) FailFromErrno(errno, false);
 }
 
-std::string ReadFileRange(const std::string& path, int64_t offset, int64_t length) {
-    Fd f(OpenOrFail(path, O_RDONLY, true));
-    std::string out(static_cast<size_t>(length), '\0');
+FileRanges::FileRanges(const std::string& path) : fd_(OpenOrFail(path, O_RDONLY, true)) {}
+
+FileRanges::~FileRanges() {
+    Unmap();
+    close(fd_);
+}
+
+void FileRanges::Unmap() {
+    if (map_) munmap(map_, mapLength_);
+    map_ = nullptr;
+}
+
+// A mapped window costs no copy of the bytes: a walk through a large file
+// touches only the pages it reads, one window held at a time.
+std::string_view FileRanges::View(int64_t offset, int64_t length) {
+    Unmap();
+    int64_t end = std::min(offset + length, Length());
+    if (end <= offset) return {};
+    int64_t start = offset - offset % sysconf(_SC_PAGESIZE);
+    void* map = mmap(nullptr, static_cast<size_t>(end - start), PROT_READ, MAP_PRIVATE, fd_, start);
+    if (map == MAP_FAILED) {
+        Read(offset, length, buffer_);
+        return buffer_;
+    }
+    map_ = map;
+    mapLength_ = static_cast<size_t>(end - start);
+    return {static_cast<const char*>(map) + (offset - start), static_cast<size_t>(end - offset)};
+}
+
+int64_t FileRanges::Length() const {
+    struct stat st;
+    if (fstat(fd_, &st) != 0) FailFromErrno(errno, true);
+    return st.st_size;
+}
+
+void FileRanges::Read(int64_t offset, int64_t length, std::string& buffer) const {
+    buffer.resize(static_cast<size_t>(length));
     size_t got = 0;
-    while (got < out.size()) {
-        ssize_t n = pread(f.fd, out.data() + got, out.size() - got, offset + static_cast<int64_t>(got));
+    while (got < buffer.size()) {
+        ssize_t n = pread(fd_, buffer.data() + got, buffer.size() - got, offset + static_cast<int64_t>(got));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) FailFromErrno(errno, true);
         if (n == 0) break;
         got += static_cast<size_t>(n);
     }
-    out.resize(got);
+    buffer.resize(got);
+}
+
+std::string ReadFileRange(const std::string& path, int64_t offset, int64_t length) {
+    std::string out;
+    FileRanges(path).Read(offset, length, out);
     return out;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // True when path names an existing ordinary file (no wildcards needed here).
@@ -14,6 +15,9 @@ std::string ReadWholeFile(const std::string& path);
 // piece after the final line end.
 std::vector<std::string> ReadTextLines(const std::string& path);
 std::vector<std::string> SplitTextLines(const std::string& bytes);
+// The first count lines, as ReadTextLines gives them, reading the file only
+// as far as they reach.
+std::vector<std::string> ReadFirstTextLines(const std::string& path, size_t count);
 // Lines joined, each ended with CR LF.
 std::string JoinTextLines(const std::vector<std::string>& lines);
 
@@ -40,6 +44,29 @@ void SetFileLength(const std::string& path, int64_t length);
 // Up to length bytes from offset (fewer at the end of the file).
 std::string ReadFileRange(const std::string& path, int64_t offset, int64_t length);
 int64_t FileLength(const std::string& path);
+
+// A file opened once and read in pieces at chosen offsets, for readers that
+// walk a large file without holding it.
+class FileRanges {
+public:
+    explicit FileRanges(const std::string& path);
+    ~FileRanges();
+    FileRanges(const FileRanges&) = delete;
+    FileRanges& operator=(const FileRanges&) = delete;
+    int64_t Length() const;
+    // Up to length bytes from offset into buffer (fewer at the end of the file).
+    void Read(int64_t offset, int64_t length, std::string& buffer) const;
+    // The same bytes seen in place where the file can be mapped, else read
+    // into a buffer; valid until the next View.
+    std::string_view View(int64_t offset, int64_t length);
+
+private:
+    void Unmap();
+    int fd_;
+    void* map_ = nullptr;
+    size_t mapLength_ = 0;
+    std::string buffer_;
+};
 void CopyFileOver(const std::string& from, const std::string& to);
 void DeleteFileIfExists(const std::string& path);
 

@@ -3,11 +3,12 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <climits>
-#include <ctime>
 
 #include "core/failure.h"
 #include "core/files.h"
@@ -49,19 +50,43 @@ static std::string ProgramFolder() {
     return file.substr(0, file.rfind('/'));
 }
 
-// One exclusive lock on the data folder for the whole run, so every
-// read-modify-write of a run is atomic towards other runs.
-static void LockDataFolder(const std::string& folder) {
+static volatile sig_atomic_t g_lockWaitOver = 0;
+static void EndLockWait(int) { g_lockWaitOver = 1; }
+
+// Blocks in flock until the lock is given or the alarm interrupts the wait:
+// the kernel queues the waiters, where polling let late comers overtake.
+static bool WaitForLock(int fd, int seconds) {
+    struct sigaction wake {}, previous {};
+    wake.sa_handler = EndLockWait;  // no SA_RESTART: the alarm ends flock
+    sigemptyset(&wake.sa_mask);
+    sigaction(SIGALRM, &wake, &previous);
+    g_lockWaitOver = 0;
+    itimerval limit{{0, 0}, {seconds, 0}}, off{};
+    setitimer(ITIMER_REAL, &limit, nullptr);
+    int rc, err;
+    do {
+        rc = flock(fd, LOCK_EX);
+        err = errno;
+    } while (rc != 0 && err == EINTR && !g_lockWaitOver);
+    setitimer(ITIMER_REAL, &off, nullptr);
+    sigaction(SIGALRM, &previous, nullptr);
+    if (rc != 0 && err != EINTR) FailFromErrno(err, false);
+    return rc == 0;
+}
+
+void LockDataFolder(const std::string& folder) {
+    Run& r = R();
+    r.CurrentRoutine = "LockDataFolder";
     int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) FailFromErrno(errno, false);
-    R().FolderLockHandle = fd;
-    for (int attempt = 0; attempt < 250; ++attempt) {
-        if (flock(fd, LOCK_EX | LOCK_NB) == 0) return;
-        if (errno != EWOULDBLOCK && errno != EINTR) FailFromErrno(errno, false);
-        struct timespec pause {0, 20 * 1000 * 1000};
-        nanosleep(&pause, nullptr);
-    }
-    Fail(kPathFileAccess);
+    r.FolderLockHandle = fd;
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) return;
+    if (errno != EWOULDBLOCK && errno != EINTR) FailFromErrno(errno, false);
+    if (!WaitForLock(fd, r.FolderLockWaitSeconds)) throw RunFailure(kPathFileAccess, FolderLockTimeoutText());
+}
+
+std::string FolderLockTimeoutText() {
+    return "Timed out after " + std::to_string(R().FolderLockWaitSeconds) + " seconds waiting for the data folder lock";
 }
 
 static std::string WithoutLast(const std::string& text, size_t count) {

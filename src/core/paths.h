@@ -8,6 +8,11 @@ std::string FolderOf(const std::string& path);
 std::string ScriptFileNameOf(const std::string& scriptName);
 // The start-up derivations, in order; locks the data folder once known.
 void DeriveFoldersAndAddresses();
+// One exclusive lock on the data folder for the whole run, so every
+// read-modify-write of a run is atomic towards other runs; a run that waits
+// longer than FolderLockWaitSeconds for it fails, naming the lock.
+void LockDataFolder(const std::string& folder);
+std::string FolderLockTimeoutText();
 
 // DataFolder + DataFilePrefix + name part.
 std::string DataPath(const std::string& namePart);

@@ -29,6 +29,7 @@ struct Run {
     // CGI gateway
     int StdInHandle = 0;
     int StdOutHandle = 1;
+    std::string OutputHeld;  // page bytes not yet written (bounded, see Send)
     std::string CurrentRoutine;
     std::string ErrorText;
     std::string AdminContactEmail;
@@ -54,6 +55,7 @@ struct Run {
     std::string WebRootFolder;
     std::string WebRootUrl;
     int FolderLockHandle = -1;
+    int FolderLockWaitSeconds = 30;
 
     // Request state
     std::string Action;

@@ -22,7 +22,7 @@ std::string TrimBlanks(const std::string& text) {
     return text.substr(begin, end - begin + 1);
 }
 
-static unsigned char UpperByte(unsigned char c) {
+unsigned char UpperByte(unsigned char c) {
     if (c >= 'a' && c <= 'z') return c - 32;
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
     switch (c) {

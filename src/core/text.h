@@ -11,6 +11,7 @@ std::string Trimm(const std::string& text);
 std::string TrimBlanks(const std::string& text);
 // Upper and lower case of ASCII and the Latin-1 letters of Windows-1252.
 std::string UCase(const std::string& text);
+unsigned char UpperByte(unsigned char c);
 std::string LCase(const std::string& text);
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);
 // The text without control characters (codes below 32): one line of a file.

@@ -3,6 +3,7 @@
 #include "core/failure.h"
 #include "core/file_batch.h"
 #include "core/files.h"
+#include "core/name_key.h"
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -14,14 +15,21 @@ PicksFile::PicksFile(const std::string& path) {
     exists_ = FileExists(path);
     if (!exists_) return;
     lines_ = ReadTextLines(path);
-    for (size_t i = 0; i < lines_.size(); i += 3) {
-        std::string key = NameKey(lines_[i]);
-        if (!key.empty()) first_.emplace(key, static_cast<long>(i));
-    }
 }
 
+// Names are compared on the name line of each three-line record only, and a
+// blank name matches nothing. One lookup scans; a second builds the index.
 long PicksFile::Find(const std::string& name) const {
-    auto it = first_.find(NameKey(name));
+    std::string key = NameKey(name);
+    if (key.empty()) return -1;
+    if (++lookups_ == 1) {
+        for (size_t i = 0; i < lines_.size(); i += 3)
+            if (MatchesNameKey(lines_[i], key)) return static_cast<long>(i);
+        return -1;
+    }
+    if (first_.empty())
+        for (size_t i = 0; i < lines_.size(); i += 3) first_.emplace(NameKey(lines_[i]), static_cast<long>(i));
+    auto it = first_.find(key);
     return it == first_.end() ? -1 : it->second;
 }
 

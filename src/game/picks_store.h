@@ -23,7 +23,9 @@ public:
 private:
     bool exists_ = false;
     std::vector<std::string> lines_;
-    std::unordered_map<std::string, long> first_;
+    // Built at the second lookup: a reader that looks up one name scans.
+    mutable std::unordered_map<std::string, long> first_;
+    mutable int lookups_ = 0;
 };
 
 // The correct picks of name against the winning picks in UWP, 9999 without

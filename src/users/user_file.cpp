@@ -1,11 +1,14 @@
 #include "users/user_file.h"
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 #include "core/clock.h"
 #include "core/failure.h"
 #include "core/files.h"
 #include "core/fixed_width.h"
+#include "core/name_key.h"
 #include "core/paths.h"
 #include "core/text.h"
 
@@ -68,24 +71,35 @@ std::string EncodeUserRecord(const UserRecord& record) {
     return bytes;
 }
 
-UserRecord DecodeUserRecord(const std::string& bytes, size_t offset) {
-    auto field = [&](Field f) { return bytes.substr(offset + f.Offset, f.Width); };
+static UserRecord DecodeFields(std::string_view bytes) {
+    auto field = [&](Field f) { return std::string(bytes.substr(f.Offset, f.Width)); };
     static_assert(kFieldsEnd <= kUserRecordLength);
     return {field(kEmail), field(kPassword), field(kRealName), field(kLastAccess), field(kStatus)};
 }
 
-void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& visit) {
+UserRecord DecodeUserRecord(const std::string& bytes, size_t offset) {
+    return DecodeFields(std::string_view(bytes).substr(offset));
+}
+
+// The bytes of each whole record in file order until visit answers false:
+// one open for the whole walk and one block held at a time.
+static void ForEachUserRecordBytes(const std::function<bool(int32_t, std::string_view)>& visit) {
     if (!FileExists(UserFilePath())) return;
-    constexpr int64_t kBlockRecords = 256;
-    int64_t length = FileLength(UserFilePath());
-    int32_t count = RecordCount(length);
+    constexpr int64_t kBlockRecords = 1024;
+    FileRanges file(UserFilePath());
+    int32_t count = RecordCount(file.Length());
     for (int32_t first = 0; first < count; first += kBlockRecords) {
         int64_t records = std::min<int64_t>(kBlockRecords, count - first);
-        std::string block = ReadFileRange(UserFilePath(), first * kUserRecordLength, records * kUserRecordLength);
-        for (int64_t i = 0; i < records && static_cast<int64_t>(block.size()) >= (i + 1) * kUserRecordLength; ++i)
-            if (!visit(first + static_cast<int32_t>(i) + 1, DecodeUserRecord(block, static_cast<size_t>(i * kUserRecordLength))))
+        std::string_view view = file.View(first * kUserRecordLength, records * kUserRecordLength);
+        for (int64_t i = 0; i < records && static_cast<int64_t>(view.size()) >= (i + 1) * kUserRecordLength; ++i)
+            if (!visit(first + static_cast<int32_t>(i) + 1, view.substr(static_cast<size_t>(i * kUserRecordLength),
+                                                                         kUserRecordLength)))
                 return;
     }
+}
+
+void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& visit) {
+    ForEachUserRecordBytes([&](int32_t number, std::string_view bytes) { return visit(number, DecodeFields(bytes)); });
 }
 
 void WriteUserRecord(int32_t number, const UserRecord& record) {
@@ -97,18 +111,58 @@ void WriteUserRecord(int32_t number, const UserRecord& record) {
         WriteAt(UserFilePath(), static_cast<int64_t>(number - 1) * kUserRecordLength, EncodeUserRecord(record));
 }
 
+namespace {
+
+// What a record must hold in one field to pass TestRecord: its trimmed
+// upper-case text equal to one of the keys. A lookup passes every other
+// record over undecoded, which is most of a large file on every request.
+struct LookupKeys {
+    Field Of = kEmail;
+    std::vector<std::string> Keys;
+
+    explicit LookupKeys(const std::string& mode) {
+        const Run& r = R();
+        auto both = [](const std::string& a, const std::string& b) {
+            return !TrimBlanks(a).empty() && !TrimBlanks(b).empty();
+        };
+        if (mode.empty() && both(r.LoginEmail, r.LoginPassword)) Keys.push_back(UCase(TrimBlanks(r.LoginEmail)));
+        if ((mode.empty() || mode == "CHECKUSERNAME") && both(r.UserEmailField, r.UserPasswordField))
+            Keys.push_back(UCase(TrimBlanks(r.UserEmailField)));
+        if (!mode.empty() && mode != "CHECKUSERNAME") {
+            Of = kRealName;
+            Keys.push_back(mode);
+        }
+    }
+
+    bool MayMatch(std::string_view record) const {
+        std::string_view text = record.substr(Of.Offset, Of.Width);
+        return std::ranges::any_of(Keys, [&](const std::string& key) { return MatchesNameKey(text, key); });
+    }
+};
+
+}  // namespace
+
 std::string getrecord(const std::string& mode) {
     Run& r = R();
     r.CurrentRoutine = "getrecord";
     r.UserRecordNumber = 1;
     if (!FileExists(UserFilePath())) return "NOUSERFILEYET";
+    LookupKeys keys(mode);
     std::string answer;
-    ForEachUserRecord([&](int32_t number, const UserRecord& record) {
-        r.User = record;
+    int32_t last = 0, decoded = 0;
+    ForEachUserRecordBytes([&](int32_t number, std::string_view bytes) {
+        last = number;
+        if (!keys.MayMatch(bytes)) return true;
+        decoded = number;
+        r.User = DecodeFields(bytes);
         r.UserRecordNumber = number;
-        if (TrimBlanks(record.UserStatus) != "DELETE") answer = TestRecord(record, mode);
+        if (TrimBlanks(r.User.UserStatus) != "DELETE") answer = TestRecord(r.User, mode);
         return answer.empty();
     });
+    // Without a match the run goes on with the last record read, as it
+    // always has.
+    if (answer.empty() && last != decoded)
+        r.User = DecodeFields(ReadFileRange(UserFilePath(), (last - 1) * kUserRecordLength, kUserRecordLength));
     if (answer.empty()) r.UserRecordNumber = RecordCount(FileLength(UserFilePath())) + 1;
     return answer;
 }
@@ -132,24 +186,39 @@ void updatedrecord() {
     if (FileExists(UserFilePath())) WriteUserRecord(r.UserRecordNumber, r.User);
 }
 
+// The administrator's own record (number 0) stays even when his login name is
+// no e-mail address: dropping it would leave the pool without one.
+static bool KeptByCompaction(int32_t n, const UserRecord& record) {
+    std::string status = Trimm(record.UserStatus);
+    bool hasAddress = n == 0 || Contains(record.UserEmail, "@");
+    return !Contains(status, "DELETE") && hasAddress && !status.empty();
+}
+
+// True when compaction would leave the file byte for byte as it is.
+static bool CompactionKeepsAll(int64_t length) {
+    bool keepsAll = length % kUserRecordLength == 0;
+    if (keepsAll)
+        ForEachUserRecord([&](int32_t number, const UserRecord& record) {
+            return keepsAll = KeptByCompaction(number - 1, record);
+        });
+    return keepsAll;
+}
+
 void CompactUserFile() {
     R().CurrentRoutine = "CompactUserFile";
     std::string path = UserFilePath();
     if (!FileExists(path)) return;
+    int64_t length = FileLength(path);
+    if (length == kUserRecordLength) return;
+    if (RecordCount(length) > 32767) Fail(kOverflow);
+    // Most views remove nothing: the file is then neither read whole nor rewritten.
+    if (CompactionKeepsAll(length)) return;
     std::string bytes = ReadWholeFile(path);
-    if (bytes.size() == static_cast<size_t>(kUserRecordLength)) return;
     int32_t count = RecordCount(static_cast<int64_t>(bytes.size()));
-    if (count > 32767) Fail(kOverflow);
     std::string kept;
     for (int32_t n = 0; n < count; ++n) {
         size_t offset = static_cast<size_t>(n) * kUserRecordLength;
-        UserRecord record = DecodeUserRecord(bytes, offset);
-        std::string status = Trimm(record.UserStatus);
-        // The administrator's own record stays even when his login name is no
-        // e-mail address: dropping it would leave the pool without one.
-        bool hasAddress = n == 0 || Contains(record.UserEmail, "@");
-        if (!Contains(status, "DELETE") && hasAddress && !status.empty())
-            kept += bytes.substr(offset, kUserRecordLength);
+        if (KeptByCompaction(n, DecodeUserRecord(bytes, offset))) kept += bytes.substr(offset, kUserRecordLength);
     }
     // The work file is the user file's name with ".ddd" for ".dat"; the folder
     // lock keeps any other run from writing it meanwhile.
@@ -187,11 +256,12 @@ bool UserFileHasOtherUsers() {
 void LoadAdministrator() {
     Run& r = R();
     r.CurrentRoutine = "LoadAdministrator";
-    ForEachUserRecord([&](int32_t, const UserRecord& first) {
-        r.AdministratorName = Trimm(first.UserRealName);
-        r.AdministratorEmail = LCase(Trimm(first.UserEmail));
-        return false;
-    });
+    if (!FileExists(UserFilePath())) return;
+    std::string first = ReadFileRange(UserFilePath(), 0, kUserRecordLength);
+    if (static_cast<int64_t>(first.size()) < kUserRecordLength) return;
+    UserRecord administrator = DecodeUserRecord(first);
+    r.AdministratorName = Trimm(administrator.UserRealName);
+    r.AdministratorEmail = LCase(Trimm(administrator.UserEmail));
 }
 
 std::string KeptRealName(const std::string& typed) { return KeptText(typed, kRealName); }

@@ -8,6 +8,7 @@
 
 #include "core/paths.h"
 #include "support/cgi_pool.h"
+#include "support/run_folder.h"
 
 TEST(FolderOf, KeepsEverythingUpToTheLastSeparatorOfEitherKind) {
     EXPECT_EQ(FolderOf("C:\\a\\b"), "C:\\a\\");
@@ -79,4 +80,33 @@ TEST(DataFolder, MarkupInTheServerNameOrScriptPathIsEscapedWhereItEntersAPage) {
     pool.Env["SERVER_NAME"] = "pool-1.example.test";
     pool.Env["SCRIPT_NAME"] = "/~ann/cgi-bin/zrp.exe";
     EXPECT_TRUE(pool.Get().HasLine(R"(<FORM METHOD="POST" ACTION="http://pool-1.example.test/~ann/cgi-bin/zrp.exe">)"));
+}
+
+// A run that cannot get the folder within its wait fails naming the lock,
+// in the routine that waits for it; the holder's lock is not disturbed.
+TEST(DataFolder, AWaitForTheFolderThatRunsOutNamesTheLock) {
+    RunFolder run;
+    int holder = open(run.Folder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_EQ(flock(holder, LOCK_EX), 0);
+    R().FolderLockWaitSeconds = 1;
+    try {
+        LockDataFolder(run.Folder());
+        ADD_FAILURE() << "the lock was given twice";
+    } catch (const RunFailure& failure) {
+        EXPECT_EQ(failure.Number, 75);
+        EXPECT_STREQ(failure.what(), "Timed out after 1 seconds waiting for the data folder lock");
+        EXPECT_EQ(R().CurrentRoutine, "LockDataFolder");
+    }
+    EXPECT_EQ(FolderLockTimeoutText(), "Timed out after 1 seconds waiting for the data folder lock");
+    R().FolderLockWaitSeconds = 30;
+    EXPECT_EQ(FolderLockTimeoutText(), "Timed out after 30 seconds waiting for the data folder lock");
+    close(R().FolderLockHandle);
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        close(holder);
+    });
+    LockDataFolder(run.Folder());
+    release.join();
+    close(R().FolderLockHandle);
+    R().FolderLockHandle = -1;
 }

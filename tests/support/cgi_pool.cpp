@@ -69,7 +69,8 @@ Pool::Pool(const std::string& programName) : programName_(programName) {
 
 Pool::~Pool() {
     std::error_code ignored;
-    for (const auto& path : {folder_, folder_ + ".in", folder_ + ".err"}) std::filesystem::remove_all(path, ignored);
+    for (const auto& path : {folder_, folder_ + ".in", folder_ + ".err", folder_ + ".out"})
+        std::filesystem::remove_all(path, ignored);
 }
 
 std::vector<std::string> Pool::Files() const {
@@ -92,11 +93,12 @@ CgiAnswer Pool::Run(std::map<std::string, std::string> env, const std::string& b
     env.insert({{"SCRIPT_NAME", "/cgi-bin/" + programName_}, {"SERVER_NAME", "pool.test"}, {"SERVER_PORT", "80"},
                 {"REMOTE_ADDR", "10.1.2.3"}, {"GATEWAY_INTERFACE", "CGI/1.1"}, {"SERVER_PROTOCOL", "HTTP/1.1"}});
     for (const auto& [k, v] : Env) env[k] = v;
-    std::string in = folder_ + ".in", err = folder_ + ".err";
+    std::string in = folder_ + ".in", err = folder_ + ".err", outFile = folder_ + ".out";
     std::ofstream(in, std::ios::binary) << body;
     std::string command = "cd " + Quoted(folder_) + " && " + (ShellSetup.empty() ? "" : ShellSetup + " && ") + "exec env -i";
     for (const auto& [k, v] : env) command += v.empty() ? "" : " " + Quoted(k + "=" + v);
     command += " ./" + Quoted(programName_) + " <" + Quoted(in) + " 2>" + Quoted(err);
+    if (OutputToFile) command += " >" + Quoted(outFile);
     FILE* out = popen(command.c_str(), "r");
     if (!out) throw std::runtime_error("popen");
     CgiAnswer answer;
@@ -105,6 +107,7 @@ CgiAnswer Pool::Run(std::map<std::string, std::string> env, const std::string& b
     int status = pclose(out);
     answer.ExitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     answer.Errors = ReadOrEmpty(err);
+    if (OutputToFile) answer.Bytes = ReadOrEmpty(outFile);
     return answer;
 }
 

@@ -52,6 +52,8 @@ public:
     std::map<std::string, std::string> Env;
     // Shell commands run before the program (a file size limit: "ulimit -f 4").
     std::string ShellSetup;
+    // Standard output a file rather than a pipe (as some servers start CGI programs).
+    bool OutputToFile = false;
 
     CgiAnswer Get(const std::string& query = "") const {
         return Run({{"REQUEST_METHOD", "GET"}, {"QUERY_STRING", query}}, "");

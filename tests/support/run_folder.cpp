@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "cgi/output.h"
 #include "core/files.h"
 #include "support/cgi_pool.h"
 #include "users/user_file.h"
@@ -66,6 +67,7 @@ std::map<std::string, std::string> RunFolder::Contents() const {
 }
 
 std::vector<std::string> RunFolder::TakeLines() {
+    FlushOutput();
     std::vector<std::string> lines = CrLfLines(ReadOrEmpty(outPath_));
     if (ftruncate(out_, 0) != 0 || lseek(out_, 0, SEEK_SET) != 0) throw std::runtime_error("reset output");
     return lines;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/fixed_width.h"
 #include "support/run_folder.h"
 #include "users/users_pool.h"
 
@@ -32,6 +33,7 @@ TEST(UserFile, LookupModesMatchAsTheLoginNeeds) {
     EXPECT_EQ(Lookup("PEN NAME", "", ""), "MAYBE");
     EXPECT_TRUE(Lookup("BOB", "", "") == "YES" && R().UserRecordNumber == 2);
     EXPECT_TRUE(Lookup("Bob", "", "") == "" && R().UserRecordNumber == 4);  // past the last record
+    EXPECT_EQ(R().User.UserRealName, FixedWidth("PEN NAME", 60));           // the last record read stays
     // Without login values the form's USEREMAIL and USERPASSWORD are looked
     // up; a wrong password there goes on searching.
     R().UserEmailField = "bob@x.com";

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "users/users_pool.h"
 
@@ -18,4 +19,22 @@ TEST(UserLists, DatabaseShowsPasswordsAndThenCompactsThePlayersListNeither) {
         EXPECT_FALSE(page.HasLine("DEAD MAN"));
         EXPECT_EQ(pool.Users().size(), database ? 3u : 5u);
     }
+}
+
+// Viewing the database when nothing is to be dropped leaves the user file
+// itself alone (the same file, not a rewritten copy); a torn record at its
+// end is still cut off.
+TEST(UserLists, DatabaseRewritesTheUserFileOnlyWhenCompactionChangesIt) {
+    AdminPool pool;
+    pool.WriteUsers({"BOSS@POOL.TEST/BIG BOSS/SECRET/ADMINISTRATOR", "ANN@POOL.TEST/ANN LEE/PW1/USER"});
+    std::string path = pool.PathOf("ZRPform_user.dat"), bytes = pool.Read("ZRPform_user.dat");
+    struct stat before {}, after {};
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
+    EXPECT_TRUE(pool.Admin("VIEWUSERS").HasLine("ANN LEE"));
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(pool.Read("ZRPform_user.dat"), bytes);
+    pool.Write("ZRPform_user.dat", bytes + "TORN");
+    pool.Admin("VIEWUSERS");
+    EXPECT_EQ(pool.Read("ZRPform_user.dat"), bytes);
 }

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <thread>
+
+#include "cgi/entry.h"
+#include "cgi/output.h"
+#include "game/sheet_expect.h"
+#include "support/cgi_pool.h"
+#include "support/run_folder.h"
+
+using Lines = std::vector<std::string>;
+
+// Numbered lines of about 100 bytes, together well past what Send holds.
+static Lines LongPage() {
+    Lines lines;
+    for (int n = 0; n < 2000; ++n) lines.push_back(std::to_string(n) + std::string(95, 'x'));
+    lines.push_back(std::string(kOutputHeld + 10, 'y'));  // longer than the buffer itself
+    lines.push_back("last");
+    return lines;
+}
+
+static std::string Joined(const Lines& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    return bytes;
+}
+
+static Lines ErrorPageLines(RunFolder& run) {
+    R().ErrorText = "Overflow Error Number =  6";
+    WriteErrorPage();
+    return run.TakeLines();
+}
+
+TEST(Output, LinesLeaveInOrderWithNeverMoreThanTheBoundHeld) {
+    RunFolder run;
+    std::string expected = Joined(LongPage());
+    for (const std::string& line : LongPage()) {
+        Send(line);
+        ASSERT_LE(R().OutputHeld.size(), kOutputHeld);
+    }
+    off_t written = lseek(R().StdOutHandle, 0, SEEK_END);
+    EXPECT_GE(written + static_cast<off_t>(kOutputHeld), static_cast<off_t>(expected.size()));
+    EXPECT_EQ(Joined(run.TakeLines()), expected);
+}
+
+TEST(Output, AFailureAfterALongPageLeavesOnlyTheErrorPageInAFileAndFollowsItOnAPipe) {
+    RunFolder run;
+    for (const std::string& line : LongPage()) Send(line);
+    Lines inFile = ErrorPageLines(run);
+    ASSERT_FALSE(inFile.empty());
+    EXPECT_EQ(inFile.front(), "Status: 200 OK");
+
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    std::string piped;
+    std::thread reader([&] {
+        char buf[4096];
+        for (ssize_t n; (n = read(fds[0], buf, sizeof buf)) > 0;) piped.append(buf, static_cast<size_t>(n));
+    });
+    R().StdOutHandle = fds[1];
+    for (const std::string& line : LongPage()) Send(line);
+    WriteErrorPage();
+    close(fds[1]);
+    reader.join();
+    close(fds[0]);
+    EXPECT_EQ(piped, Joined(LongPage()) + Joined(inFile));
+}
+
+// The whole program, its standard output a pipe and then a file: the
+// scoreboard has sent its top when the broken standings file fails it.
+TEST(Output, AFailingPageReachesAPipeAndAFileAsLineByLineWritingLeavesThem) {
+    Pool pool;
+    pool.Write("zrp.cfg", kWeek1);
+    pool.Join("ann@pool.test", "pw", "Ann");
+    pool.Write("ZRPOverAllWinners.dat", "ANN\r\n3\r\n");
+    CgiAnswer piped = pool.Act("SCOREBOARD", "ann@pool.test", "pw");
+    pool.OutputToFile = true;
+    CgiAnswer inFile = pool.Act("SCOREBOARD", "ann@pool.test", "pw");
+    ASSERT_TRUE(inFile.HasLine("<PRE>Input past end of file Error Number =  62</PRE>"));
+    EXPECT_EQ(inFile.Count("Status: 200 OK"), 1u);
+    EXPECT_TRUE(inFile.Bytes.starts_with("Status: 200 OK\r\n"));
+    ASSERT_EQ(piped.Count("Status: 200 OK"), 2u);
+    size_t second = piped.Bytes.find("Status: 200 OK", 1);
+    EXPECT_TRUE(piped.HasLine("<br><i><b>Overall Winners by Correct Picks</b></i><br><br>"));
+    EXPECT_LT(piped.Bytes.find("Overall Winners"), second);
+    EXPECT_EQ(piped.Bytes.substr(second), inFile.Bytes);
+}
