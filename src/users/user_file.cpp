@@ -125,9 +125,10 @@ struct LookupKeys {
         auto both = [](const std::string& a, const std::string& b) {
             return !TrimBlanks(a).empty() && !TrimBlanks(b).empty();
         };
-        if (mode.empty() && both(r.LoginEmail, r.LoginPassword)) Keys.push_back(UCase(TrimBlanks(r.LoginEmail)));
-        if ((mode.empty() || mode == "CHECKUSERNAME") && both(r.UserEmailField, r.UserPasswordField))
-            Keys.push_back(UCase(TrimBlanks(r.UserEmailField)));
+        bool login = mode.empty() && both(r.LoginEmail, r.LoginPassword);
+        if (login) Keys.push_back(KeptText(r.LoginEmail, kEmail));
+        if (!login && (mode.empty() || mode == "CHECKUSERNAME") && both(r.UserEmailField, r.UserPasswordField))
+            Keys.push_back(KeptText(r.UserEmailField, kEmail));
         if (!mode.empty() && mode != "CHECKUSERNAME") {
             Of = kRealName;
             Keys.push_back(mode);
