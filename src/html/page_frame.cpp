@@ -1,7 +1,6 @@
 #include "html/page_frame.h"
 
 #include "cgi/output.h"
-#include "cgi/settings.h"
 #include "core/clock.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -92,15 +91,24 @@ void MenuTop() {
     PictureAndAdministratorCells();
     PeriodRow();
     Send("<map name=\"Map\">");
-    Send("  <area shape=\"rect\" coords=\"16,29,173,50\" href=" + Quoted(kImageMapUrl) + ">");
+    Send("  <area shape=\"rect\" coords=\"16,29,173,50\" href=" + Quoted(R().ImageMapUrl) + ">");
     Send("</map>");
+}
+
+// The footer writes the copyright line's first word with its fonts and the
+// rest on a line of its own.
+static std::string CopyrightFirstWord() { return R().Copyright.substr(0, R().Copyright.find(' ')); }
+
+static std::string CopyrightRest() {
+    size_t blank = R().Copyright.find(' ');
+    return blank == std::string::npos ? "" : R().Copyright.substr(blank + 1);
 }
 
 void PageFooter() {
     Send("<hr align=\"center\" width=\"200\">");
     Send("<P align=\"center\"><font size=\"2\"> <font " + kFontAttr + " size=\"1\" color=\"#000000\">" +
-         kCopyrightFirstWord);
-    Send(kCopyrightRest);
+         CopyrightFirstWord());
+    Send(CopyrightRest() + "<br>");
     Send("Version " + R().Version + "</font><br>");
     Send("  </font> </P>");
 }
