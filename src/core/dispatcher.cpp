@@ -12,6 +12,7 @@
 #include "game/lock_date_page.h"
 #include "game/periods.h"
 #include "game/pick_pages.h"
+#include "help/help_pages.h"
 #include "game/picks_store.h"
 #include "images/site_images.h"
 #include "results/results_pages.h"
@@ -161,6 +162,7 @@ void StartUp() {
     r.CurrentRoutine = "Quarto_Main";
     r.Version = "0.99 - Build 9.6.2";
     WriteSiteImages();
+    WriteHelpPages();
     LoadAdministrator();
     GetData();
     WriteActivityLog();

@@ -1,7 +1,6 @@
 #include "datafile/data_file_editor.h"
 
 #include "cgi/output.h"
-#include "cgi/settings.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
@@ -35,7 +34,7 @@ void RegViewTeamDataFile() {
 void TDFile() {
     R().CurrentRoutine = "TDFile";
     if (!FileExists(GameDataFilePath())) {
-        Send(std::string("Please See ") + kHelpBaseUrl + "teamdatafile1.html for help!");
+        Send("Please See " + R().HelpBaseUrl + "teamdatafile1.html for help!");
         return;
     }
     for (const std::string& line : ReadTextLines(GameDataFilePath())) {

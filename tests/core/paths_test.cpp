@@ -28,7 +28,7 @@ TEST(DataFolder, FileNamesFollowTheScriptNameAndTheLinksFolder) {
     EXPECT_EQ(pool.Files(), (std::vector<std::string>{"POOLFcomments.gif", "POOLFconfirmpicks.gif",
                                                       "POOLFeditchoices.gif", "POOLFenterpicks.gif", "POOLFheader.gif",
                                                       "POOLFmainmenu.gif", "POOLFsubmit.gif", "POOLerror.log",
-                                                      "POOLweek.dat", "Pool.EXE", "Pool.cfg", "Pool.log"}));
+                                                      "POOLweek.dat", "Pool.EXE", "Pool.cfg", "Pool.log", "zrphelp"}));
     EXPECT_EQ(pool.Read("Pool.cfg"), "WEEK1\r\nA at B\r\n");
     std::filesystem::remove(linked.PathOf("zrp.exe"));
     std::filesystem::create_symlink(pool.PathOf("Pool.EXE"), linked.PathOf("zrp.exe"));
