@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "cgi/settings.h"
+
 struct FormPair {
     std::string Name;
     std::string Value;
@@ -31,13 +33,20 @@ struct Run {
     int StdOutHandle = 1;
     std::string CurrentRoutine;
     std::string ErrorText;
-    std::string AdminContactEmail;
+    std::string ErrorAdvice;  // what an installer must change, or ""
+    std::string AdminContactEmail = kAdminContactEmail;
     std::string Version;
     std::string ScriptName;
     std::map<std::string, std::string> CgiVars;  // the 21 CGI variables
     int32_t ContentLength = 0;
     std::string FormData;
     std::vector<FormPair> FormPairs;  // slot 0 is never used
+
+    // Settings of the installation (cgi/settings.h)
+    std::string HelpBaseUrl;  // empty until the pool's own help folder is known
+    std::string ImageMapUrl = kImageMapUrl;
+    std::string Copyright = kCopyright;
+    long MaxContentLength = kMaxContentLength;
 
     // Data folder, file names and script address
     std::string ScriptFileName;
@@ -86,6 +95,9 @@ struct Run {
     // Site images
     std::string ImageFolder;
     std::string ImageUrlBase;
+
+    // Help pages written beside the program ("" when the help is elsewhere)
+    std::string HelpFolder;
 };
 
 // The run now in progress.

@@ -64,6 +64,7 @@ Pool::Pool(const std::string& programName) : programName_(programName) {
     char pattern[] = "/tmp/zrp-test-XXXXXX";
     if (!mkdtemp(pattern)) throw std::runtime_error("mkdtemp");
     folder_ = pattern;
+    std::filesystem::create_directories(std::filesystem::path(PathOf(programName_)).parent_path());
     std::filesystem::create_symlink(ZRP_PROGRAM, PathOf(programName_));
 }
 
@@ -96,7 +97,8 @@ CgiAnswer Pool::Run(std::map<std::string, std::string> env, const std::string& b
     std::ofstream(in, std::ios::binary) << body;
     std::string command = "cd " + Quoted(folder_) + " && exec env -i";
     for (const auto& [k, v] : env) command += v.empty() ? "" : " " + Quoted(k + "=" + v);
-    command += " ./" + Quoted(programName_) + " <" + Quoted(in) + " 2>" + Quoted(err);
+    command += (Launcher.empty() ? "" : " " + Launcher) + " ./" + Quoted(programName_);
+    command += " <" + Quoted(in) + " 2>" + Quoted(err);
     FILE* out = popen(command.c_str(), "r");
     if (!out) throw std::runtime_error("popen");
     CgiAnswer answer;

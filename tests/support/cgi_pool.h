@@ -50,6 +50,8 @@ public:
 
     // Environment overrides for every later request (empty value unsets).
     std::map<std::string, std::string> Env;
+    // A command that starts the program in its place (such as another user's), or "".
+    std::string Launcher;
 
     CgiAnswer Get(const std::string& query = "") const {
         return Run({{"REQUEST_METHOD", "GET"}, {"QUERY_STRING", query}}, "");
