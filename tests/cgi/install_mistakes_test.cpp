@@ -37,7 +37,8 @@ TEST(InstallMistakes, AProgramAddressThatCannotWorkIsNamedWithWhatToChange) {
     // On port 80 images and help go to the web root beside the folder.
     std::filesystem::create_directory(apache.PathOf("htdocs"));
     apache.Env["SERVER_PORT"] = "80";
-    EXPECT_TRUE(apache.Get().HasLine("<!-- body content-->"));
+    CgiAnswer page = apache.Get();
+    EXPECT_TRUE(page.HasLine("<!-- body content-->")) << page.Bytes;
     EXPECT_TRUE(apache.Exists("htdocs/zrphelp/welcome1.html"));
 }
 

@@ -39,7 +39,9 @@ TEST(HelpPages, EveryHelpLinkOpensAPageOfThePoolsOwnHelpFolder) {
         EXPECT_NE(html.find("<body bgcolor=\"#E1D4C0\" text=\"#000099\""), std::string::npos) << name;
         for (std::sregex_iterator it(html.begin(), html.end(), inner), end; it != end; ++it) {
             std::string target = (*it)[1];
-            if (!target.starts_with("javascript:")) EXPECT_TRUE(pool.Exists("zrphelp/" + target)) << name << target;
+            if (!target.starts_with("javascript:")) {
+                EXPECT_TRUE(pool.Exists("zrphelp/" + target)) << name << target;
+            }
         }
     }
 }
