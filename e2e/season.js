@@ -1,11 +1,13 @@
 // A whole season of the pool in headless Chromium, through the pages' own
-// links and forms: node season.js BASE-ADDRESS POOL-FOLDER SERVER-NAME
+// links and forms: node season.js BASE-ADDRESS POOL-FOLDER SERVER-NAME PROGRAM
 'use strict';
 const fs = require('fs');
 const path = require('path');
 const { chromium } = require('playwright-core');
 
-const [base, poolFolder, serverName] = process.argv.slice(2);
+const [base, poolFolder, serverName, program] = process.argv.slice(2);
+// The pool's files are named after the program.
+const prefix = program.slice(0, -4).toUpperCase();
 const checkedHelp = new Map();
 let pagesChecked = 0;
 
@@ -103,7 +105,7 @@ async function makePicks(page, who, team, tieBreaker) {
 }
 
 function poolFile(name) {
-    return path.join(poolFolder, name);
+    return path.join(poolFolder, prefix + name);
 }
 
 async function main() {
@@ -163,7 +165,7 @@ async function main() {
         await fillSheet(boss, 0, '38');
         await submitBy(boss, boss.locator('input[alt="Enter Your Picks"]'), 'winners confirmation');
         await submitBy(boss, boss.locator('input[alt="Confirm Your Picks"]'), 'menu after scoring');
-        if (!fs.existsSync(poolFile('ZRPwinners1_.dat'))) fail('the scoring run wrote no period winners file');
+        if (!fs.existsSync(poolFile('winners1_.dat'))) fail('the scoring run wrote no period winners file');
 
         // Results, scoreboard, players, comments, as a player.
         await login(ann, 'ann@pool.test', 'annpw', "ann's menu in period 2");
@@ -202,7 +204,7 @@ async function main() {
         await submitBy(ann, ann.locator('input[alt="Enter Your Picks"]'), "ann's refused picks");
         if ((await ann.locator('input[alt="Confirm Your Picks"]').count()) !== 0) fail('locked picks reach confirmation');
         await expectText(ann, 'GAME LOCKED', "ann's refused picks");
-        if (fs.existsSync(poolFile('ZRPpicks2_.dat'))) fail('picks were saved after the lock-out');
+        if (fs.existsSync(poolFile('picks2_.dat'))) fail('picks were saved after the lock-out');
 
         console.log(`   ${serverName}: ${pagesChecked} pages checked, ${checkedHelp.size} help pages opened`);
     } finally {
