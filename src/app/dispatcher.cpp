@@ -14,6 +14,7 @@
 #include "game/periods.h"
 #include "game/pick_pages.h"
 #include "game/picks_store.h"
+#include "help/help_pages.h"
 #include "images/site_images.h"
 #include "results/results_pages.h"
 #include "results/scoring_run.h"
@@ -185,6 +186,7 @@ void StartUp() {
     r.CurrentRoutine = "Quarto_Main";
     r.Version = "0.99 - Build 9.6.2";
     WriteSiteImages();
+    WriteHelpPages();
     LoadAdministrator();
     if (!GetData()) NotListedPage();
     WriteActivityLog();

@@ -26,10 +26,17 @@ static void AppendErrorLog() {
     entry += "While processing  :  " + r.Version + " " + r.CurrentRoutine + "\r\n";
     entry += "\r\n";
     std::string path = r.DataFolder + r.DataFilePrefix + "error.log";
+    // The web server keeps what a program writes to standard error in its
+    // own log: the installer finds the advice there, and the entry when the
+    // pool's folder cannot take it.
+    std::string serverLog = r.ErrorAdvice.empty() ? "" : r.ErrorAdvice + "\n";
     try {
         AppendToFile(path, entry);
     } catch (...) {
-        // An unwritable log must not stop the error page.
+        serverLog += entry;
+    }
+    if (!serverLog.empty() && write(STDERR_FILENO, serverLog.data(), serverLog.size()) < 0) {
+        // Nowhere left to report to.
     }
 }
 
@@ -43,6 +50,7 @@ void WriteErrorPage() {
     Send("<H1>Error in " + EscapeMarkup(r.ScriptName) + "</H1>");
     Send("The following internal error has occurred:");
     Send("<PRE>" + r.ErrorText + "</PRE>");
+    if (!r.ErrorAdvice.empty()) Send("<P><B>" + r.ErrorAdvice + "</B></P>");
     Send("<I>Please</I> note what you were doing when this problem occurred, ");
     Send("so we can identify and correct it. Write down the Web page you were ");
     Send("using, any data you may have entered into a form or search box, ");
@@ -64,9 +72,10 @@ void WriteErrorPage() {
     AppendErrorLog();
 }
 
-static void ReportFailure(long number, const std::string& description) {
+static void ReportFailure(long number, const std::string& description, const std::string& advice = "") {
     try {
         R().ErrorText = description + " Error Number = " + SignedNumber(number);
+        R().ErrorAdvice = advice;
         WriteErrorPage();
     } catch (...) {
         // Out of memory while reporting: the failure path must not start
@@ -84,7 +93,7 @@ int RequestEntry(void (*answer)()) {
         answer();
     } catch (const RunEnded&) {
     } catch (const RunFailure& failure) {
-        ReportFailure(failure.Number, failure.what());
+        ReportFailure(failure.Number, failure.what(), failure.Advice);
     } catch (const std::bad_alloc&) {
         ReportFailure(kOutOfMemory, FailureDescription(kOutOfMemory));
     } catch (const std::exception& other) {

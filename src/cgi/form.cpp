@@ -20,7 +20,7 @@ void ReadCgiEnvironment() {
     Run& r = R();
     r.StdInHandle = STDIN_FILENO;
     r.StdOutHandle = STDOUT_FILENO;
-    r.AdminContactEmail = kAdminContactEmail;
+    ReadInstallationSettings();
     for (const char* name : kCgiVariables) {
         const char* value = getenv(name);
         r.CgiVars[name] = value ? value : "";
@@ -35,7 +35,7 @@ void ReadCgiEnvironment() {
 // body never makes the run wait.
 static void ReadBody() {
     Run& r = R();
-    if (r.ContentLength > kMaxContentLength) Fail(kInvalidCall);
+    if (r.ContentLength > r.MaxContentLength) Fail(kInvalidCall);
     std::string buffer(r.ContentLength > 0 ? static_cast<size_t>(r.ContentLength) : 0, '\0');
     while (r.FormData.size() < buffer.size()) {
         ssize_t n = read(r.StdInHandle, buffer.data(), buffer.size() - r.FormData.size());

@@ -21,4 +21,8 @@ std::string FailureDescription(int number) {
 
 void Fail(int number) { throw RunFailure(number, FailureDescription(number)); }
 
+void FailWithAdvice(int number, const std::string& advice) {
+    throw RunFailure(number, FailureDescription(number), advice);
+}
+
 void EndRun() { throw RunEnded{}; }

@@ -4,11 +4,13 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 struct RunFailure : std::runtime_error {
     int Number;
-    RunFailure(int number, const std::string& description)
-        : std::runtime_error(description), Number(number) {}
+    std::string Advice;  // for an installation mistake: what to change, else ""
+    RunFailure(int number, const std::string& description, std::string advice = "")
+        : std::runtime_error(description), Number(number), Advice(std::move(advice)) {}
 };
 
 // Thrown by a page that ends the run itself; not a failure.
@@ -33,4 +35,6 @@ enum FailureNumber : int {
 
 std::string FailureDescription(int number);
 [[noreturn]] void Fail(int number);
+// A failure that an installation mistake causes, with the line that tells what to change.
+[[noreturn]] void FailWithAdvice(int number, const std::string& advice);
 [[noreturn]] void EndRun();

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <csignal>
 #include <climits>
+#include <fstream>
+#include <string>
 
 #include "core/failure.h"
 #include "core/files.h"
@@ -94,6 +96,36 @@ static std::string WithoutLast(const std::string& text, size_t count) {
     return text.substr(0, text.size() - count);
 }
 
+// Installation values shown in an advice line cannot plant markup.
+static std::string Shown(const std::string& text) {
+    std::string out;
+    for (char c : text) out += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : std::string(1, c);
+    return out;
+}
+
+// The user's name from /etc/passwd, read by hand: the program is linked
+// statically, where the system's user lookup cannot be relied on.
+static std::string ServerUserName() {
+    std::string uid = std::to_string(geteuid());
+    std::ifstream passwd("/etc/passwd");
+    for (std::string line; std::getline(passwd, line);) {
+        size_t name = line.find(':'), password = line.find(':', name + 1);
+        if (name == std::string::npos || password == std::string::npos) continue;
+        if (line.compare(password + 1, uid.size() + 1, uid + ":") == 0) return line.substr(0, name);
+    }
+    return uid;
+}
+
+// Every request writes in the pool's folder (its lock, the activity log), so a
+// folder the web server's user cannot write stops the pool at once.
+static void CheckDataFolderWritable(const std::string& folder) {
+    if (faccessat(AT_FDCWD, folder.c_str(), R_OK | W_OK | X_OK, AT_EACCESS) == 0) return;
+    std::string user = ServerUserName();
+    FailWithAdvice(kPermissionDenied, "The web server's user " + user + " cannot write in the pool's folder " +
+                                          Shown(folder) + ": give that folder to " + user + ", for example: chown -R " +
+                                          user + " " + Shown(folder));
+}
+
 static bool SameFile(const std::string& a, const std::string& b) {
     struct stat sa, sb;
     return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
@@ -126,6 +158,13 @@ static void DeriveWebRoot() {
     r.WebRootFound = false;
     if (!Contains(UCase(r.ProgramPath), "APACHE")) return;
     r.WebRootFolder = FolderOf(WithoutLast(r.DataFolder, 1)) + "htdocs/";
+    if (r.ScriptFolderUrl.empty())
+        FailWithAdvice(kInvalidCall,
+                       "The pool's folder " + Shown(r.DataFolder) + " has \"apache\" in its path, so the program "
+                           "puts its images into the web root beside it, which it can address only on port 80 or "
+                           "443, not on port " + Shown(Trimm(CgiVar("SERVER_PORT"))) +
+                           ": serve the pool on port 80 or 443, or move it to a folder whose path does not contain "
+                           "\"apache\"");
     r.WebRootUrl = FolderOf(WithoutLast(r.ScriptFolderUrl, 1));
     r.WebRootFound = true;
 }
@@ -134,10 +173,16 @@ void DeriveFoldersAndAddresses() {
     Run& r = R();
     r.ScriptFileName = ScriptFileNameOf(r.ScriptName);
     r.ProgramPath = ProgramFolder() + "/" + r.ScriptFileName;
+    if (r.ScriptFileName.size() < 4)
+        FailWithAdvice(kInvalidCall, "The web server calls the program as \"" + Shown(r.ScriptName) +
+                                         "\", an address that does not end in the program's file name with its "
+                                         "four-character extension (such as zrp.cgi): set the server to pass the "
+                                         "program's own address as SCRIPT_NAME");
     std::string stem = WithoutLast(r.ScriptFileName, 4);
     r.GameDataFileName = stem + ".cfg";
     r.DataFilePrefix = UCase(TrimBlanks(stem));
     r.DataFolder = FolderOf(r.ProgramPath);
+    CheckDataFolderWritable(r.DataFolder);
     LockDataFolder(r.DataFolder);
     TidyDataFolder();
     TakeOverDeliveredGameFile();

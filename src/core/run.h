@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+
 struct FormPair {
     std::string Name;
     std::string Value;
@@ -32,7 +33,8 @@ struct Run {
     std::string OutputHeld;  // page bytes not yet written (bounded, see Send)
     std::string CurrentRoutine;
     std::string ErrorText;
-    std::string AdminContactEmail;
+    std::string ErrorAdvice;  // what an installer must change, or ""
+    std::string AdminContactEmail;  // the installation settings, read at the start
     std::string Version;
     std::string ScriptName;
     std::map<std::string, std::string> CgiVars;  // the 21 CGI variables
@@ -41,6 +43,12 @@ struct Run {
     std::vector<FormPair> FormPairs;  // slot 0 is never used
     // Upper-cased field name to its values joined by ";", made as the pairs are split.
     std::map<std::string, std::string> FormFields;
+
+    // Settings of the installation (cgi/settings.h)
+    std::string HelpBaseUrl;  // empty until the pool's own help folder is known
+    std::string ImageMapUrl;
+    std::string Copyright;
+    long MaxContentLength = 0;
 
     // Data folder, file names and script address
     std::string ScriptFileName;
@@ -90,6 +98,9 @@ struct Run {
     // Site images
     std::string ImageFolder;
     std::string ImageUrlBase;
+
+    // Help pages written beside the program ("" when the help is elsewhere)
+    std::string HelpFolder;
 };
 
 // The run now in progress.

@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "cgi/output.h"
-#include "cgi/settings.h"
 #include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"
@@ -52,7 +51,7 @@ void RegViewTeamDataFile() { EditorPage("", TDFile); }
 void TDFile() {
     R().CurrentRoutine = "TDFile";
     if (!FileExists(GameDataFilePath())) {
-        Send(std::string("Please See ") + kHelpBaseUrl + "teamdatafile1.html for help!");
+        Send("Please See " + R().HelpBaseUrl + "teamdatafile1.html for help!");
         return;
     }
     for (const std::string& line : ReadTextLines(GameDataFilePath())) {

@@ -1,7 +1,6 @@
 #include "game/menu_top.h"
 
 #include "cgi/output.h"
-#include "cgi/settings.h"
 #include "core/clock.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -91,6 +90,6 @@ void MenuTop() {
     PictureAndAdministratorCells();
     PeriodRow();
     Send("<map name=\"Map\">");
-    Send("  <area shape=\"rect\" coords=\"16,29,173,50\" href=" + Quoted(kImageMapUrl) + ">");
+    Send("  <area shape=\"rect\" coords=\"16,29,173,50\" href=" + Quoted(R().ImageMapUrl) + ">");
     Send("</map>");
 }

@@ -3,7 +3,6 @@
 #include <random>
 
 #include "cgi/output.h"
-#include "cgi/settings.h"
 #include "core/run.h"
 #include "core/scramble.h"
 #include "core/text.h"
@@ -117,7 +116,7 @@ static std::string HelpPageOf(const std::string& action) {
 void HelpLink() {
     std::string page = LCase(HelpPageOf(R().Action));
     Send("      <div align=\"center\">");
-    Send("        <a href=" + Quoted(kHelpBaseUrl + page) +
+    Send("        <a href=" + Quoted(R().HelpBaseUrl + page) +
          " onClick=\"NewWindow(this.href,'name','500','500','yes');return false;\">");
     Send(FontTag("1", "#FFFFFF"));
     Send("        Help</font></a></div>");

@@ -30,6 +30,7 @@ TEST(DataFolder, FileNamesFollowTheScriptNameAndTheLinksFolder) {
                                                       "POOLFeditchoices.gif", "POOLFenterpicks.gif", "POOLFheader.gif",
                                                       "POOLFmainmenu.gif", "POOLFsubmit.gif", "POOLerror.log",
                                                       "POOLweek.dat", "Pool.EXE", "Pool.cfg", "Pool.log"}));
+    EXPECT_TRUE(std::filesystem::is_directory(pool.PathOf("zrphelp")));
     EXPECT_EQ(pool.Read("Pool.cfg"), "WEEK1\r\nA at B\r\n");
     std::filesystem::remove(linked.PathOf("zrp.exe"));
     std::filesystem::create_symlink(pool.PathOf("Pool.EXE"), linked.PathOf("zrp.exe"));

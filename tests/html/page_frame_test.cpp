@@ -10,7 +10,7 @@
 static const std::string kFont = R"(face="Verdana, Arial, Helvetica, sans-serif")";
 
 static std::string HelpAnchor(const std::string& page) {
-    return "        <a href=\"" + std::string(kHelpBaseUrl) + page +
+    return "        <a href=\"http://pool.test/zrphelp/" + page +
            "\" onClick=\"NewWindow(this.href,'name','500','500','yes');return false;\">";
 }
 
@@ -41,6 +41,7 @@ TEST(PageFrame, BannerShowsPlayerAdministratorPeriodAndLockOutAndFooterTheVersio
     for (const Case& c : cases) {
         run.Enter();
         ::Run& r = R();
+        r.HelpBaseUrl = "http://pool.test/zrphelp/";
         r.Action = c.login ? "" : "THISWEEK";
         r.CurrentUserRealName = c.login ? "" : "Ann Smith";
         r.AdministratorName = "BOSS";
@@ -57,6 +58,6 @@ TEST(PageFrame, BannerShowsPlayerAdministratorPeriodAndLockOutAndFooterTheVersio
     EXPECT_EQ(run.TakeLines(), (std::vector<std::string>{
                                    R"(<hr align="center" width="200">)",
                                    R"(<P align="center"><font size="2"> <font )" + kFont +
-                                       R"( size="1" color="#000000">)" + kCopyrightFirstWord,
-                                   kCopyrightRest, "Version 0.99 - Build 9.6.2</font><br>", "  </font> </P>"}));
+                                       R"( size="1" color="#000000">Copyright)",
+                                   "&copy; 2026 The Zarn Pool Online! team. All rights reserved.<br>", "Version 0.99 - Build 9.6.2</font><br>", "  </font> </P>"}));
 }

@@ -64,6 +64,7 @@ Pool::Pool(const std::string& programName) : programName_(programName) {
     char pattern[] = "/tmp/zrp-test-XXXXXX";
     if (!mkdtemp(pattern)) throw std::runtime_error("mkdtemp");
     folder_ = pattern;
+    std::filesystem::create_directories(std::filesystem::path(PathOf(programName_)).parent_path());
     std::filesystem::create_symlink(ZRP_PROGRAM, PathOf(programName_));
 }
 
@@ -75,7 +76,8 @@ Pool::~Pool() {
 
 std::vector<std::string> Pool::Files() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_)) names.push_back(entry.path().filename());
+    for (const auto& entry : std::filesystem::directory_iterator(folder_))
+        if (entry.is_regular_file()) names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -97,7 +99,8 @@ CgiAnswer Pool::Run(std::map<std::string, std::string> env, const std::string& b
     std::ofstream(in, std::ios::binary) << body;
     std::string command = "cd " + Quoted(folder_) + " && " + (ShellSetup.empty() ? "" : ShellSetup + " && ") + "exec env -i";
     for (const auto& [k, v] : env) command += v.empty() ? "" : " " + Quoted(k + "=" + v);
-    command += " ./" + Quoted(programName_) + " <" + Quoted(in) + " 2>" + Quoted(err);
+    command += (Launcher.empty() ? "" : " " + Launcher) + " ./" + Quoted(programName_);
+    command += " <" + Quoted(in) + " 2>" + Quoted(err);
     if (OutputToFile) command += " >" + Quoted(outFile);
     FILE* out = popen(command.c_str(), "r");
     if (!out) throw std::runtime_error("popen");

@@ -45,7 +45,7 @@ public:
     }
     std::string Read(const std::string& name) const { return ReadOrEmpty(PathOf(name)); }
     bool Exists(const std::string& name) const { return std::filesystem::exists(PathOf(name)); }
-    // The names of the files in the pool folder, sorted.
+    // The names of the files in the pool folder (not its folders), sorted.
     std::vector<std::string> Files() const;
 
     // Environment overrides for every later request (empty value unsets).
@@ -54,6 +54,8 @@ public:
     std::string ShellSetup;
     // Standard output a file rather than a pipe (as some servers start CGI programs).
     bool OutputToFile = false;
+    // A command that starts the program in its place (such as another user's), or "".
+    std::string Launcher;
 
     CgiAnswer Get(const std::string& query = "") const {
         return Run({{"REQUEST_METHOD", "GET"}, {"QUERY_STRING", query}}, "");

@@ -1,5 +1,7 @@
 #include "support/run_folder.h"
 
+#include "cgi/settings.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -32,6 +34,7 @@ RunFolder::~RunFolder() {
 
 void RunFolder::Enter() const {
     R() = Run{};
+    ReadInstallationSettings();
     ::Run& r = R();
     r.StdOutHandle = out_;
     r.DataFolder = folder_;

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+
+#include "support/cgi_pool.h"
+
+static const std::string kHelpBase = "http://pool.test/cgi-bin/zrphelp/";
+
+// The help page a page's banner links to, as a file name of the help folder.
+static std::string HelpTarget(const CgiAnswer& page) {
+    std::smatch match;
+    std::regex link("        <a href=\"" + kHelpBase + "([a-z0-9]*\\.html)?\" onClick=.*");
+    for (const std::string& line : page.Lines())
+        if (std::regex_match(line, match, link)) return match[1].length() ? match[1].str() : "index.html";
+    return "no help link";
+}
+
+TEST(HelpPages, EveryHelpLinkOpensAPageOfThePoolsOwnHelpFolder) {
+    Pool pool;
+    EXPECT_EQ(HelpTarget(pool.Get()), "welcome1.html");
+    pool.Join("boss@x.test", "pw", "Boss");
+    std::set<std::string> opened;
+    for (const char* action : {"LOGIN", "THISWEEK", "VIEWPLAYERS", "SCOREBOARD", "POSTCOMMENTS", "VIEWCOMMENTS",
+                               "ADMINMAINMENU", "DF", "ADMIN"})
+        opened.insert(HelpTarget(pool.Act(action, "boss@x.test", "pw")));
+    EXPECT_EQ(opened, (std::set<std::string>{"mainmenu1.html", "makeselections1.html", "viewplayers1.html",
+                                             "scoreboard1.html", "postcomments1.html", "viewcomments1.html",
+                                             "adminmenu1.html", "teamdatafile1.html", "index.html"}));
+    // Every name a page links to is there, and each help page's own links lead to pages that are there.
+    const std::vector<std::string> named = {"welcome1.html",     "mainmenu1.html",     "makeselections1.html",
+                                            "viewselections1.html", "viewplayers1.html", "lastweeks1.html",
+                                            "scoreboard1.html",  "postcomments1.html", "viewcomments1.html",
+                                            "adminmenu1.html",   "teamdatafile1.html", "index.html"};
+    std::regex inner("href=\"([^\"]*)\"");
+    for (const std::string& name : named) {
+        std::string html = pool.Read("zrphelp/" + name);
+        ASSERT_TRUE(html.starts_with("<HTML><HEAD><TITLE>The Zarn Pool Help: ")) << name;
+        EXPECT_NE(html.find("<body bgcolor=\"#E1D4C0\" text=\"#000099\""), std::string::npos) << name;
+        for (std::sregex_iterator it(html.begin(), html.end(), inner), end; it != end; ++it) {
+            std::string target = (*it)[1];
+            if (!target.starts_with("javascript:")) {
+                EXPECT_TRUE(pool.Exists("zrphelp/" + target)) << name << target;
+            }
+        }
+    }
+}
+
+TEST(HelpPages, WrittenOnlyWhenMissingAndOnlyWithoutAHelpAddress) {
+    Pool pool, elsewhere;
+    std::filesystem::create_directory(pool.PathOf("zrphelp"));
+    pool.Write("zrphelp/welcome1.html", "our own words");
+    pool.Get();
+    EXPECT_EQ(pool.Read("zrphelp/welcome1.html"), "our own words");
+    EXPECT_TRUE(pool.Exists("zrphelp/adminmenu1.html"));
+    elsewhere.Env["ZRP_HELP_URL"] = "https://help.office.test/zrphelp/";
+    elsewhere.Get();
+    EXPECT_FALSE(elsewhere.Exists("zrphelp"));
+    // On another port the pages address their help beside themselves.
+    Pool otherPort;
+    otherPort.Env["SERVER_PORT"] = "8080";
+    EXPECT_TRUE(otherPort.Get().HasLine(
+        "        <a href=\"zrphelp/welcome1.html\" onClick=\"NewWindow(this.href,'name','500','500','yes');return "
+        "false;\">"));
+}
