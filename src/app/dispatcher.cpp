@@ -8,6 +8,7 @@
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "core/work_files.h"
 #include "datafile/data_file_editor.h"
 #include "game/lock_date.h"
 #include "game/lock_date_page.h"
@@ -183,6 +184,10 @@ void RunActionHandler(const std::string& action) {
 void StartUp() {
     Run& r = R();
     DeriveFoldersAndAddresses();
+    // Under the lock, what a killed run left is finished or removed before
+    // anything reads the pool.
+    TidyDataFolder();
+    TakeOverDeliveredGameFile();
     r.CurrentRoutine = "Quarto_Main";
     r.Version = "0.99 - Build 9.6.2";
     WriteSiteImages();

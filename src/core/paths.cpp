@@ -16,7 +16,6 @@
 #include "core/files.h"
 #include "core/run.h"
 #include "core/text.h"
-#include "core/work_files.h"
 
 std::string FolderOf(const std::string& path) {
     std::string p = Trimm(path);
@@ -134,7 +133,7 @@ static bool SameFile(const std::string& a, const std::string& b) {
 // Where names differ in case only (ZRP.cfg, zrp.cfg) the file system decides
 // whether they are two files: the delivered file is kept only when it is the
 // game data file itself, else a ZRP.exe would never take its season over.
-static void TakeOverDeliveredGameFile() {
+void TakeOverDeliveredGameFile() {
     Run& r = R();
     std::string delivered = r.DataFolder + "zrp.cfg";
     std::string gameFile = r.DataFolder + r.GameDataFileName;
@@ -184,8 +183,6 @@ void DeriveFoldersAndAddresses() {
     r.DataFolder = FolderOf(r.ProgramPath);
     CheckDataFolderWritable(r.DataFolder);
     LockDataFolder(r.DataFolder);
-    TidyDataFolder();
-    TakeOverDeliveredGameFile();
     r.ActivityLogPath = r.DataFolder + WithoutLast(r.GameDataFileName, 3) + "log";
     DeriveScriptAddress();
     DeriveWebRoot();
