@@ -10,6 +10,7 @@
 #include "cgi/form.h"
 #include "cgi/request_state.h"
 #include "core/run.h"
+#include "core/scramble.h"
 #include "core/text.h"
 
 namespace {
