@@ -52,8 +52,9 @@ void Decode(const std::string& query, const std::string& body) {
     SplitFormPairs(body);
     SplitFormPairs(query);
     CheckLookups();
-    GetData();
-    Require(!R().CredentialsFromHiddenFields || !HasRawMarkup(R().LoginEmail + R().LoginPassword));
+    // Without credentials the reading stops early and the not-listed page
+    // escapes what it shows.
+    if (GetData()) Require(!R().CredentialsFromHiddenFields || !HasRawMarkup(R().LoginEmail + R().LoginPassword));
 }
 
 }  // namespace
@@ -71,8 +72,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Decode(query, body);
     } catch (const RunFailure&) {
         // A failure with its number is what the error page reports.
-    } catch (const RunEnded&) {
-        // A page that ends the run itself (the not-listed page).
     }
     // A plain value scrambled and unscrambled comes back as it was.
     if (body.size() < 4096 && !StartsWith(body, "*B*")) Require(ScrambleValue(ScrambleValue(body)) == body);
