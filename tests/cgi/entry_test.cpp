@@ -1,16 +1,11 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include "cgi/entry.h"
-#include "cgi/output.h"
 #include "cgi/settings.h"
 #include "core/clock.h"
 #include "core/text.h"
 #include "support/cgi_pool.h"
-#include "support/run_folder.h"
 
 static const std::string kVersion = "0.99 - Build 9.6.2";
-static const std::string kOverflowText = "Overflow Error Number =  6";
 
 using Lines = std::vector<std::string>;
 
@@ -50,7 +45,7 @@ TEST(ErrorPage, EachFailureIsShownAndAddsAnEntryToTheErrorLog) {
         {{}, "a=100% sure", "", "Invalid data passed to UrlDecode() function. Error Number =  65001", false},
         {{}, "LINENUMBER=101", "", "Subscript out of range Error Number =  9", true},
         {{{"LINENUMBER", "40000"}}, "", "1048577", "Invalid procedure call or argument Error Number =  5", false},
-        {{{"LINENUMBER", "40000"}}, "", "5000", kOverflowText, true},  // a short body is read to its end
+        {{{"LINENUMBER", "40000"}}, "", "5000", "Overflow Error Number =  6", true},  // a short body is read to its end
     };
     std::string errorLog, poolErrorLog;
     for (const auto& c : cases) {
@@ -63,25 +58,4 @@ TEST(ErrorPage, EachFailureIsShownAndAddsAnEntryToTheErrorLog) {
     if (ShortDate(NowLocal()) != today) GTEST_SKIP() << "the date changed during the test";
     EXPECT_EQ(pool.Read("error.log"), errorLog);
     EXPECT_EQ(pool.Read("ZRPerror.log"), poolErrorLog);
-}
-
-TEST(ErrorPage, ReplacesWhatAFileHeldAndFollowsWhatAPipeCarried) {
-    RunFolder run;
-    ::Run& r = R();
-    r.ScriptName = "/cgi-bin/zrp.exe";
-    r.AdminContactEmail = kAdminContactEmail;
-    r.ErrorText = kOverflowText;
-    r.CurrentRoutine = "GetData";
-    Send(std::string(3000, 'x'));
-    WriteErrorPage();
-    EXPECT_EQ(Split(run.TakeLines()), ErrorPage({}, kOverflowText, true));
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    r.StdOutHandle = fds[1];
-    Send("half a page");
-    WriteErrorPage();
-    close(fds[1]);
-    Lines piped = CrLfLines(ReadOrEmpty("/dev/fd/" + std::to_string(fds[0])));
-    close(fds[0]);
-    EXPECT_EQ(Split(piped), ErrorPage({"half a page"}, kOverflowText, true));
 }
