@@ -46,10 +46,14 @@ TEST(DataFolder, FileNamesFollowTheScriptNameAndTheLinksFolder) {
     EXPECT_FALSE(upper.Exists("zrp.cfg"));
 }
 
-TEST(DataFolder, AnotherPortThan80Or443LeavesTheFormWithoutAddress) {
+// The pages then address their help beside themselves.
+TEST(DataFolder, AnotherPortThan80Or443LeavesTheFormAndTheHelpWithoutAddress) {
     Pool pool;
     pool.Env["SERVER_PORT"] = "8080";
-    EXPECT_TRUE(pool.Get().HasLine(R"(<FORM METHOD="POST" ACTION="">)"));
+    CgiAnswer page = pool.Get();
+    EXPECT_TRUE(page.HasLine(R"(<FORM METHOD="POST" ACTION="">)"));
+    EXPECT_TRUE(page.HasLine(R"(        <a href="zrphelp/welcome1.html" onClick="NewWindow(this.href,'name','500','500','yes');)"
+                             "return false;\">"));
 }
 
 TEST(DataFolder, ARequestWaitsWhileAnotherRunHoldsTheFolder) {
