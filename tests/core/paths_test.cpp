@@ -52,8 +52,8 @@ TEST(DataFolder, AnotherPortThan80Or443LeavesTheFormAndTheHelpWithoutAddress) {
     pool.Env["SERVER_PORT"] = "8080";
     CgiAnswer page = pool.Get();
     EXPECT_TRUE(page.HasLine(R"(<FORM METHOD="POST" ACTION="">)"));
-    EXPECT_TRUE(page.HasLine(R"(        <a href="zrphelp/welcome1.html" onClick="NewWindow(this.href,'name','500','500','yes');)"
-                             "return false;\">"));
+    EXPECT_TRUE(page.HasLine(R"(        <a href="zrphelp/welcome1.html" onClick="NewWindow(this.href,'name',)"
+                             R"('500','500','yes');return false;">)"));
 }
 
 TEST(DataFolder, ARequestWaitsWhileAnotherRunHoldsTheFolder) {
