@@ -7,16 +7,20 @@ namespace {
 const std::string kAnnsMenu = "Welcome! ANN LEE<br>";
 
 // What an ordinary player posts of the administrator's actions changes
-// nothing and shows him his own main menu.
+// nothing and shows him his own main menu, without administrative access.
 TEST(ActionTable, AnAdministratorsActionFromAPlayerShowsHisOwnMenuAndChangesNothing) {
     SeasonPool pool;
     pool.Login(kAnn, "pw1");
     std::vector<std::string> files = pool.Files();
-    std::string season = pool.Read("zrp.cfg");
-    for (const char* action : {"ACTIVITYLOG", "ADDUSER", "ADMIN", "SETLOCKDATE", "ENTERWINNERSFINAL", "TDF"}) {
-        CgiAnswer page = pool.Act(action, kAnn, "pw1", {{"MONTH", "01"}, {"DAY", "02"}, {"COMMENTFIELD", "WEEK9"}});
-        EXPECT_TRUE(page.HasLine(kAnnsMenu)) << action;
-        EXPECT_EQ(pool.Files(), files) << action;
+    std::string season = pool.Read("zrp.cfg"), users = pool.UserFile();
+    const Fields fields = {{"MONTH", "01"}, {"DAY", "02"}, {"COMMENTFIELD", "WEEK9"}, {"USEREMAIL", "me@x.com"},
+                           {"USERPASSWORD", "x"}, {"USERREALNAME", "ANN LEE"}, {"USERSTATUS", "ADMINISTRATOR"},
+                           {"NEWUSER", "BLOCKALL"}};
+    for (const char* action : {"ACTIVITYLOG", "ADDUSER", "ADMIN", "SETLOCKDATE", "ENTERWINNERSFINAL", "TDF",
+                               "SETUSERSTATUS", " adminupdate ", "NEWUSER", "EDITTHISUSER"}) {
+        CgiAnswer page = pool.Act(action, kAnn, "pw1", fields);
+        EXPECT_TRUE(page.HasLine(kAnnsMenu) && !page.HasLine("<br><hr>") && page.Hidden("ACTION").empty()) << action;
+        EXPECT_TRUE(pool.Files() == files && pool.UserFile() == users) << action;
     }
     EXPECT_EQ(pool.Read("zrp.cfg"), season);
     EXPECT_TRUE(pool.Admin("ADDUSER").HasLine("<!-- adminmiddle -->"));

@@ -5,6 +5,7 @@
 
 #include "cgi/entry.h"
 #include "cgi/output.h"
+#include "core/files.h"
 #include "game/sheet_expect.h"
 #include "support/cgi_pool.h"
 #include "support/run_folder.h"
@@ -20,34 +21,24 @@ static Lines LongPage() {
     return lines;
 }
 
-static std::string Joined(const Lines& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) bytes += line + "\r\n";
-    return bytes;
-}
-
-static Lines ErrorPageLines(RunFolder& run) {
-    R().ErrorText = "Overflow Error Number =  6";
-    WriteErrorPage();
-    return run.TakeLines();
-}
-
 TEST(Output, LinesLeaveInOrderWithNeverMoreThanTheBoundHeld) {
     RunFolder run;
-    std::string expected = Joined(LongPage());
+    std::string expected = JoinTextLines(LongPage());
     for (const std::string& line : LongPage()) {
         Send(line);
         ASSERT_LE(R().OutputHeld.size(), kOutputHeld);
     }
     off_t written = lseek(R().StdOutHandle, 0, SEEK_END);
     EXPECT_GE(written + static_cast<off_t>(kOutputHeld), static_cast<off_t>(expected.size()));
-    EXPECT_EQ(Joined(run.TakeLines()), expected);
+    EXPECT_EQ(JoinTextLines(run.TakeLines()), expected);
 }
 
 TEST(Output, AFailureAfterALongPageLeavesOnlyTheErrorPageInAFileAndFollowsItOnAPipe) {
     RunFolder run;
     for (const std::string& line : LongPage()) Send(line);
-    Lines inFile = ErrorPageLines(run);
+    R().ErrorText = "Overflow Error Number =  6";
+    WriteErrorPage();
+    Lines inFile = run.TakeLines();
     ASSERT_FALSE(inFile.empty());
     EXPECT_EQ(inFile.front(), "Status: 200 OK");
 
@@ -64,7 +55,7 @@ TEST(Output, AFailureAfterALongPageLeavesOnlyTheErrorPageInAFileAndFollowsItOnAP
     close(fds[1]);
     reader.join();
     close(fds[0]);
-    EXPECT_EQ(piped, Joined(LongPage()) + Joined(inFile));
+    EXPECT_EQ(piped, JoinTextLines(LongPage()) + JoinTextLines(inFile));
 }
 
 // The whole program, its standard output a pipe and then a file: the

@@ -15,14 +15,6 @@ namespace {
 
 const std::string kSeason = "WEEK1\r\nAlpha at Beta\r\nGamma at Delta\r\nWEEK2\r\nEta at Theta\r\n";
 
-// Every data file of the pool but the logs, which every request writes.
-std::map<std::string, std::string> DataFiles(const Pool& pool) {
-    std::map<std::string, std::string> files;
-    for (const std::string& name : pool.Files())
-        if (name != "zrp.log" && name != "ZRPerror.log" && !name.ends_with(".gif")) files[name] = pool.Read(name);
-    return files;
-}
-
 bool IsErrorPage(const CgiAnswer& answer) { return answer.HasLine("<H1>Error in /cgi-bin/zrp.exe</H1>"); }
 
 }  // namespace
@@ -35,10 +27,10 @@ TEST(AllOrNothing, AScoringRunThatFailsChangesNoFile) {
     // teams and the winning picks were archived.
     pool.Write("ZRPOverAllWinners.dat", "BIG BOSS\r\n4\r\n");
     pool.Admin("ADMIN");
-    auto before = DataFiles(pool);
+    auto before = pool.DataFiles();
     CgiAnswer answer = pool.Admin("ENTERWINNERSFINAL", {{"UWP", "01"}, {"TIEBREAKER", "35"}});
     EXPECT_TRUE(answer.HasLine("<PRE>Input past end of file Error Number =  62</PRE>"));
-    EXPECT_EQ(DataFiles(pool), before);
+    EXPECT_EQ(pool.DataFiles(), before);
 }
 
 TEST(AllOrNothing, ARequestFinishesWhatADeadRunLeftAndRemovesItsWorkFiles) {
@@ -68,17 +60,6 @@ TEST(AllOrNothing, ARequestFinishesWhatADeadRunLeftAndRemovesItsWorkFiles) {
     EXPECT_EQ(files, (std::vector<std::string>{"OTHERweek.dat.new", "ZRPteams1_.dat", "ZRPweek.dat",
                                                "ZRPwinners1_.dat", "notes.new", "zrp.cfg", "zrp.exe", "zrp.exe.new",
                                                "zrp.log"}));
-}
-
-TEST(AllOrNothing, TheEditorSavesTheGameDataFileAndTheWeekFileTogether) {
-    AdminPool pool;
-    pool.Write("zrp.cfg", kSeason);
-    pool.Admin("ADMIN");
-    CgiAnswer answer = pool.Admin("TDF", {{"COMMENTFIELD", kSeason + "WEEK3\r\nIota at Kappa"}});
-    EXPECT_TRUE(answer.HasLine("<!-- AdminMainMenu -->"));
-    EXPECT_EQ(pool.Read("zrp.cfg"), kSeason + "WEEK3\r\nIota at Kappa\r\n");
-    EXPECT_EQ(pool.Read("ZRPweek.dat"), "1\r\n1\r\n3\r\n");
-    EXPECT_FALSE(pool.Exists("ZRP__journal.txt"));
 }
 
 // A POSIX shell's "ulimit -f" counts blocks of 512 bytes: 4 allow 2048 bytes.

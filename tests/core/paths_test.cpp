@@ -46,10 +46,14 @@ TEST(DataFolder, FileNamesFollowTheScriptNameAndTheLinksFolder) {
     EXPECT_FALSE(upper.Exists("zrp.cfg"));
 }
 
-TEST(DataFolder, AnotherPortThan80Or443LeavesTheFormWithoutAddress) {
+// The pages then address their help beside themselves.
+TEST(DataFolder, AnotherPortThan80Or443LeavesTheFormAndTheHelpWithoutAddress) {
     Pool pool;
     pool.Env["SERVER_PORT"] = "8080";
-    EXPECT_TRUE(pool.Get().HasLine(R"(<FORM METHOD="POST" ACTION="">)"));
+    CgiAnswer page = pool.Get();
+    EXPECT_TRUE(page.HasLine(R"(<FORM METHOD="POST" ACTION="">)"));
+    EXPECT_TRUE(page.HasLine(R"(        <a href="zrphelp/welcome1.html" onClick="NewWindow(this.href,'name',)"
+                             R"('500','500','yes');return false;">)"));
 }
 
 TEST(DataFolder, ARequestWaitsWhileAnotherRunHoldsTheFolder) {
@@ -98,9 +102,6 @@ TEST(DataFolder, AWaitForTheFolderThatRunsOutNamesTheLock) {
         EXPECT_STREQ(failure.what(), "Timed out after 1 seconds waiting for the data folder lock");
         EXPECT_EQ(R().CurrentRoutine, "LockDataFolder");
     }
-    EXPECT_EQ(FolderLockTimeoutText(), "Timed out after 1 seconds waiting for the data folder lock");
-    R().FolderLockWaitSeconds = 30;
-    EXPECT_EQ(FolderLockTimeoutText(), "Timed out after 30 seconds waiting for the data folder lock");
     close(R().FolderLockHandle);
     std::thread release([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));

@@ -10,17 +10,14 @@ TEST(DataFileEditor, SaveAndReloadRoundTrip) {
     EXPECT_EQ(TextAreaLines(page),
               (std::vector<std::string>{"Season 2026", "WEEK1", "Dallas at Boston", "WEEK2", "<b>A</b> & Co at B"}));
     EXPECT_EQ(page.Hidden("ACTION"), "TDF");
+    EXPECT_TRUE(page.HasLine(R"(<textarea name="COMMENTFIELD" cols="60" rows="15" wrap="soft">)"));  // no wrapping
 
     std::string typed = "  WEEK1\r\nWaco, TX at Rome: NY\r\nWEEK2\r\nA at B\r\nWEEK3\r\nC at D  \r\n\r\n";
     EXPECT_TRUE(pool.Admin("TDF", {{"COMMENTFIELD", typed}}).HasLine("<!-- AdminMainMenu -->"));
     EXPECT_EQ(pool.Read("zrp.cfg"), "WEEK1\r\nWaco&#44; TX at Rome&#58; NY\r\nWEEK2\r\nA at B\r\nWEEK3\r\nC at D\r\n");
     EXPECT_EQ(pool.Read("ZRPweek.dat"), "1\r\n1\r\n3\r\n");
+    EXPECT_FALSE(pool.Exists("ZRP__journal.txt"));  // both saved through one batch
     EXPECT_EQ(TextAreaLines(pool.Admin("DF"))[1], "Waco&#44; TX at Rome&#58; NY");
-}
-
-TEST(DataFileEditor, TheTextAreaDoesNotWrapLines) {
-    AdminPool pool;
-    EXPECT_TRUE(pool.Admin("DF").HasLine(R"(<textarea name="COMMENTFIELD" cols="60" rows="15" wrap="soft">)"));
 }
 
 TEST(DataFileEditor, ABadFileIsShownAgainAndNotSaved) {

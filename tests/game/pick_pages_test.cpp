@@ -48,13 +48,6 @@ TEST_F(PickPages, ViewingShowsTheStoredRecordAndNoRowsBeyondIt) {
     EXPECT_EQ(page.Between(kSheetTable, "</table>"), Sheet(kTeams, "10", "33", false));
 }
 
-TEST_F(PickPages, ALockedPeriodShowsNoSheetAndSavesNothing) {
-    pool.Write("ZRP__LockDateTime.txt", "01\r\n02\r\n2020\r\n10\r\n00\r\n");
-    EXPECT_FALSE(Act("THISWEEK").HasLine(kSheetTable));
-    Act("USERPICS2", {{"LINENUMBER", "3"}, {"UWP", "051"}, {"TIEBREAKER", "27"}});
-    EXPECT_FALSE(pool.Exists("ZRPpicks1_.dat"));
-}
-
 TEST_F(PickPages, AGameLineWithoutAtEndsInTheErrorPage) {
     pool.Write("zrp.cfg", "WEEK1\r\nAlpha at Beta\r\nGamma versus Delta\r\n");
     EXPECT_TRUE(Act("THISWEEK").HasLine("<PRE>Invalid procedure call or argument Error Number =  5</PRE>"));

@@ -27,14 +27,3 @@ TEST(GamePicksStore, NamesMatchTheirFirstRecordWithoutRegardToCaseOrBlanks) {
     EXPECT_EQ(CountCorrectPicks(picks, "D"), 9999);
 }
 
-TEST(GamePicksStore, OnlyTheNameLineOfARecordAndNoBlankNameIsMatched) {
-    RunFolder folder;
-    folder.Write("ZRPpicks1_.dat", "MALLORY\r\nALICE\r\nBOB\r\nALICE\r\n011\r\n7\r\n \r\n10\r\n\r\nBOB\r\n1\r\n");
-    PicksFile picks(folder.PathOf("ZRPpicks1_.dat"));
-    EXPECT_EQ(picks.Find(" alice"), 3);
-    EXPECT_EQ(picks.Find("mallory"), 0);
-    EXPECT_EQ(picks.Find("BOB"), 9);
-    for (const char* blank : {"", "  "}) EXPECT_EQ(picks.Find(blank), -1) << '"' << blank << '"';
-    EXPECT_EQ(TieBreakerGuess(picks, "Alice"), "7");
-    EXPECT_EQ(CountCorrectPicks(picks, ""), 9999);
-}

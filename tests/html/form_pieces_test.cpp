@@ -2,13 +2,10 @@
 
 #include <regex>
 
+#include "game/sheet_expect.h"
 #include "html/form_pieces.h"
 #include "support/cgi_pool.h"
 #include "support/run_folder.h"
-
-static std::string HiddenLine(const std::string& name, const std::string& value) {
-    return R"(<INPUT TYPE="HIDDEN" NAME=")" + name + R"(" Value=")" + value + "\">";
-}
 
 TEST(FormSetupAndHidden, DecoysOnlyBeforeTheFirstXaiAndLaterFormsReuseTheScrambledLogin) {
     RunFolder run;

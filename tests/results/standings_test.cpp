@@ -6,35 +6,10 @@
 #include <random>
 
 #include "core/files.h"
-#include "core/paths.h"
 #include "core/text.h"
 #include "results/exchange_order.h"
 #include "results/tie_break.h"
 #include "support/run_folder.h"
-
-// A standings file sorted and saved on its own.
-static void SortWinnersThisWeek(const std::string& path) {
-    StandingsFile file(path);
-    file.Sort();
-    file.Save();
-}
-
-// Points added to one standings file, saved at once.
-static void UpdateAWinnerFileOverallOrWeekly(const std::string& path, const std::string& name, int16_t points) {
-    StandingsFile file(path);
-    file.AddPoints(name, points);
-    file.Save();
-}
-
-// The tie-break of the current period on its files, saved at once.
-static void AwardTieBreak(const std::string& actual) {
-    StandingsFile period(PeriodWinnersFilePath(R().CurrentWeek));
-    StandingsFile overall(OverallWinnersFilePath());
-    PicksFile picks(PicksFilePath(R().CurrentWeek));
-    AwardTieBreak(actual, period, overall, picks);
-    period.Save();
-    overall.Save();
-}
 
 namespace {
 
@@ -66,7 +41,9 @@ TEST(ExchangeOrder, MatchesTheSwapsOnRandomInputsWithManyTies) {
 TEST(SortWinners, EqualPointsEndInTheExchangeOrderAndTheBakHoldsTheFileBefore) {
     RunFolder folder;
     folder.Write("ZRPOverAllWinners.dat", Lines("A/1/ /B/1/ /C/2/ "));
-    SortWinnersThisWeek(folder.PathOf("ZRPOverAllWinners.dat"));
+    StandingsFile file(folder.PathOf("ZRPOverAllWinners.dat"));
+    file.Sort();
+    file.Save();
     EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat"), Lines("C/2/ /B/1/ /A/1/ "));
     EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat.bak"), Lines("A/1/ /B/1/ /C/2/ "));
 }
@@ -74,8 +51,10 @@ TEST(SortWinners, EqualPointsEndInTheExchangeOrderAndTheBakHoldsTheFileBefore) {
 TEST(UpdateWinners, NamesAreMatchedOnTheNameLinesOfTheRecordsOnly) {
     RunFolder folder;
     folder.Write("ZRPOverAllWinners.dat", Lines("ANN/7/ /7/2/ "));
-    UpdateAWinnerFileOverallOrWeekly(folder.PathOf("ZRPOverAllWinners.dat"), "7", 1);
-    UpdateAWinnerFileOverallOrWeekly(folder.PathOf("ZRPOverAllWinners.dat"), " ", 4);
+    StandingsFile file(folder.PathOf("ZRPOverAllWinners.dat"));
+    file.AddPoints("7", 1);
+    file.AddPoints(" ", 4);
+    file.Save();
     EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat"), Lines("ANN/7/ /7/3/ //4/ "));
 }
 
@@ -106,7 +85,10 @@ TEST(TieBreak, TheClosestGuessAmongTheLeadersWinsAPointInBothFiles) {
         folder.Write("ZRPwinners3_.dat", Lines(c.period));
         folder.Write("ZRPOverAllWinners.dat", Lines("B/9/ /A/8/ /D/2/ "));
         folder.Write("ZRPpicks3_.dat", Lines(c.picks));
-        AwardTieBreak(c.actual);
+        StandingsFile period(folder.PathOf("ZRPwinners3_.dat")), overall(folder.PathOf("ZRPOverAllWinners.dat"));
+        AwardTieBreak(c.actual, period, overall, PicksFile(folder.PathOf("ZRPpicks3_.dat")));
+        period.Save();
+        overall.Save();
         EXPECT_EQ(folder.Read("ZRPwinners3_.dat"), Lines(c.periodAfter)) << c.picks;
         EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat"), Lines(c.overallAfter)) << c.picks;
     }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <regex>
 
 #include "game/sheet_expect.h"
@@ -42,15 +41,6 @@ Fields FormFields(const CgiAnswer& page, const std::string& action) {
     return {};
 }
 
-// The pool's data: every file but the program, its images and the logs,
-// which every request writes.
-std::map<std::string, std::string> DataFiles(const Pool& pool) {
-    std::map<std::string, std::string> files;
-    for (const std::string& name : pool.Files())
-        if (!name.ends_with(".log") && !name.ends_with(".gif") && name != "zrp.exe") files[name] = pool.Read(name);
-    return files;
-}
-
 }  // namespace
 
 TEST(WinnersEntry, ConfirmationSentAgainScoresNothing) {
@@ -65,14 +55,14 @@ TEST(WinnersEntry, ConfirmationSentAgainScoresNothing) {
     EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n2\r\n");
 
     // Back, and the same confirmation again.
-    auto before = DataFiles(pool);
+    auto before = pool.DataFiles();
     CgiAnswer again = pool.Post(confirmation);
     EXPECT_EQ(again.Errors, "");
     EXPECT_TRUE(again.HasLine("<!-- AdminMainMenu -->"));
     EXPECT_EQ(again.Count(R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" )"
                           R"(color="#FF0000"><b>Period 1 Has Already Been Scored - Nothing Was Changed!</b></font></div>)"),
               1u);
-    EXPECT_EQ(DataFiles(pool), before);
+    EXPECT_EQ(pool.DataFiles(), before);
 
     // A confirmation page made before the field existed scores the current period.
     std::erase(confirmation, std::pair<std::string, std::string>{"PERIOD", "1"});
@@ -86,9 +76,9 @@ TEST(WinnersEntry, HugePeriodNumberFailsWithOverflowAndWritesNothing) {
     pool.Write("zrp.cfg", kWeek1);
     pool.Join("boss@pool.test", "pw", "Boss");
     pool.Write("ZRPweek.dat", "99999999999999999999\r\n1\r\n1\r\n");
-    auto before = DataFiles(pool);
+    auto before = pool.DataFiles();
     CgiAnswer answer = pool.Act("ENTERWINNERSFINAL", "boss@pool.test", "pw",
                                 {{"UWP", "011"}, {"TIEBREAKER", "35"}, {"LINENUMBER", "3"}});
     EXPECT_TRUE(answer.HasLine("<PRE>Overflow Error Number =  6</PRE>")) << answer.Bytes;
-    EXPECT_EQ(DataFiles(pool), before);
+    EXPECT_EQ(pool.DataFiles(), before);
 }

@@ -27,13 +27,10 @@ void AdminPool::WriteUsers(const std::vector<std::string>& users) const {
     Write("ZRPform_user.dat", bytes);
 }
 
-std::vector<std::string> LinesInside(const CgiAnswer& answer, const std::string& prefix, const std::string& close) {
-    std::vector<std::string> lines = answer.Lines();
-    auto open = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return StartsWith(l, prefix); });
-    if (open == lines.end()) return {};
-    return {open + 1, std::find(open + 1, lines.end(), close)};
-}
-
 std::vector<std::string> TextAreaLines(const CgiAnswer& answer) {
-    return LinesInside(answer, "<textarea name=\"COMMENTFIELD\"", "</textarea>");
+    std::vector<std::string> lines = answer.Lines();
+    auto open = std::find_if(lines.begin(), lines.end(),
+                             [](const std::string& l) { return StartsWith(l, "<textarea name=\"COMMENTFIELD\""); });
+    if (open == lines.end()) return {};
+    return {open + 1, std::find(open + 1, lines.end(), "</textarea>")};
 }

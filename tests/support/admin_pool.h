@@ -26,7 +26,5 @@ struct AdminPool : Pool {
     void WriteUsers(const std::vector<std::string>& users) const;
 };
 
-// The lines strictly between the first line that starts with prefix and
-// the next line equal to close.
-std::vector<std::string> LinesInside(const CgiAnswer& answer, const std::string& prefix, const std::string& close);
+// The lines strictly between the comment text area's opening line and its "</textarea>".
 std::vector<std::string> TextAreaLines(const CgiAnswer& answer);

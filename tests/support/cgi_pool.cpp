@@ -8,7 +8,7 @@
 #include <regex>
 #include <stdexcept>
 
-std::string UrlEncode(const std::string& text) {
+static std::string UrlEncode(const std::string& text) {
     std::string out;
     for (unsigned char c : text) {
         char hex[4];
@@ -18,7 +18,8 @@ std::string UrlEncode(const std::string& text) {
     return out;
 }
 
-std::string FormBody(const Fields& fields) {
+// Percent-encodes fields as a browser posts them.
+static std::string FormBody(const Fields& fields) {
     std::string body;
     for (const auto& [n, v] : fields) body += (body.empty() ? "" : "&") + UrlEncode(n) + "=" + UrlEncode(v);
     return body;
@@ -80,6 +81,13 @@ std::vector<std::string> Pool::Files() const {
         if (entry.is_regular_file()) names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::map<std::string, std::string> Pool::DataFiles() const {
+    std::map<std::string, std::string> files;
+    for (const std::string& name : Files())
+        if (!name.ends_with(".log") && !name.ends_with(".gif") && name != programName_) files[name] = Read(name);
+    return files;
 }
 
 // A word the shell takes as it is.

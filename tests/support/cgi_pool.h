@@ -12,9 +12,6 @@
 
 using Fields = std::vector<std::pair<std::string, std::string>>;
 
-// Percent-encodes fields as a browser posts them.
-std::string FormBody(const Fields& fields);
-std::string UrlEncode(const std::string& text);
 // The scrambled form of a value, as the hidden fields carry it.
 std::string Scrambled(const std::string& value);
 std::string ReadOrEmpty(const std::string& path);
@@ -47,6 +44,8 @@ public:
     bool Exists(const std::string& name) const { return std::filesystem::exists(PathOf(name)); }
     // The names of the files in the pool folder (not its folders), sorted.
     std::vector<std::string> Files() const;
+    // Every file with its bytes but the program, its images and the logs, which every request writes.
+    std::map<std::string, std::string> DataFiles() const;
 
     // Environment overrides for every later request (empty value unsets).
     std::map<std::string, std::string> Env;

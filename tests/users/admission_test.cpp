@@ -23,18 +23,4 @@ TEST(Admission, PolicyPageSelectsTheStoredPolicyAndStoresTheOneSent) {
     EXPECT_EQ(pool.Read("ZRP__NewUserStatus.txt"), "BLOCKALL\r\n");
 }
 
-TEST(Admission, OrdinaryPlayerPostingAdministratorsActionsGetsHisMenuAndChangesNothing) {
-    SeasonPool pool;
-    std::string users = pool.UserFile();
-    std::vector<std::string> files = pool.Files();
-    Fields fields = {{"USEREMAIL", "me@x.com"}, {"USERPASSWORD", "x"}, {"USERREALNAME", "ANN LEE"},
-                     {"USERSTATUS", "ADMINISTRATOR"}, {"NEWUSER", "BLOCKALL"}};
-    for (const char* action : {"ADDUSER", "SETUSERSTATUS", " adminupdate ", "NEWUSER", "ADMIN", "EDITTHISUSER"}) {
-        CgiAnswer page = pool.Act(action, kAnn, "pw1", fields);
-        EXPECT_TRUE(page.HasLine("Welcome! ANN LEE<br>") && !page.HasLine("<br><hr>") && page.Hidden("ACTION").empty())
-            << action;
-        EXPECT_TRUE(pool.UserFile() == users && pool.Files() == files) << action;
-    }
-}
-
 }  // namespace

@@ -34,13 +34,6 @@ TEST(UserEditPages, AddAndAdmitCyclesKeepTheFileCompact) {
     std::string bytes = pool.Read("ZRPform_user.dat");
     ASSERT_EQ(bytes.size(), 3u * 1695);
     EXPECT_TRUE(bytes.substr(1695, 1695) == Bytes("ANN@POOL.TEST", "PW1", "ANN LEE", "USER", StampOf(bytes, 2)));
-    // The edit row names the player it edits; opening it changes nothing.
-    EXPECT_EQ(Missing(pool.Admin("EDITTHISUSER", {{"USERREALNAME", "ANN LEE"}}),
-                      {R"(<input type="text" name="USEREMAIL" size="20" maxlength="40" value="ANN@POOL.TEST">)",
-                       R"(<input type="text" name="USERPASSWORD" size="8" maxlength="20" value="PW1">)",
-                       R"(<INPUT TYPE="HIDDEN" NAME="EDITEDUSER" Value="ANN LEE">)"}),
-              Lines{});
-    EXPECT_TRUE(pool.Read("ZRPform_user.dat") == bytes);
     // Known credentials, and entries that cannot stay, add nothing.
     pool.AddUser(" ANN@pool.test", "Someone Else", "PW1", "ADMINISTRATOR");
     pool.AddUser("nobody", "No Address", "x");
