@@ -48,6 +48,7 @@ state() {
     local name
     (cd "$1" && for name in $(ls | sort); do
         case $name in zrp.exe|zrp.log|ZRPerror.log|*.gif) continue ;; esac
+        [ -f "$name" ] || continue  # the help pages' folder
         if [ "$name" = ZRP__comments.txt ] || [ "$name" = ZRPform_user.dat ]; then
             echo "$name $(tr '0-9' '#' < "$name" | md5sum | cut -c1-32)"
         else
