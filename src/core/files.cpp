@@ -91,6 +91,14 @@ bool FileExists(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+std::string FileStamp(const std::string& path) {
+    struct stat st;
+    if (!FileExists(path) || stat(path.c_str(), &st) != 0) return "";
+    return std::to_string(st.st_size) + "/" + std::to_string(st.st_mtim.tv_sec) + "." +
+           std::to_string(st.st_mtim.tv_nsec) + "/" + std::to_string(st.st_ctim.tv_sec) + "." +
+           std::to_string(st.st_ctim.tv_nsec) + "/" + std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
+}
+
 std::string ReadWholeFile(const std::string& path) {
     Fd f(OpenOrFail(path, O_RDONLY, true));
     std::string out;

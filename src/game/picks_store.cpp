@@ -1,5 +1,7 @@
 #include "game/picks_store.h"
 
+#include <utility>
+
 #include "core/failure.h"
 #include "core/file_batch.h"
 #include "core/files.h"
@@ -115,17 +117,35 @@ void SavePicks() {
     AppendTextLines(PicksFilePath(r.CurrentWeek), {SingleLine(r.CurrentUserRealName), r.Uwp, Trimm(r.TieBreaker)});
 }
 
+// The menu and the page of one run may both ask: the file is read once
+// while it stays unchanged, and a save changes it.
+static const PicksLookup& LookUpUserPicks() {
+    Run& r = R();
+    std::string path = PicksFilePath(r.CurrentWeek), stamp = FileStamp(path);
+    PicksLookup& last = r.LastPicksLookup;
+    if (!stamp.empty() && last.Path == path && last.Name == r.CurrentUserRealName && last.FileStamp == stamp)
+        return last;
+    PicksLookup read{path, r.CurrentUserRealName, stamp, false, "", ""};
+    PicksFile picks(path);
+    long at = picks.Exists() ? picks.Find(read.Name) : -1;
+    if (at >= 0) {
+        read.Picks = picks.Line(at + 1);
+        read.TieBreaker = picks.Line(at + 2);
+        read.Found = true;
+    }
+    return last = std::move(read);
+}
+
 bool LoadUserPicks() {
     Run& r = R();
-    PicksFile picks(PicksFilePath(r.CurrentWeek));
-    long at = picks.Exists() ? picks.Find(r.CurrentUserRealName) : -1;
-    if (at < 0) return false;
+    const PicksLookup& found = LookUpUserPicks();
+    if (!found.Found) return false;
     // A save never stores more than a sheet's 100 picks; the rest of a longer
     // record kept from before has no game to show and is left unread, so it
     // cannot lock its owner out of his menu.
-    const std::string& line = picks.Line(at + 1);
+    const std::string& line = found.Picks;
     for (size_t i = 0; i < line.size() && i < 100; ++i) r.Picks[i + 1] = std::string(1, line[i]);
-    r.TieBreaker = picks.Line(at + 2);
+    r.TieBreaker = found.TieBreaker;
     return true;
 }
 
