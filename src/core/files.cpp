@@ -222,15 +222,15 @@ void FileRanges::Unmap() {
     map_ = nullptr;
 }
 
-// A mapped window costs no copy of the bytes, one window held at a time. Its
-// pages are all mapped at once: the walks through a window read every page,
-// and one call is cheaper than a fault for each few pages.
+// A mapped window costs no copy of the bytes: a walk through a large file
+// touches only the pages it reads, one window held at a time. Mapping all
+// pages up front costs more than the faults, which map several at a time.
 std::string_view FileRanges::View(int64_t offset, int64_t length) {
     Unmap();
     int64_t end = std::min(offset + length, Length());
     if (end <= offset) return {};
     int64_t start = offset - offset % sysconf(_SC_PAGESIZE);
-    void* map = mmap(nullptr, static_cast<size_t>(end - start), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd_, start);
+    void* map = mmap(nullptr, static_cast<size_t>(end - start), PROT_READ, MAP_PRIVATE, fd_, start);
     if (map == MAP_FAILED) {
         Read(offset, length, buffer_);
         return buffer_;
