@@ -91,6 +91,14 @@ bool FileExists(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+std::string FileStamp(const std::string& path) {
+    struct stat st;
+    if (!FileExists(path) || stat(path.c_str(), &st) != 0) return "";
+    return std::to_string(st.st_size) + "/" + std::to_string(st.st_mtim.tv_sec) + "." +
+           std::to_string(st.st_mtim.tv_nsec) + "/" + std::to_string(st.st_ctim.tv_sec) + "." +
+           std::to_string(st.st_ctim.tv_nsec) + "/" + std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
+}
+
 std::string ReadWholeFile(const std::string& path) {
     Fd f(OpenOrFail(path, O_RDONLY, true));
     std::string out;
@@ -215,7 +223,8 @@ void FileRanges::Unmap() {
 }
 
 // A mapped window costs no copy of the bytes: a walk through a large file
-// touches only the pages it reads, one window held at a time.
+// touches only the pages it reads, one window held at a time. Mapping all
+// pages up front costs more than the faults, which map several at a time.
 std::string_view FileRanges::View(int64_t offset, int64_t length) {
     Unmap();
     int64_t end = std::min(offset + length, Length());

@@ -9,6 +9,9 @@
 
 // True when path names an existing ordinary file (no wildcards needed here).
 bool FileExists(const std::string& path);
+// What tells one state of a file from another: its length, last change and
+// file number; "" when there is no such file.
+std::string FileStamp(const std::string& path);
 // The whole file; failure 53 (or 76, 70, 75) when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
 // The lines of a text file: CR LF or LF ends, no CR kept, no empty last

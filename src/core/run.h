@@ -23,6 +23,14 @@ struct UserRecord {
     std::string UserStatus;
 };
 
+// A player's record of a period's picks file as last read in this run, kept
+// while the file stays as it was read (its length, change time and number).
+struct PicksLookup {
+    std::string Path, Name, FileStamp;
+    bool Found = false;
+    std::string Picks, TieBreaker;
+};
+
 struct Run {
     // The program's own path as started (argv[0] or /proc/self/exe).
     std::string ProgramFile;
@@ -79,6 +87,7 @@ struct Run {
     std::array<std::string, 101> Picks;  // place 0 unused
     std::string Uwp;
     std::string CommentField;
+    PicksLookup LastPicksLookup;
 
     // Players
     UserRecord User;

@@ -1,5 +1,7 @@
 #include "game/picks_store.h"
 
+#include <utility>
+
 #include "core/failure.h"
 #include "core/file_batch.h"
 #include "core/files.h"
@@ -14,7 +16,30 @@ static std::string NameKey(const std::string& text) { return UCase(TrimBlanks(te
 PicksFile::PicksFile(const std::string& path) {
     exists_ = FileExists(path);
     if (!exists_) return;
-    lines_ = ReadTextLines(path);
+    file_ = std::make_unique<FileRanges>(path);
+    bytes_ = file_->View(0, file_->Length());
+}
+
+PicksFile::~PicksFile() = default;
+
+// Lines end at a line feed, less the carriage return before it, as
+// ReadTextLines splits them.
+std::string_view PicksFile::TakeLine(size_t& at) const {
+    std::string_view rest = bytes_.substr(at);
+    size_t lf = rest.find('\n');
+    size_t end = lf == std::string_view::npos ? rest.size() : lf;
+    at += lf == std::string_view::npos ? rest.size() : lf + 1;
+    size_t len = end > 0 && rest[end - 1] == '\r' ? end - 1 : end;
+    return rest.substr(0, len);
+}
+
+void PicksFile::BuildIndex() const {
+    for (size_t at = 0; at < bytes_.size();) {
+        starts_.push_back(at);
+        std::string_view line = TakeLine(at);
+        if (starts_.size() % 3 == 1)
+            first_.emplace(NameKey(std::string(line)), static_cast<long>(starts_.size() - 1));
+    }
 }
 
 // Names are compared on the name line of each three-line record only, and a
@@ -23,19 +48,35 @@ long PicksFile::Find(const std::string& name) const {
     std::string key = NameKey(name);
     if (key.empty()) return -1;
     if (++lookups_ == 1) {
-        for (size_t i = 0; i < lines_.size(); i += 3)
-            if (MatchesNameKey(lines_[i], key)) return static_cast<long>(i);
+        long n = 0;
+        for (size_t at = 0; at < bytes_.size(); ++n) {
+            size_t start = at;
+            std::string_view line = TakeLine(at);
+            if (n % 3 == 0 && MatchesNameKey(line, key)) {
+                cursorLine_ = n;
+                cursorAt_ = start;
+                return n;
+            }
+        }
         return -1;
     }
-    if (first_.empty())
-        for (size_t i = 0; i < lines_.size(); i += 3) first_.emplace(NameKey(lines_[i]), static_cast<long>(i));
+    if (starts_.empty()) BuildIndex();
     auto it = first_.find(key);
     return it == first_.end() ? -1 : it->second;
 }
 
-const std::string& PicksFile::Line(long n) const {
-    if (n < 0 || static_cast<size_t>(n) >= lines_.size()) Fail(kInputPastEnd);
-    return lines_[static_cast<size_t>(n)];
+std::string PicksFile::Line(long n) const {
+    if (n < 0) Fail(kInputPastEnd);
+    if (!starts_.empty() || lookups_ > 1) {
+        if (static_cast<size_t>(n) >= starts_.size()) Fail(kInputPastEnd);
+        size_t at = starts_[static_cast<size_t>(n)];
+        return std::string(TakeLine(at));
+    }
+    long line = n >= cursorLine_ ? cursorLine_ : 0;
+    size_t at = n >= cursorLine_ ? cursorAt_ : 0;
+    for (; line < n && at < bytes_.size(); ++line) TakeLine(at);
+    if (at >= bytes_.size()) Fail(kInputPastEnd);
+    return std::string(TakeLine(at));
 }
 
 int16_t CountCorrectPicks(const PicksFile& picks, const std::string& name) {
@@ -76,17 +117,35 @@ void SavePicks() {
     AppendTextLines(PicksFilePath(r.CurrentWeek), {SingleLine(r.CurrentUserRealName), r.Uwp, Trimm(r.TieBreaker)});
 }
 
+// The menu and the page of one run may both ask: the file is read once
+// while it stays unchanged, and a save changes it.
+static const PicksLookup& LookUpUserPicks() {
+    Run& r = R();
+    std::string path = PicksFilePath(r.CurrentWeek), stamp = FileStamp(path);
+    PicksLookup& last = r.LastPicksLookup;
+    if (!stamp.empty() && last.Path == path && last.Name == r.CurrentUserRealName && last.FileStamp == stamp)
+        return last;
+    PicksLookup read{path, r.CurrentUserRealName, stamp, false, "", ""};
+    PicksFile picks(path);
+    long at = picks.Exists() ? picks.Find(read.Name) : -1;
+    if (at >= 0) {
+        read.Picks = picks.Line(at + 1);
+        read.TieBreaker = picks.Line(at + 2);
+        read.Found = true;
+    }
+    return last = std::move(read);
+}
+
 bool LoadUserPicks() {
     Run& r = R();
-    PicksFile picks(PicksFilePath(r.CurrentWeek));
-    long at = picks.Exists() ? picks.Find(r.CurrentUserRealName) : -1;
-    if (at < 0) return false;
+    const PicksLookup& found = LookUpUserPicks();
+    if (!found.Found) return false;
     // A save never stores more than a sheet's 100 picks; the rest of a longer
     // record kept from before has no game to show and is left unread, so it
     // cannot lock its owner out of his menu.
-    const std::string& line = picks.Line(at + 1);
+    const std::string& line = found.Picks;
     for (size_t i = 0; i < line.size() && i < 100; ++i) r.Picks[i + 1] = std::string(1, line[i]);
-    r.TieBreaker = picks.Line(at + 2);
+    r.TieBreaker = found.TieBreaker;
     return true;
 }
 

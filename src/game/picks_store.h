@@ -2,9 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
+
+class FileRanges;
 
 // One picks file read once, with the name matching of its readers: a name
 // finds the first record, in file order, whose name line (the first of its
@@ -14,16 +18,28 @@
 class PicksFile {
 public:
     explicit PicksFile(const std::string& path);
+    ~PicksFile();
     bool Exists() const { return exists_; }
     // The number of the name line of name's first record; -1 when none.
     long Find(const std::string& name) const;
     // Line n (from 0); reading past the end is failure 62.
-    const std::string& Line(long n) const;
+    std::string Line(long n) const;
 
 private:
+    // The line starting at byte at, without its line end; at moves past it.
+    std::string_view TakeLine(size_t& at) const;
+    void BuildIndex() const;
+
     bool exists_ = false;
-    std::vector<std::string> lines_;
+    // The file seen in place: lines are cut out only when asked for.
+    std::unique_ptr<FileRanges> file_;
+    std::string_view bytes_;
+    // Where the last single lookup stopped, so reading its record's lines
+    // goes on from there.
+    mutable long cursorLine_ = 0;
+    mutable size_t cursorAt_ = 0;
     // Built at the second lookup: a reader that looks up one name scans.
+    mutable std::vector<size_t> starts_;
     mutable std::unordered_map<std::string, long> first_;
     mutable int lookups_ = 0;
 };

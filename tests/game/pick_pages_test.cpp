@@ -41,6 +41,13 @@ TEST_F(PickPages, SheetConfirmationEditAndSaveCarryThePicksByGameNumber) {
     EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), "ANN ADMIN\r\n111\r\n30\r\n");
 }
 
+// The menu that answers a save finds the record the same run has just stored.
+TEST_F(PickPages, TheAnswerToASaveOffersTheSavedPicks) {
+    CgiAnswer saved = Act("USERPICS2", {{"LINENUMBER", "3"}, {"UWP", "101"}, {"TIEBREAKER", "30"}});
+    EXPECT_TRUE(saved.HasLine("          <b>Team Selection Completed - View</b><br>"));
+    EXPECT_EQ(Act("VIEWUSERPICKS").Between(kSheetTable, "</table>"), Sheet(kTeams, "101", "30", false));
+}
+
 TEST_F(PickPages, ViewingShowsTheStoredRecordAndNoRowsBeyondIt) {
     pool.Write("ZRPpicks1_.dat", " ann admin\r\n10\r\n33\r\n");
     CgiAnswer page = Act("VIEWUSERPICKS");

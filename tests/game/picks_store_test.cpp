@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/failure_of.h"
 #include "support/run_folder.h"
 
 TEST(GamePicksStore, NamesMatchTheirFirstRecordWithoutRegardToCaseOrBlanks) {
@@ -27,3 +28,23 @@ TEST(GamePicksStore, NamesMatchTheirFirstRecordWithoutRegardToCaseOrBlanks) {
     EXPECT_EQ(CountCorrectPicks(picks, "D"), 9999);
 }
 
+// Lines are cut where the stored format cuts them, after one lookup, after
+// several and before any; the line after the last is failure 62.
+TEST(GamePicksStore, LinesReadBackAsTheFileSplitsThem) {
+    RunFolder folder;
+    folder.Write("ZRPpicks1_.dat", "ANN\r\n01\r\n\r\nBOB\n1\r\r\n9\r");
+    PicksFile picks(folder.PathOf("ZRPpicks1_.dat"));
+    EXPECT_EQ(picks.Line(4), "1\r");
+    EXPECT_EQ(picks.Find("bob"), 3);
+    auto lines = [&] {
+        std::string all;
+        for (long n = 0; n < 6; ++n) all += "[" + picks.Line(n) + "]";
+        return all;
+    };
+    EXPECT_EQ(lines(), "[ANN][01][][BOB][1\r][9]");
+    EXPECT_EQ(FailureOf([&] { picks.Line(6); }), kInputPastEnd);
+    EXPECT_EQ(picks.Find("ANN"), 0);
+    EXPECT_EQ(lines(), "[ANN][01][][BOB][1\r][9]");
+    EXPECT_EQ(FailureOf([&] { picks.Line(6); }), kInputPastEnd);
+    EXPECT_EQ(FailureOf([] { PicksFile(std::string()).Line(0); }), kInputPastEnd);
+}
