@@ -196,8 +196,12 @@ async function main() {
 
         // A lock-out date in the past: Ann's picks are refused.
         await menuChoice(boss, 'LOCKOUTDATE', 'lock-out page');
-        const years = await boss.$$eval('select[name=YEAR] option', (o) => o.map((x) => x.value));
-        await boss.selectOption('select[name=YEAR]', years.reduce((a, b) => (Number(a) < Number(b) ? a : b)));
+        // The page offers the stored date or a week from now; the earliest of
+        // every list is in the past.
+        for (const list of ['YEAR', 'MONTH', 'DAY', 'HOUR', 'MINUTE']) {
+            const values = await boss.$$eval(`select[name=${list}] option`, (o) => o.map((x) => x.value));
+            await boss.selectOption(`select[name=${list}]`, values.reduce((a, b) => (Number(a) < Number(b) ? a : b)));
+        }
         await submitBy(boss, boss.locator('input[type=submit], input[type=image]'), 'menu after the lock-out');
         await expectText(boss, 'GAME LOCKED', 'menu after the lock-out');
         await fillSheet(ann, 0, '20');
