@@ -30,14 +30,8 @@ kill_points() {
 }
 
 for entry in "${CASES[@]}"; do
-    IFS='|' read -r name tweak body <<< "$entry"
-    base=$WORK/$name.base
-    common_base "$base"
-    $tweak "$base"
-    old=$(state "$base")
-    rm -rf "$WORK/ref" "$WORK/probe"
-    cp -a "$base" "$WORK/ref" && request "$WORK/ref" "$body"
-    new=$(state "$WORK/ref")
+    prepare_case "$entry"
+    rm -rf "$WORK/probe"
     [ "$old" != "$new" ] || fault "$name: the request changed no file"
     cp -a "$base" "$WORK/probe"
     points=$(kill_points "$WORK/probe" "$body")

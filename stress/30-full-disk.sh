@@ -32,13 +32,7 @@ fill_but() {
 }
 
 for entry in "${CASES[@]}"; do
-    IFS='|' read -r name tweak body <<< "$entry"
-    base=$WORK/$name.base
-    common_base "$base"
-    $tweak "$base"
-    old=$(state "$base")
-    rm -rf "$WORK/ref" && cp -a "$base" "$WORK/ref" && request "$WORK/ref" "$body"
-    new=$(state "$WORK/ref")
+    prepare_case "$entry"
     pool=$DISK/pool
     free=0
     while :; do

@@ -30,3 +30,17 @@ CASES=(
     "editor-save|no_change|$(as boss@pool.test TDF "COMMENTFIELD=$(printf '%s' "${SEASON}WEEK3"$'\r\n''Iota at Kappa' | sed 's/ /+/g; s/\r/%0D/g; s/$/%0A/' | tr -d '\n' | sed 's/%0A$//')")"
     "picks-save|no_change|$(as ann@pool.test USERPICS2 'UWP=011&TIEBREAKER=28')"
 )
+
+# prepare_case ENTRY: sets name and body, base (the case's pool before its
+# request), old and new (that pool's state before the request and after it
+# on a disk with room).
+prepare_case() {
+    local tweak
+    IFS='|' read -r name tweak body <<< "$1"
+    base=$WORK/$name.base
+    common_base "$base"
+    $tweak "$base"
+    old=$(state "$base")
+    rm -rf "$WORK/ref" && cp -a "$base" "$WORK/ref" && request "$WORK/ref" "$body"
+    new=$(state "$WORK/ref")
+}
