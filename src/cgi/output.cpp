@@ -23,21 +23,33 @@ void FlushOutput() {
 }
 
 // One write per line cost most of a long page's time; a page is never held
-// whole, so a large one still streams out block by block.
-void Send(const std::string& line) {
+// whole, so a large one still streams out block by block. The pieces go
+// straight into the held block: a page line is never built on its own.
+void SendLine(std::initializer_list<std::string_view> pieces) {
+    size_t length = 2;
+    for (std::string_view piece : pieces) length += piece.size();
     std::string& held = R().OutputHeld;
-    if (held.size() + line.size() + 2 > kOutputHeld) FlushOutput();
-    if (line.size() + 2 > kOutputHeld) {
-        WriteOut(line.data(), line.size());
+    if (held.size() + length > kOutputHeld) FlushOutput();
+    if (length > kOutputHeld) {
+        for (std::string_view piece : pieces) WriteOut(piece.data(), piece.size());
         WriteOut("\r\n", 2);
         return;
     }
     if (held.capacity() < kOutputHeld) held.reserve(kOutputHeld);
-    held += line;
+    for (std::string_view piece : pieces) held += piece;
     held += "\r\n";
 }
 
-std::string Quoted(const std::string& value) { return "\"" + value + "\""; }
+void Send(std::string_view line) { SendLine({line}); }
+
+std::string Quoted(std::string_view value) {
+    std::string quoted;
+    quoted.reserve(value.size() + 2);
+    quoted += '"';
+    quoted += value;
+    quoted += '"';
+    return quoted;
+}
 
 void SendHeader(const std::string& title) {
     Send("Status: 200 OK");

@@ -2,11 +2,16 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 // One line and CR LF. Lines are held and written in blocks of at most
-// kOutputHeld bytes, in order; a failed write is ignored.
-void Send(const std::string& line);
+// kOutputHeld bytes, in order; a line longer than a block goes straight out.
+// A failed write is ignored.
+void Send(std::string_view line);
+// The pieces, in order, as one line and CR LF, held and written as Send does.
+void SendLine(std::initializer_list<std::string_view> pieces);
 // Writes out what Send holds: at the end of the run and before anything
 // that looks at standard output itself (the error page).
 void FlushOutput();
@@ -14,4 +19,4 @@ inline constexpr size_t kOutputHeld = 64 * 1024;
 void SendHeader(const std::string& title);
 void SendFooter();
 // A value between double quotes, for attribute values built at run time.
-std::string Quoted(const std::string& value);
+std::string Quoted(std::string_view value);

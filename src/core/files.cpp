@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "core/failure.h"
@@ -115,18 +116,24 @@ std::string ReadWholeFile(const std::string& path) {
     return out;
 }
 
+std::string_view TextLineCursor::Next() {
+    size_t lf = bytes_.find('\n', next_);
+    size_t end = lf == std::string_view::npos ? bytes_.size() : lf;
+    size_t length = end - next_;
+    if (length > 0 && bytes_[end - 1] == '\r') --length;
+    std::string_view line = bytes_.substr(next_, length);
+    next_ = lf == std::string_view::npos ? bytes_.size() : lf + 1;
+    return line;
+}
+
+size_t CountTextLines(std::string_view bytes) {
+    size_t ends = static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    return ends + (!bytes.empty() && bytes.back() != '\n' ? 1 : 0);
+}
+
 std::vector<std::string> SplitTextLines(const std::string& bytes) {
     std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t lf = bytes.find('\n', start);
-        size_t end = lf == std::string::npos ? bytes.size() : lf;
-        size_t len = end - start;
-        if (len > 0 && bytes[end - 1] == '\r') --len;
-        lines.push_back(bytes.substr(start, len));
-        if (lf == std::string::npos) break;
-        start = lf + 1;
-    }
+    for (TextLineCursor cursor(bytes); !cursor.AtEnd();) lines.emplace_back(cursor.Next());
     return lines;
 }
 

@@ -18,6 +18,19 @@ std::string ReadWholeFile(const std::string& path);
 // piece after the final line end.
 std::vector<std::string> ReadTextLines(const std::string& path);
 std::vector<std::string> SplitTextLines(const std::string& bytes);
+// The same lines one at a time, seen in place in bytes that outlive it.
+class TextLineCursor {
+public:
+    explicit TextLineCursor(std::string_view bytes) : bytes_(bytes) {}
+    bool AtEnd() const { return next_ >= bytes_.size(); }
+    std::string_view Next();
+
+private:
+    std::string_view bytes_;
+    size_t next_ = 0;
+};
+// How many lines SplitTextLines would give, without making them.
+size_t CountTextLines(std::string_view bytes);
 // The first count lines, as ReadTextLines gives them, reading the file only
 // as far as they reach.
 std::vector<std::string> ReadFirstTextLines(const std::string& path, size_t count);

@@ -15,12 +15,14 @@ std::string Trimm(const std::string& text) {
     return text.substr(begin, end - begin);
 }
 
-std::string TrimBlanks(const std::string& text) {
+std::string_view TrimBlanksView(std::string_view text) {
     size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string::npos) return "";
+    if (begin == std::string_view::npos) return {};
     size_t end = text.find_last_not_of(' ');
     return text.substr(begin, end - begin + 1);
 }
+
+std::string TrimBlanks(const std::string& text) { return std::string(TrimBlanksView(text)); }
 
 unsigned char UpperByte(unsigned char c) {
     if (c >= 'a' && c <= 'z') return c - 32;

@@ -3,12 +3,15 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Without leading blanks, trailing blanks and trailing control characters
 // (codes below 14).
 std::string Trimm(const std::string& text);
 // Blanks only, both ends (the plain trim of stored fields and form values).
 std::string TrimBlanks(const std::string& text);
+// The same, seen in place.
+std::string_view TrimBlanksView(std::string_view text);
 // Upper and lower case of ASCII and the Latin-1 letters of Windows-1252.
 std::string UCase(const std::string& text);
 unsigned char UpperByte(unsigned char c);

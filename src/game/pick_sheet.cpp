@@ -11,23 +11,37 @@
 #include "images/site_images.h"
 
 // The font every sheet cell text starts with.
-static std::string CellFont() { return FontTag("2", "#990000"); }
+static const std::string& CellFont() {
+    static const std::string font = FontTag("2", "#990000");
+    return font;
+}
 
-static std::string TeamCell(const std::string& name, const std::string& value, const std::string& team,
-                            const std::string& mark, const std::string& noradio) {
-    std::string cell = CellFont();
-    std::string chosen = TrimBlanks(mark);
-    if (noradio != "YES") {
-        cell += " <input type=\"radio\" name=" + Quoted(TrimBlanks(name)) + " value=" + Quoted(TrimBlanks(value));
-        cell += chosen == "YES" ? " CHECKED>" : ">";
+// A team cell as one line between before and after: the cell font, the radio
+// button when one is offered, then the team bold when chosen, plain when
+// unmarked, italic for no choice (and no team for any other mark).
+static void TeamCell(std::string_view before, std::string_view name, std::string_view value, std::string_view team,
+                     std::string_view mark, bool radio, std::string_view after) {
+    std::string_view chosen = TrimBlanksView(mark);
+    bool checked = chosen == "YES";
+    std::string_view open, close;
+    if (checked) {
+        open = "<b>";
+        close = "</b></font>";
+    } else if (chosen.empty()) {
+        close = "</font>";
+    } else if (chosen == "NOCHOICE") {
+        open = "<i>";
+        close = "</i></font>";
+    } else {
+        team = {};
     }
-    if (chosen == "YES")
-        cell += "<b>" + TrimBlanks(team) + "</b></font>";
-    else if (chosen.empty())
-        cell += TrimBlanks(team) + "</font>";
-    else if (chosen == "NOCHOICE")
-        cell += "<i>" + TrimBlanks(team) + "</i></font>";
-    return cell;
+    team = TrimBlanksView(team);
+    if (!radio) {
+        SendLine({before, CellFont(), open, team, close, after});
+        return;
+    }
+    SendLine({before, CellFont(), " <input type=\"radio\" name=\"", TrimBlanksView(name), "\" value=\"",
+              TrimBlanksView(value), checked ? "\" CHECKED>" : "\">", open, team, close, after});
 }
 
 static void SpacerRow() {
@@ -36,36 +50,42 @@ static void SpacerRow() {
     Send("  </tr>");
 }
 
-static const char kMiddleCell[] = "    <td width=\"100\" align=\"center\">";
+static constexpr std::string_view kMiddleCell = "    <td width=\"100\" align=\"center\">";
 
 // The choice carried back in UWP for the game now written ("" when none).
-static std::string CarriedChoice() {
+static std::string_view CarriedChoice() {
     const Run& r = R();
     if (r.Action != "THISWEEK" && r.Action != "ENTERWINNERS") return "";
-    if (TrimBlanks(r.Uwp).empty() || r.LineNumber < 1 || static_cast<size_t>(r.LineNumber) > r.Uwp.size()) return "";
-    return r.Uwp.substr(static_cast<size_t>(r.LineNumber) - 1, 1);
+    if (TrimBlanksView(r.Uwp).empty() || r.LineNumber < 1 || static_cast<size_t>(r.LineNumber) > r.Uwp.size())
+        return "";
+    return std::string_view(r.Uwp).substr(static_cast<size_t>(r.LineNumber) - 1, 1);
 }
 
-void GameRow(const std::string& name1, const std::string& value1, const std::string& team1, std::string& mark1,
-             const std::string& name2, const std::string& value2, const std::string& team2, std::string& mark2,
-             const std::string& noradio) {
+// The cell between the teams: no choice, the row's value on the results
+// pages, else "AT".
+static void MiddleCell(std::string_view value, const std::string& mark1, const std::string& mark2) {
     const Run& r = R();
-    std::string carried = CarriedChoice();
+    if (mark1 == "NOCHOICE" || mark2 == "NOCHOICE")
+        SendLine({kMiddleCell, "<b><i>NO CHOICE!</i></b></td>"});
+    else if (r.Action == "SCOREBOARD" || r.Action == "LASTWEEK")
+        SendLine({kMiddleCell, "<b>", CellFont(), value, "</font></b></td>"});
+    else
+        SendLine({kMiddleCell, "<b><i>AT</i></b></td>"});
+}
+
+void GameRow(std::string_view name1, std::string_view value1, std::string_view team1, std::string& mark1,
+             std::string_view name2, std::string_view value2, std::string_view team2, std::string& mark2,
+             std::string_view noradio) {
+    std::string_view carried = CarriedChoice();
     if (carried == "0") mark1 = "YES";
     if (carried == "1") mark2 = "YES";
+    bool radio = noradio != "YES";
     Send("  <tr>");
-    Send("    <td><div align=right>" + TeamCell(name1, value1, team1, mark1, "YES") + "</div></td>");
-    Send("    <td>" + TeamCell(name1, value1, "", mark1, noradio) + "</td>");
-    std::string middle;
-    if (mark1 == "NOCHOICE" || mark2 == "NOCHOICE")
-        middle = "<b><i>NO CHOICE!</i></b>";
-    else if (r.Action == "SCOREBOARD" || r.Action == "LASTWEEK")
-        middle = "<b>" + CellFont() + value1 + "</font></b>";
-    else
-        middle = "<b><i>AT</i></b>";
-    Send(kMiddleCell + middle + "</td>");
-    Send("    <td><div align=left>" + TeamCell(name2, value2, team2, mark2, "YES") + "</div></td>");
-    Send("    <td>" + TeamCell(name2, value2, "", mark2, noradio) + "</td>");
+    TeamCell("    <td><div align=right>", name1, value1, team1, mark1, false, "</div></td>");
+    TeamCell("    <td>", name1, value1, "", mark1, radio, "</td>");
+    MiddleCell(value1, mark1, mark2);
+    TeamCell("    <td><div align=left>", name2, value2, team2, mark2, false, "</div></td>");
+    TeamCell("    <td>", name2, value2, "", mark2, radio, "</td>");
     Send("  </tr>");
     SpacerRow();
 }
@@ -130,15 +150,15 @@ void SheetFormHead(const std::string& next) {
 void TieBreakerRow() {
     const Run& r = R();
     bool entering = r.Action == "ENTERWINNERS" || r.Action == "THISWEEK";
-    std::string caption = entering ? "Enter Tie Breaker Score : " : "Your Tie Breaker Score : ";
+    std::string_view caption = entering ? "Enter Tie Breaker Score : " : "Your Tie Breaker Score : ";
     Send("  <tr>");
-    Send("    <td colspan=\"2\" align=\"center\">" + CellFont() + caption + "</font></td>");
+    SendLine({"    <td colspan=\"2\" align=\"center\">", CellFont(), caption, "</font></td>"});
     std::string guess = Trimm(r.TieBreaker);
     if (entering)
-        Send(kMiddleCell + std::string("<input type=\"text\" name=\"TIEBREAKER\" size=\"3\" maxlength=\"3\" value=") +
-             Quoted(guess) + "></td>");
+        SendLine({kMiddleCell, "<input type=\"text\" name=\"TIEBREAKER\" size=\"3\" maxlength=\"3\" value=\"", guess,
+                  "\"></td>"});
     else
-        Send(kMiddleCell + std::string("<b>") + CellFont() + guess + "</font></b></td>");
+        SendLine({kMiddleCell, "<b>", CellFont(), guess, "</font></b></td>"});
     Send("    <td colspan=\"2\">&nbsp;</td>");
     Send("  </tr>");
     SpacerRow();

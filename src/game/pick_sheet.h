@@ -2,10 +2,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
-void GameRow(const std::string& name1, const std::string& value1, const std::string& team1, std::string& mark1,
-             const std::string& name2, const std::string& value2, const std::string& team2, std::string& mark2,
-             const std::string& noradio);
+// One game as a table row and its spacer row: each team and its radio
+// button, the cell between them. A choice carried back in UWP marks its team.
+void GameRow(std::string_view name1, std::string_view value1, std::string_view team1, std::string& mark1,
+             std::string_view name2, std::string_view value2, std::string_view team2, std::string& mark2,
+             std::string_view noradio);
 void PickSheet(const std::string& period, std::string& path);
 void SheetFormHead(const std::string& next);
 void TieBreakerRow();

@@ -1,8 +1,7 @@
 #include "results/results_pages.h"
 
-#include <vector>
-
 #include "cgi/output.h"
+#include "core/failure.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
@@ -14,34 +13,30 @@
 
 namespace {
 
-struct StandingsLine {
-    std::string Name;
-    std::string Points;
-    std::string Third;
-};
-
-// Whole three-line records in stored order; a file that ends inside a
-// record is input past its end.
-std::vector<StandingsLine> ReadStandings(const std::string& path) {
-    std::vector<StandingsLine> records;
-    LineReader file(path);
-    while (!file.AtEnd()) {
-        StandingsLine record;
-        record.Name = file.Next();
-        record.Points = file.Next();
-        record.Third = file.Next();
-        records.push_back(record);
-    }
-    return records;
-}
-
 // A results row: the bold name left, the middle value, the bold third value right.
-void ResultRow(const std::string& name, const std::string& middle, const std::string& third) {
+void ResultRow(std::string_view name, std::string_view middle, std::string_view third) {
     std::string mark1 = "YES", mark2 = "YES";
     GameRow("", middle, name, mark1, "", "", third, mark2, "YES");
 }
 
-std::string Centered(const std::string& text) { return "<div align=center>" + text + "</div>"; }
+// The text centred, in one buffer that every row reuses.
+std::string_view Centered(std::string_view text) {
+    static std::string centered;
+    centered.assign("<div align=center>").append(text).append("</div>");
+    return centered;
+}
+
+// A row for every three-line record in stored order. A file that ends inside
+// a record is input past its end, found before the first row is shown.
+void StandingsRows(const std::string& path) {
+    std::string bytes = ReadWholeFile(path);
+    if (CountTextLines(bytes) % 3 != 0) Fail(kInputPastEnd);
+    for (TextLineCursor lines(bytes); !lines.AtEnd();) {
+        std::string_view name = lines.Next();
+        std::string_view points = lines.Next();
+        ResultRow(name, points, Centered(lines.Next()));
+    }
+}
 
 }  // namespace
 
@@ -66,8 +61,7 @@ void ShowWinners(const std::string& mode) {
     else if (exists)
         ResultRow("Name", "Winning Picks", "");
     if (exists) {
-        for (const StandingsLine& record : ReadStandings(path))
-            ResultRow(record.Name, record.Points, Centered(record.Third));
+        StandingsRows(path);
     } else {
         ResultRow("No", "Data", Centered("Available"));
     }

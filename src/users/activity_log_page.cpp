@@ -19,8 +19,8 @@ namespace {
 
 // True when text[at] starts a decimal character reference ("&#" up to three
 // digits ";") to a printable ASCII character.
-bool StartsPrintableReference(const std::string& text, size_t at) {
-    if (text.compare(at, 2, "&#") != 0) return false;
+bool StartsPrintableReference(std::string_view text, size_t at) {
+    if (text.substr(at, 2) != "&#") return false;
     size_t end = at + 2;
     int value = 0;
     while (end < text.size() && end < at + 5 && text[end] >= '0' && text[end] <= '9')
@@ -33,8 +33,9 @@ bool StartsPrintableReference(const std::string& text, size_t at) {
 // e-mail) must never close the text area nor show a line of its own: no
 // "<", a middle dot for each control character, and "&" kept only where it
 // starts a reference to a printable character (as escaped fields hold).
-std::string ShownRecord(const std::string& record) {
+std::string ShownRecord(std::string_view record) {
     std::string out;
+    out.reserve(record.size());
     for (size_t i = 0; i < record.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(record[i]);
         if (c < 32 || c == 127) {
@@ -77,7 +78,8 @@ static void PastActivityLog(int16_t maxRecords) {
     int64_t count = FileLength(r.ActivityLogPath) / recordLength;
     int64_t shown = std::clamp<int64_t>(maxRecords, 0, count);
     int64_t first = count - shown;
-    std::string records = ReadFileRange(r.ActivityLogPath, first * recordLength, shown * recordLength);
+    std::string bytes = ReadFileRange(r.ActivityLogPath, first * recordLength, shown * recordLength);
+    std::string_view records = bytes;
     // Newest first.
     for (int64_t i = static_cast<int64_t>(records.size()) / recordLength - 1; i >= 0; --i)
         Send(ShownRecord(records.substr(static_cast<size_t>(i * recordLength), kActivityRecordLength)));

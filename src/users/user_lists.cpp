@@ -38,16 +38,19 @@ void EndOfListPage(const std::string& action, const std::string& buttonValue) {
 static void UserRow() {
     const Run& r = R();
     const UserRecord& user = r.User;
-    bool pending = TrimBlanks(user.UserStatus) == "PENDING";
-    Send(std::string("  <tr bgcolor=\"") + (pending ? "#CCCCCC" : "#FFFFFF") + "\">");
+    std::string_view status = TrimBlanksView(user.UserStatus);
+    bool pending = status == "PENDING";
+    SendLine({"  <tr bgcolor=\"", pending ? "#CCCCCC" : "#FFFFFF", "\">"});
     std::string email = LCase(TrimBlanks(user.UserEmail));
-    SmallCell("174", "<a href=" + Quoted("MAILTO:" + email) + ">" + email + "</a>");
-    SmallCell("166", TrimBlanks(user.UserRealName));
+    SmallCell("174", {"<a href=\"MAILTO:", email, "\">", email, "</a>"});
+    SmallCell("166", {TrimBlanksView(user.UserRealName)});
     // The players list has no password column, whatever the spelling of its action.
-    if (UCase(TrimBlanks(r.Action)) != "VIEWPLAYERS") SmallCell("111", TrimBlanks(user.UserPassword));
-    std::string status = TrimBlanks(user.UserStatus);
-    SmallCell("104", pending ? "<b>" + status + "</b>" : status);
-    SmallCell("83", "<br>" + TrimBlanks(user.UserLastAccess));
+    if (UCase(TrimBlanks(r.Action)) != "VIEWPLAYERS") SmallCell("111", {TrimBlanksView(user.UserPassword)});
+    if (pending)
+        SmallCell("104", {"<b>", status, "</b>"});
+    else
+        SmallCell("104", {status});
+    SmallCell("83", {"<br>", TrimBlanksView(user.UserLastAccess)});
     Send("  </tr>");
 }
 

@@ -24,8 +24,9 @@ void EmailAndNameHeadings() {
     HeadingCell("210", "Real", "Name");
 }
 
-void SmallCell(const std::string& width, const std::string& value) {
-    Send("    <td width=" + Quoted(width) + R"(><div align="center">)" + FontTag("1"));
-    Send(value);
+void SmallCell(std::string_view width, std::initializer_list<std::string_view> value) {
+    static const std::string smallFont = FontTag("1");
+    SendLine({"    <td width=\"", width, R"("><div align="center">)", smallFont});
+    SendLine(value);
     Send("</font></div></td>");
 }
