@@ -33,6 +33,21 @@ TEST(Output, LinesLeaveInOrderWithNeverMoreThanTheBoundHeld) {
     EXPECT_EQ(JoinTextLines(run.TakeLines()), expected);
 }
 
+// A line sent as pieces leaves as the line they make, under the same bound,
+// a line longer than the block among them.
+TEST(Output, PiecesLeaveAsTheLineTheyMake) {
+    RunFolder run;
+    for (const std::string& line : LongPage()) {
+        std::string_view whole = line;
+        size_t cut = whole.size() / 3;
+        SendLine({"", whole.substr(0, cut), whole.substr(cut, 1), "", whole.substr(cut + 1)});
+        ASSERT_LE(R().OutputHeld.size(), kOutputHeld);
+    }
+    SendLine({});
+    FlushOutput();
+    EXPECT_EQ(JoinTextLines(run.TakeLines()), JoinTextLines(LongPage()) + "\r\n");
+}
+
 TEST(Output, AFailureAfterALongPageLeavesOnlyTheErrorPageInAFileAndFollowsItOnAPipe) {
     RunFolder run;
     for (const std::string& line : LongPage()) Send(line);

@@ -18,3 +18,15 @@ TEST(ReadFirstTextLines, GivesTheLeadingLinesOfReadTextLines) {
     }
     EXPECT_EQ(FailureOf([&] { ReadFirstTextLines(run.PathOf("none.txt"), 5); }), 53);
 }
+
+// Lines seen in place and their count agree with the lines made of the same
+// bytes, for every kind of line end and a last line with or without one.
+TEST(TextLineCursor, SeesTheLinesThatSplitTextLinesMakes) {
+    for (std::string bytes : {"", "\n", "\r\n", "one", "one\r", "one\r\r\n", "\n\none\r\n\r\ntwo\n", "a\rb\nc"}) {
+        std::vector<std::string> seen;
+        for (TextLineCursor lines(bytes); !lines.AtEnd();) seen.emplace_back(lines.Next());
+        EXPECT_EQ(seen, SplitTextLines(bytes)) << bytes;
+        EXPECT_EQ(CountTextLines(bytes), seen.size()) << bytes;
+    }
+    EXPECT_EQ(SplitTextLines("x\r\n\r\ny"), (std::vector<std::string>{"x", "", "y"}));
+}
