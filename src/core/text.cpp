@@ -54,9 +54,14 @@ std::string UCase(const std::string& text) {
     return out;
 }
 
-std::string LCase(const std::string& text) {
-    std::string out = text;
+void LCaseInto(std::string_view text, std::string& out) {
+    out.assign(text);
     for (char& c : out) c = static_cast<char>(LowerByte(static_cast<unsigned char>(c)));
+}
+
+std::string LCase(const std::string& text) {
+    std::string out;
+    LCaseInto(text, out);
     return out;
 }
 

@@ -16,6 +16,8 @@ std::string_view TrimBlanksView(std::string_view text);
 std::string UCase(const std::string& text);
 unsigned char UpperByte(unsigned char c);
 std::string LCase(const std::string& text);
+// LCase into a buffer the caller keeps.
+void LCaseInto(std::string_view text, std::string& out);
 std::string ReplaceAll(std::string text, const std::string& from, const std::string& to);
 // The text without control characters (codes below 32): one line of a file.
 std::string SingleLine(const std::string& text);

@@ -44,10 +44,17 @@ static void TeamCell(std::string_view before, std::string_view name, std::string
               TrimBlanksView(value), checked ? "\" CHECKED>" : "\">", open, team, close, after});
 }
 
+// The spacer row under every game: its lines go out as one fixed piece.
 static void SpacerRow() {
-    Send("  <tr bgcolor=\"#6699FF\"> ");
-    for (int i = 0; i < 5; ++i) Send("    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>");
-    Send("  </tr>");
+    static constexpr std::string_view kSpacerRow =
+        "  <tr bgcolor=\"#6699FF\"> \r\n"
+        "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>\r\n"
+        "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>\r\n"
+        "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>\r\n"
+        "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>\r\n"
+        "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>\r\n"
+        "  </tr>";
+    Send(kSpacerRow);
 }
 
 static constexpr std::string_view kMiddleCell = "    <td width=\"100\" align=\"center\">";

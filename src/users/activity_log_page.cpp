@@ -29,26 +29,31 @@ bool StartsPrintableReference(std::string_view text, size_t at) {
     return value >= 32 && value < 127;
 }
 
-// A record as the text area shows it. A visitor's text (an action, an
-// e-mail) must never close the text area nor show a line of its own: no
-// "<", a middle dot for each control character, and "&" kept only where it
-// starts a reference to a printable character (as escaped fields hold).
+// How the text area shows the byte at record[at]: "" when as it is. A
+// visitor's text (an action, an e-mail) must never close the text area nor
+// show a line of its own: no "<", a middle dot for each control character,
+// and "&" kept only where it starts a reference to a printable character (as
+// escaped fields hold).
+std::string_view ShownByte(std::string_view record, size_t at) {
+    unsigned char c = static_cast<unsigned char>(record[at]);
+    if (c < 32 || c == 127) return "&#183;";
+    if (c == '<') return "&lt;";
+    if (c == '&' && !StartsPrintableReference(record, at)) return "&amp;";
+    return "";
+}
+
+// A record as the text area shows it, the bytes kept as they are copied in runs.
 std::string ShownRecord(std::string_view record) {
     std::string out;
     out.reserve(record.size());
+    size_t kept = 0;
     for (size_t i = 0; i < record.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(record[i]);
-        if (c < 32 || c == 127) {
-            out += "&#183;";
-        } else if (c == '<') {
-            out += "&lt;";
-        } else if (c == '&' && !StartsPrintableReference(record, i)) {
-            out += "&amp;";
-        } else {
-            out += record[i];
-        }
+        std::string_view shown = ShownByte(record, i);
+        if (shown.empty()) continue;
+        out.append(record.substr(kept, i - kept)).append(shown);
+        kept = i + 1;
     }
-    return out;
+    return out.append(record.substr(kept));
 }
 
 }  // namespace

@@ -11,17 +11,19 @@
 #include "users/user_file.h"
 #include "users/user_table.h"
 
-static void UserRow();
+static void UserRow(bool withPassword);
 
 namespace {
 
 // Every live record in file order, each through the record buffer.
 void ListedUserRows() {
     Run& r = R();
-    ForEachUserRecord([&r](int32_t number, const UserRecord& user) {
+    // The players list has no password column, whatever the spelling of its action.
+    bool withPassword = UCase(TrimBlanks(r.Action)) != "VIEWPLAYERS";
+    ForEachUserRecord([&r, withPassword](int32_t number, const UserRecord& user) {
         r.User = user;
         r.UserRecordNumber = number;
-        if (IsListedUser(user)) UserRow();
+        if (IsListedUser(user)) UserRow(withPassword);
         return true;
     });
 }
@@ -35,17 +37,18 @@ void EndOfListPage(const std::string& action, const std::string& buttonValue) {
 
 }  // namespace
 
-static void UserRow() {
+static void UserRow(bool withPassword) {
     const Run& r = R();
     const UserRecord& user = r.User;
     std::string_view status = TrimBlanksView(user.UserStatus);
     bool pending = status == "PENDING";
     SendLine({"  <tr bgcolor=\"", pending ? "#CCCCCC" : "#FFFFFF", "\">"});
-    std::string email = LCase(TrimBlanks(user.UserEmail));
+    // One buffer for every row's address.
+    static std::string email;
+    LCaseInto(TrimBlanksView(user.UserEmail), email);
     SmallCell("174", {"<a href=\"MAILTO:", email, "\">", email, "</a>"});
     SmallCell("166", {TrimBlanksView(user.UserRealName)});
-    // The players list has no password column, whatever the spelling of its action.
-    if (UCase(TrimBlanks(r.Action)) != "VIEWPLAYERS") SmallCell("111", {TrimBlanksView(user.UserPassword)});
+    if (withPassword) SmallCell("111", {TrimBlanksView(user.UserPassword)});
     if (pending)
         SmallCell("104", {"<b>", status, "</b>"});
     else
