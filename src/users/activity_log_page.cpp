@@ -1,6 +1,7 @@
 #include "users/activity_log_page.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
 #include "cgi/output.h"
@@ -29,6 +30,15 @@ bool StartsPrintableReference(std::string_view text, size_t at) {
     return value >= 32 && value < 127;
 }
 
+// Most bytes of a record are shown as they are; only these are looked at
+// (a table, as every byte of the log passes here).
+constexpr auto kMayBeReplaced = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c) table[c] = c < 32 || c == 127 || c == '<' || c == '&';
+    return table;
+}();
+bool MayBeReplaced(unsigned char c) { return kMayBeReplaced[c]; }
+
 // How the text area shows the byte at record[at]: "" when as it is. A
 // visitor's text (an action, an e-mail) must never close the text area nor
 // show a line of its own: no "<", a middle dot for each control character,
@@ -48,6 +58,7 @@ std::string ShownRecord(std::string_view record) {
     out.reserve(record.size());
     size_t kept = 0;
     for (size_t i = 0; i < record.size(); ++i) {
+        if (!MayBeReplaced(static_cast<unsigned char>(record[i]))) continue;
         std::string_view shown = ShownByte(record, i);
         if (shown.empty()) continue;
         out.append(record.substr(kept, i - kept)).append(shown);
