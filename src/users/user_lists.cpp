@@ -46,14 +46,14 @@ static void UserRow(bool withPassword) {
     // One buffer for every row's address.
     static std::string email;
     LCaseInto(TrimBlanksView(user.UserEmail), email);
-    SmallCell("174", {"<a href=\"MAILTO:", email, "\">", email, "</a>"});
-    SmallCell("166", {TrimBlanksView(user.UserRealName)});
-    if (withPassword) SmallCell("111", {TrimBlanksView(user.UserPassword)});
+    SmallCell("174", "<a href=\"MAILTO:", email, "\">", email, "</a>");
+    SmallCell("166", TrimBlanksView(user.UserRealName));
+    if (withPassword) SmallCell("111", TrimBlanksView(user.UserPassword));
     if (pending)
-        SmallCell("104", {"<b>", status, "</b>"});
+        SmallCell("104", "<b>", status, "</b>");
     else
-        SmallCell("104", {status});
-    SmallCell("83", {"<br>", TrimBlanksView(user.UserLastAccess)});
+        SmallCell("104", status);
+    SmallCell("83", "<br>", TrimBlanksView(user.UserLastAccess));
     Send("  </tr>");
 }
 

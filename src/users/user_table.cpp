@@ -24,9 +24,7 @@ void EmailAndNameHeadings() {
     HeadingCell("210", "Real", "Name");
 }
 
-void SmallCell(std::string_view width, std::initializer_list<std::string_view> value) {
-    static const std::string smallFont = FontTag("1");
-    SendLine({"    <td width=\"", width, R"("><div align="center">)", smallFont});
-    SendLine(value);
-    Send("</font></div></td>");
+const std::string& SmallCellFont() {
+    static const std::string font = FontTag("1");
+    return font;
 }
