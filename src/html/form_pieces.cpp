@@ -8,10 +8,11 @@
 #include "core/text.h"
 #include "images/site_images.h"
 
-std::string FontTag(const std::string& size, const std::string& color) {
-    std::string tag = "<font face=" + Quoted(kFontFace) + " size=" + Quoted(size);
-    if (!color.empty()) tag += " color=" + Quoted(color);
-    return tag + ">";
+std::string FontTag(std::string_view size, std::string_view color) {
+    std::string tag = "<font face=\"";
+    tag.append(kFontFace).append("\" size=\"").append(size).append("\"");
+    if (!color.empty()) tag.append(" color=\"").append(color).append("\"");
+    return tag += '>';
 }
 
 std::string FormTag() { return "<FORM METHOD=\"POST\" ACTION=" + Quoted(R().ScriptUrl) + ">"; }

@@ -2,11 +2,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // The font list used on every page.
 inline constexpr const char* kFontFace = "Verdana, Arial, Helvetica, sans-serif";
 // <font face="..." size="n">, with color="..." when one is given.
-std::string FontTag(const std::string& size, const std::string& color = "");
+std::string FontTag(std::string_view size, std::string_view color = "");
 
 // <FORM METHOD="POST" ACTION="ScriptUrl">
 std::string FormTag();
