@@ -11,6 +11,7 @@
 // A failed write is ignored.
 void Send(std::string_view line);
 // The pieces, in order, as one line and CR LF, held and written as Send does.
+// A piece may hold CR LF itself, so that a few lines go out together.
 void SendLine(std::initializer_list<std::string_view> pieces);
 // Writes out what Send holds: at the end of the run and before anything
 // that looks at standard output itself (the error page).
