@@ -9,6 +9,21 @@
 
 // True when path names an existing ordinary file (no wildcards needed here).
 bool FileExists(const std::string& path);
+// The names a folder lists (none when it cannot be read), "." and ".." left out.
+std::vector<std::string> FolderNames(const std::string& folder);
+// Which names of one folder are ordinary files, from a single listing: the
+// start-up asks for many files of the same folder, and a look-up each cost
+// more than listing the folder once. Links and names of unknown type are
+// looked up as FileExists would.
+class FolderFiles {
+public:
+    explicit FolderFiles(const std::string& folder);
+    bool Has(const std::string& name) const;
+
+private:
+    std::string folder_;
+    std::vector<std::string> files_, unsure_;  // sorted
+};
 // What tells one state of a file from another: its length, last change and
 // file number; "" when there is no such file.
 std::string FileStamp(const std::string& path);

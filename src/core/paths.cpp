@@ -137,7 +137,7 @@ void TakeOverDeliveredGameFile() {
     Run& r = R();
     std::string delivered = r.DataFolder + "zrp.cfg";
     std::string gameFile = r.DataFolder + r.GameDataFileName;
-    if (!FileExists(delivered) || SameFile(delivered, gameFile)) return;
+    if (delivered == gameFile || !FileExists(delivered) || SameFile(delivered, gameFile)) return;
     CopyFileOver(delivered, gameFile);
     DeleteFileIfExists(delivered);
 }

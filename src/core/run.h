@@ -88,6 +88,9 @@ struct Run {
     std::string Uwp;
     std::string CommentField;
     PicksLookup LastPicksLookup;
+    // The lock-out file's lines as last read, and the stamp of the file then.
+    std::string LockDateStamp;
+    std::vector<std::string> LockDateLines;
 
     // Players
     UserRecord User;

@@ -14,10 +14,23 @@ void SaveLockDate() {
                                                        TrimBlanks(r.Hour), TrimBlanks(r.Minute)}));
 }
 
-void LoadLockDate() {
+// The lock-out file's lines, or none without the file. A page asks for the
+// date up to three times: the file is read again only when it has changed.
+static const std::vector<std::string>* StoredLockDate() {
     Run& r = R();
-    if (FileExists(LockDateFilePath())) {
-        LineReader file(LockDateFilePath());
+    std::string stamp = FileStamp(LockDateFilePath());
+    if (stamp.empty()) return nullptr;
+    if (stamp != r.LockDateStamp) {
+        r.LockDateLines = ReadTextLines(LockDateFilePath());
+        r.LockDateStamp = stamp;
+    }
+    return &r.LockDateLines;
+}
+
+static void SetLockDate(const std::vector<std::string>* stored) {
+    Run& r = R();
+    if (stored) {
+        LineReader file(*stored);
         r.Month = file.Next();
         r.Day = file.Next();
         r.Year = file.Next();
@@ -34,9 +47,12 @@ void LoadLockDate() {
                      "  Time: " + TrimBlanks(r.Hour) + ":" + TrimBlanks(r.Minute);
 }
 
+void LoadLockDate() { SetLockDate(StoredLockDate()); }
+
 bool IsGameLocked() {
-    if (!FileExists(LockDateFilePath())) return false;
-    LoadLockDate();
+    const std::vector<std::string>* stored = StoredLockDate();
+    if (!stored) return false;
+    SetLockDate(stored);
     const Run& r = R();
     double lockDay = Val(TrimBlanks(r.Year) + TrimBlanks(r.Month) + TrimBlanks(r.Day));
     double lockTime = Val(TrimBlanks(r.Hour) + TrimBlanks(r.Minute));
