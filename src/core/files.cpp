@@ -134,6 +134,16 @@ std::string FileStamp(const std::string& path) {
            std::to_string(st.st_ctim.tv_nsec) + "/" + std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
 }
 
+const std::vector<std::string>* LinesWhileUnchanged(const std::string& path, LinesRead& last) {
+    std::string stamp = FileStamp(path);
+    if (stamp.empty()) return nullptr;
+    if (stamp != last.Stamp) {
+        last.Lines = ReadTextLines(path);
+        last.Stamp = stamp;
+    }
+    return &last.Lines;
+}
+
 std::string ReadWholeFile(const std::string& path) {
     Fd f(OpenOrFail(path, O_RDONLY, true));
     std::string out;

@@ -27,6 +27,15 @@ private:
 // What tells one state of a file from another: its length, last change and
 // file number; "" when there is no such file.
 std::string FileStamp(const std::string& path);
+// A small file's lines as last read in this run, with its stamp then.
+struct LinesRead {
+    std::string Stamp;
+    std::vector<std::string> Lines;
+};
+// The lines of the file at path, or nullptr without it; read again only when
+// its stamp has changed since it was read into last: a page asks for the
+// week and lock-out files more than once.
+const std::vector<std::string>* LinesWhileUnchanged(const std::string& path, LinesRead& last);
 // The whole file; failure 53 (or 76, 70, 75) when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
 // The lines of a text file: CR LF or LF ends, no CR kept, no empty last

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/files.h"
 
 struct FormPair {
     std::string Name;
@@ -88,9 +89,7 @@ struct Run {
     std::string Uwp;
     std::string CommentField;
     PicksLookup LastPicksLookup;
-    // The lock-out file's lines as last read, and the stamp of the file then.
-    std::string LockDateStamp;
-    std::vector<std::string> LockDateLines;
+    LinesRead LockDateFile, WeekFile;
 
     // Players
     UserRecord User;

@@ -14,17 +14,9 @@ void SaveLockDate() {
                                                        TrimBlanks(r.Hour), TrimBlanks(r.Minute)}));
 }
 
-// The lock-out file's lines, or none without the file. A page asks for the
-// date up to three times: the file is read again only when it has changed.
+// A page asks for the date up to three times.
 static const std::vector<std::string>* StoredLockDate() {
-    Run& r = R();
-    std::string stamp = FileStamp(LockDateFilePath());
-    if (stamp.empty()) return nullptr;
-    if (stamp != r.LockDateStamp) {
-        r.LockDateLines = ReadTextLines(LockDateFilePath());
-        r.LockDateStamp = stamp;
-    }
-    return &r.LockDateLines;
+    return LinesWhileUnchanged(LockDateFilePath(), R().LockDateFile);
 }
 
 static void SetLockDate(const std::vector<std::string>* stored) {
