@@ -8,6 +8,7 @@
 
 #include "core/fixed_width.h"
 #include "core/name_key.h"
+#include "support/run_folder.h"
 #include "users/users_pool.h"
 
 namespace {
@@ -183,6 +184,25 @@ TEST(UserIndex, IndexThatCannotBeWrittenNeverFailsAPage) {
     EXPECT_TRUE(pool.Join("new@pool.test", "np", "Nina New").HasLine(Welcome("NINA NEW")));
     EXPECT_TRUE(pool.Login("new@pool.test", "np").HasLine(Welcome("NINA NEW")));
     EXPECT_FALSE(pool.Exists(kIndex + ".new"));
+}
+
+// A record written in place under another address drops the index: kept,
+// it would send a lookup of that address past the record to a later one.
+TEST(UserIndex, RecordTakingAnotherAddressInPlaceIsFoundFirst) {
+    RunFolder folder;
+    folder.WriteUsers({Player("A@X", "A"), Player("B@X", "B"), Player("C@X", "C")});
+    R().LoginEmail = "c@x";
+    R().LoginPassword = "secret";
+    EXPECT_TRUE(getrecord("") == "YES" && R().UserRecordNumber == 3);
+    ASSERT_TRUE(folder.Exists(kIndex));
+    WriteUserRecord(1, {"A@X", "OTHER", "A", kStamp, "USER"});
+    EXPECT_TRUE(folder.Exists(kIndex));  // the same address
+    WriteUserRecord(2, {"C@X", "OTHER", "B", kStamp, "USER"});
+    EXPECT_TRUE(getrecord("") == "PASSWORD ERROR" && R().UserRecordNumber == 2);
+    // A miss goes on with the last record, numbered one past it.
+    R().LoginEmail = "b@x";
+    EXPECT_TRUE(getrecord("") == "" && R().UserRecordNumber == 4 && TrimBlanks(R().User.UserRealName) == "C");
+    EXPECT_TRUE(folder.Exists(kIndex));
 }
 
 TEST(UserIndex, HashIsOfTheKeyAsTheLookupComparesIt) {
