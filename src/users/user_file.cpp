@@ -169,8 +169,8 @@ std::string TestDecoded(int32_t number, std::string_view bytes, const std::strin
     return TrimBlanks(r.User.UserStatus) != "DELETE" ? TestRecord(r.User, mode) : "";
 }
 
-// The answer of the first record the index names that answers at all, read
-// alone; "" when the index is not valid or none answers.
+// The answer of the first of the records the index names that answers at
+// all, each read alone; "" when none does.
 std::string IndexedLookup(FileRanges& file, const std::vector<int32_t>& candidates, const LookupKeys& keys,
                           const std::string& mode) {
     std::string bytes, answer;
