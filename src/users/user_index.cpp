@@ -107,8 +107,8 @@ std::optional<std::vector<int32_t>> IndexedUserRecords(const struct stat& userFi
     return found;
 }
 
-// No flush to the disk is needed beyond what the atomic rewrite does: an
-// index lost or cut short by a crash no longer describes the user file.
+// Written aside and renamed like a data file: a run killed on the way
+// leaves only a work file, which the next run removes.
 void WriteUserIndex(const struct stat& userFile, const std::vector<uint32_t>& hashes) {
     if (hashes.size() != RecordsOf(userFile)) return;
     Header h = HeaderOf(userFile, static_cast<uint32_t>(hashes.size()));
