@@ -285,10 +285,12 @@ std::string_view FileRanges::View(int64_t offset, int64_t length) {
     return {static_cast<const char*>(map) + (offset - start), static_cast<size_t>(end - offset)};
 }
 
-int64_t FileRanges::Length() const {
+int64_t FileRanges::Length() const { return Status().st_size; }
+
+struct stat FileRanges::Status() const {
     struct stat st;
     if (fstat(fd_, &st) != 0) FailFromErrno(errno, true);
-    return st.st_size;
+    return st;
 }
 
 void FileRanges::Read(int64_t offset, int64_t length, std::string& buffer) const {

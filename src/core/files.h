@@ -2,6 +2,8 @@
 // appends in one write, and the failure numbers of file errors.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -81,6 +83,8 @@ public:
     FileRanges(const FileRanges&) = delete;
     FileRanges& operator=(const FileRanges&) = delete;
     int64_t Length() const;
+    // What fstat tells of the open file.
+    struct stat Status() const;
     // Up to length bytes from offset into buffer (fewer at the end of the file).
     void Read(int64_t offset, int64_t length, std::string& buffer) const;
     // The same bytes seen in place where the file can be mapped, else read
