@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <string>
 
 #include "app/dispatcher.h"
@@ -6,5 +7,7 @@
 
 int main(int argc, char** argv) {
     R().ProgramFile = argc > 0 && argv[0] ? argv[0] : "";
-    return RequestEntry(ActionDispatcher);
+    // The page is out and every file closed: what is left to free goes with
+    // the process, sooner than destructor by destructor.
+    std::_Exit(RequestEntry(ActionDispatcher));
 }

@@ -1,5 +1,6 @@
 #include "core/files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -92,12 +93,55 @@ bool FileExists(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+// Calls visit(name, type) for each name of folder but "." and "..".
+template <typename Visit>
+static void ListFolder(const std::string& folder, Visit visit) {
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return;
+    while (dirent* entry = readdir(dir)) {
+        std::string_view name = entry->d_name;
+        if (name != "." && name != "..") visit(name, entry->d_type);
+    }
+    closedir(dir);
+}
+
+std::vector<std::string> FolderNames(const std::string& folder) {
+    std::vector<std::string> names;
+    ListFolder(folder, [&](std::string_view name, unsigned char) { names.emplace_back(name); });
+    return names;
+}
+
+FolderFiles::FolderFiles(const std::string& folder) : folder_(folder) {
+    ListFolder(folder, [&](std::string_view name, unsigned char type) {
+        if (type == DT_REG) files_.emplace_back(name);
+        if (type == DT_LNK || type == DT_UNKNOWN) unsure_.emplace_back(name);
+    });
+    std::sort(files_.begin(), files_.end());
+    std::sort(unsure_.begin(), unsure_.end());
+}
+
+bool FolderFiles::Has(const std::string& name) const {
+    if (std::binary_search(files_.begin(), files_.end(), name)) return true;
+    return std::binary_search(unsure_.begin(), unsure_.end(), name) && FileExists(folder_ + name);
+}
+
 std::string FileStamp(const std::string& path) {
     struct stat st;
-    if (!FileExists(path) || stat(path.c_str(), &st) != 0) return "";
+    if (path.find_first_not_of(' ') == std::string::npos || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return "";
     return std::to_string(st.st_size) + "/" + std::to_string(st.st_mtim.tv_sec) + "." +
            std::to_string(st.st_mtim.tv_nsec) + "/" + std::to_string(st.st_ctim.tv_sec) + "." +
            std::to_string(st.st_ctim.tv_nsec) + "/" + std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
+}
+
+const std::vector<std::string>* LinesWhileUnchanged(const std::string& path, LinesRead& last) {
+    std::string stamp = FileStamp(path);
+    if (stamp.empty()) return nullptr;
+    if (stamp != last.Stamp) {
+        last.Lines = ReadTextLines(path);
+        last.Stamp = stamp;
+    }
+    return &last.Lines;
 }
 
 std::string ReadWholeFile(const std::string& path) {
@@ -247,10 +291,12 @@ std::string_view FileRanges::View(int64_t offset, int64_t length) {
     return {static_cast<const char*>(map) + (offset - start), static_cast<size_t>(end - offset)};
 }
 
-int64_t FileRanges::Length() const {
+int64_t FileRanges::Length() const { return Status().st_size; }
+
+struct stat FileRanges::Status() const {
     struct stat st;
     if (fstat(fd_, &st) != 0) FailFromErrno(errno, true);
-    return st.st_size;
+    return st;
 }
 
 void FileRanges::Read(int64_t offset, int64_t length, std::string& buffer) const {

@@ -2,6 +2,8 @@
 // appends in one write, and the failure numbers of file errors.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,9 +11,33 @@
 
 // True when path names an existing ordinary file (no wildcards needed here).
 bool FileExists(const std::string& path);
+// The names a folder lists (none when it cannot be read), "." and ".." left out.
+std::vector<std::string> FolderNames(const std::string& folder);
+// Which names of one folder are ordinary files, from a single listing: the
+// start-up asks for many files of the same folder, and a look-up each cost
+// more than listing the folder once. Links and names of unknown type are
+// looked up as FileExists would.
+class FolderFiles {
+public:
+    explicit FolderFiles(const std::string& folder);
+    bool Has(const std::string& name) const;
+
+private:
+    std::string folder_;
+    std::vector<std::string> files_, unsure_;  // sorted
+};
 // What tells one state of a file from another: its length, last change and
 // file number; "" when there is no such file.
 std::string FileStamp(const std::string& path);
+// A small file's lines as last read in this run, with its stamp then.
+struct LinesRead {
+    std::string Stamp;
+    std::vector<std::string> Lines;
+};
+// The lines of the file at path, or nullptr without it; read again only when
+// its stamp has changed since it was read into last: a page asks for the
+// week and lock-out files more than once.
+const std::vector<std::string>* LinesWhileUnchanged(const std::string& path, LinesRead& last);
 // The whole file; failure 53 (or 76, 70, 75) when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
 // The lines of a text file: CR LF or LF ends, no CR kept, no empty last
@@ -70,6 +96,8 @@ public:
     FileRanges(const FileRanges&) = delete;
     FileRanges& operator=(const FileRanges&) = delete;
     int64_t Length() const;
+    // What fstat tells of the open file.
+    struct stat Status() const;
     // Up to length bytes from offset into buffer (fewer at the end of the file).
     void Read(int64_t offset, int64_t length, std::string& buffer) const;
     // The same bytes seen in place where the file can be mapped, else read

@@ -16,5 +16,6 @@ inline bool MatchesNameKey(std::string_view text, std::string_view key) {
     auto sameUpper = [](char c, char upper) {
         return UpperByte(static_cast<unsigned char>(c)) == static_cast<unsigned char>(upper);
     };
-    return text.size() == key.size() && std::equal(text.begin(), text.end(), key.begin(), sameUpper);
+    // From the end: names in a file tend to share their beginnings.
+    return text.size() == key.size() && std::equal(text.rbegin(), text.rend(), key.rbegin(), sameUpper);
 }

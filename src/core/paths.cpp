@@ -137,7 +137,7 @@ void TakeOverDeliveredGameFile() {
     Run& r = R();
     std::string delivered = r.DataFolder + "zrp.cfg";
     std::string gameFile = r.DataFolder + r.GameDataFileName;
-    if (!FileExists(delivered) || SameFile(delivered, gameFile)) return;
+    if (delivered == gameFile || !FileExists(delivered) || SameFile(delivered, gameFile)) return;
     CopyFileOver(delivered, gameFile);
     DeleteFileIfExists(delivered);
 }
@@ -190,6 +190,7 @@ void DeriveFoldersAndAddresses() {
 
 std::string DataPath(const std::string& namePart) { return R().DataFolder + R().DataFilePrefix + namePart; }
 std::string UserFilePath() { return DataPath("form_user.dat"); }
+std::string UserIndexFilePath() { return DataPath("__UserIndex.dat"); }
 std::string NewUserStatusFilePath() { return DataPath("__NewUserStatus.txt"); }
 std::string LockDateFilePath() { return DataPath("__LockDateTime.txt"); }
 std::string CommentsFilePath() { return DataPath("__comments.txt"); }

@@ -20,6 +20,8 @@ std::string FolderLockTimeoutText();
 // DataFolder + DataFilePrefix + name part.
 std::string DataPath(const std::string& namePart);
 std::string UserFilePath();
+// A hash of each user record's e-mail, derived from the user file.
+std::string UserIndexFilePath();
 std::string NewUserStatusFilePath();
 std::string LockDateFilePath();
 std::string CommentsFilePath();

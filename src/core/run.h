@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/files.h"
 
 struct FormPair {
     std::string Name;
@@ -88,6 +89,7 @@ struct Run {
     std::string Uwp;
     std::string CommentField;
     PicksLookup LastPicksLookup;
+    LinesRead LockDateFile, WeekFile;
 
     // Players
     UserRecord User;

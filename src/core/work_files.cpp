@@ -1,6 +1,5 @@
 #include "core/work_files.h"
 
-#include <dirent.h>
 #include <unistd.h>
 
 #include <vector>
@@ -13,15 +12,6 @@ namespace {
 
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-std::vector<std::string> FolderNames(const std::string& folder) {
-    std::vector<std::string> names;
-    DIR* dir = opendir(folder.c_str());
-    if (!dir) return names;
-    while (dirent* entry = readdir(dir)) names.emplace_back(entry->d_name);
-    closedir(dir);
-    return names;
 }
 
 }  // namespace

@@ -14,10 +14,15 @@ void SaveLockDate() {
                                                        TrimBlanks(r.Hour), TrimBlanks(r.Minute)}));
 }
 
-void LoadLockDate() {
+// A page asks for the date up to three times.
+static const std::vector<std::string>* StoredLockDate() {
+    return LinesWhileUnchanged(LockDateFilePath(), R().LockDateFile);
+}
+
+static void SetLockDate(const std::vector<std::string>* stored) {
     Run& r = R();
-    if (FileExists(LockDateFilePath())) {
-        LineReader file(LockDateFilePath());
+    if (stored) {
+        LineReader file(*stored);
         r.Month = file.Next();
         r.Day = file.Next();
         r.Year = file.Next();
@@ -34,9 +39,12 @@ void LoadLockDate() {
                      "  Time: " + TrimBlanks(r.Hour) + ":" + TrimBlanks(r.Minute);
 }
 
+void LoadLockDate() { SetLockDate(StoredLockDate()); }
+
 bool IsGameLocked() {
-    if (!FileExists(LockDateFilePath())) return false;
-    LoadLockDate();
+    const std::vector<std::string>* stored = StoredLockDate();
+    if (!stored) return false;
+    SetLockDate(stored);
     const Run& r = R();
     double lockDay = Val(TrimBlanks(r.Year) + TrimBlanks(r.Month) + TrimBlanks(r.Day));
     double lockTime = Val(TrimBlanks(r.Hour) + TrimBlanks(r.Minute));

@@ -66,8 +66,8 @@ static void WriteWeekFile(const std::string& current, const std::string& first, 
 void LoadWeekFile(std::string& weekFile) {
     Run& r = R();
     weekFile = WeekFilePath();
-    if (FileExists(weekFile)) {
-        LineReader file(weekFile);
+    if (const std::vector<std::string>* lines = LinesWhileUnchanged(weekFile, r.WeekFile)) {
+        LineReader file(*lines);
         r.CurrentWeek = TrimBlanks(PeriodNumberOf(file.Next()));
         r.FirstWeek = PeriodNumberOf(file.Next());
         r.LastWeek = PeriodNumberOf(file.Next());

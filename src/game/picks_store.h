@@ -28,6 +28,8 @@ public:
 private:
     // The line starting at byte at, without its line end; at moves past it.
     std::string_view TakeLine(size_t& at) const;
+    // The position after the count-th line feed from at, or the end.
+    size_t SkipLines(size_t at, int count) const;
     void BuildIndex() const;
 
     bool exists_ = false;

@@ -49,9 +49,10 @@ void WriteHelpPages() {
     r.HelpFolder = (r.WebRootFound ? r.WebRootFolder : r.DataFolder) + kHelpFolderName;
     r.HelpBaseUrl = (r.WebRootFound ? r.WebRootUrl : r.ScriptFolderUrl) + kHelpFolderName;
     bool folderChecked = false;
+    FolderFiles written(r.HelpFolder);
     for (const HelpPage& page : HelpPages()) {
         const std::string path = r.HelpFolder + page.FileName;
-        if (FileExists(path)) continue;
+        if (written.Has(page.FileName)) continue;
         if (!folderChecked) MakeFolder(r.HelpFolder);
         folderChecked = true;
         WriteFileVia(path, path + "." + std::to_string(getpid()) + ".new", HelpPageHtml(page));

@@ -11,11 +11,11 @@ static const char* const kImageLocationFile = "zrpimage.txt";
 
 std::string ImageFileName(const std::string& baseName) { return R().DataFilePrefix + baseName; }
 
-static bool ReadImageLocation() {
+static bool ReadImageLocation(const FolderFiles& dataFolder) {
     Run& r = R();
     r.CurrentRoutine = "ReadImageLocation";
     const std::string marker = r.DataFolder + kImageLocationFile;
-    if (!FileExists(marker)) return false;
+    if (!dataFolder.Has(kImageLocationFile)) return false;
     LineReader reader(marker);
     std::string folder = reader.Next();
     std::string urlBase = reader.Next();
@@ -25,9 +25,9 @@ static bool ReadImageLocation() {
     return true;
 }
 
-static void ChooseImageLocation() {
+static void ChooseImageLocation(const FolderFiles& dataFolder) {
     Run& r = R();
-    if (ReadImageLocation()) return;
+    if (ReadImageLocation(dataFolder)) return;
     if (r.WebRootFound) {
         r.ImageFolder = r.WebRootFolder;
         r.ImageUrlBase = r.WebRootUrl;
@@ -38,11 +38,14 @@ static void ChooseImageLocation() {
 }
 
 void WriteSiteImages() {
-    R().CurrentRoutine = "WriteSiteImages";
-    ChooseImageLocation();
+    Run& r = R();
+    r.CurrentRoutine = "WriteSiteImages";
+    FolderFiles dataFolder(r.DataFolder);
+    ChooseImageLocation(dataFolder);
+    FolderFiles imageFolder = r.ImageFolder == r.DataFolder ? dataFolder : FolderFiles(r.ImageFolder);
     for (const SitePicture& picture : SitePictures()) {
-        const std::string path = R().ImageFolder + ImageFileName(picture.BaseName);
-        if (FileExists(path)) continue;
+        const std::string name = ImageFileName(picture.BaseName), path = r.ImageFolder + name;
+        if (imageFolder.Has(name)) continue;
         // Through a work file of this process alone: a browser fetching the picture meanwhile never gets half
         // of it, and the image folder may be shared by pools that do not share our lock.
         WriteFileVia(path, path + "." + std::to_string(getpid()) + ".new", CanvasGif(picture.Draw()));

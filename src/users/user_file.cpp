@@ -1,6 +1,7 @@
 #include "users/user_file.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "core/name_key.h"
 #include "core/paths.h"
 #include "core/text.h"
+#include "users/user_index.h"
 
 namespace {
 
@@ -83,10 +85,8 @@ UserRecord DecodeUserRecord(const std::string& bytes, size_t offset) {
 
 // The bytes of each whole record in file order until visit answers false:
 // one open for the whole walk and one block held at a time.
-static void ForEachUserRecordBytes(const std::function<bool(int32_t, std::string_view)>& visit) {
-    if (!FileExists(UserFilePath())) return;
+static void ForEachUserRecordBytes(FileRanges& file, const std::function<bool(int32_t, std::string_view)>& visit) {
     constexpr int64_t kBlockRecords = 1024;
-    FileRanges file(UserFilePath());
     int32_t count = RecordCount(file.Length());
     for (int32_t first = 0; first < count; first += kBlockRecords) {
         int64_t records = std::min<int64_t>(kBlockRecords, count - first);
@@ -99,16 +99,28 @@ static void ForEachUserRecordBytes(const std::function<bool(int32_t, std::string
 }
 
 void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& visit) {
-    ForEachUserRecordBytes([&](int32_t number, std::string_view bytes) { return visit(number, DecodeFields(bytes)); });
+    if (!FileExists(UserFilePath())) return;
+    FileRanges file(UserFilePath());
+    ForEachUserRecordBytes(file,
+                           [&](int32_t number, std::string_view bytes) { return visit(number, DecodeFields(bytes)); });
+}
+
+static uint32_t EmailKeyHash(std::string_view record) {
+    return NameKeyHash(record.substr(kEmail.Offset, kEmail.Width));
 }
 
 void WriteUserRecord(int32_t number, const UserRecord& record) {
+    std::string bytes = EncodeUserRecord(record);
     // A new user file appears whole: an empty one left by a failed first
     // write would make the next player record 1 without being administrator.
-    if (number == 1 && !FileExists(UserFilePath()))
-        WriteFileAtomic(UserFilePath(), EncodeUserRecord(record));
-    else
-        WriteAt(UserFilePath(), static_cast<int64_t>(number - 1) * kUserRecordLength, EncodeUserRecord(record));
+    if (number == 1 && !FileExists(UserFilePath())) {
+        RemoveUserIndex();
+        WriteFileAtomic(UserFilePath(), bytes);
+        return;
+    }
+    UserIndexWrite index(number, EmailKeyHash(bytes));
+    WriteAt(UserFilePath(), static_cast<int64_t>(number - 1) * kUserRecordLength, bytes);
+    index.Written();
 }
 
 namespace {
@@ -135,11 +147,41 @@ struct LookupKeys {
         }
     }
 
+    bool ByEmail() const { return Of.Offset == kEmail.Offset; }
+    std::vector<uint32_t> Hashes() const {
+        std::vector<uint32_t> hashes;
+        for (const std::string& key : Keys) hashes.push_back(KeyHash(key));
+        return hashes;
+    }
+
     bool MayMatch(std::string_view record) const {
         std::string_view text = record.substr(Of.Offset, Of.Width);
         return std::ranges::any_of(Keys, [&](const std::string& key) { return MatchesNameKey(text, key); });
     }
 };
+
+// A record that may match becomes the run's record; its answer, "" for a
+// deleted one.
+std::string TestDecoded(int32_t number, std::string_view bytes, const std::string& mode) {
+    Run& r = R();
+    r.User = DecodeFields(bytes);
+    r.UserRecordNumber = number;
+    return TrimBlanks(r.User.UserStatus) != "DELETE" ? TestRecord(r.User, mode) : "";
+}
+
+// The answer of the first of the records the index names that answers at
+// all, each read alone; "" when none does.
+std::string IndexedLookup(FileRanges& file, const std::vector<int32_t>& candidates, const LookupKeys& keys,
+                          const std::string& mode) {
+    std::string bytes, answer;
+    for (int32_t number : candidates) {
+        file.Read((number - 1) * kUserRecordLength, kUserRecordLength, bytes);
+        if (static_cast<int64_t>(bytes.size()) == kUserRecordLength && keys.MayMatch(bytes))
+            answer = TestDecoded(number, bytes, mode);
+        if (!answer.empty()) break;
+    }
+    return answer;
+}
 
 }  // namespace
 
@@ -149,22 +191,36 @@ std::string getrecord(const std::string& mode) {
     r.UserRecordNumber = 1;
     if (!FileExists(UserFilePath())) return "NOUSERFILEYET";
     LookupKeys keys(mode);
-    std::string answer;
+    FileRanges file(UserFilePath());
+    struct stat status = file.Status();
+    std::optional<std::vector<int32_t>> candidates;
+    if (keys.ByEmail()) candidates = IndexedUserRecords(status, keys.Hashes());
+    std::string answer = candidates ? IndexedLookup(file, *candidates, keys, mode) : "";
+    if (!answer.empty()) return answer;
+    // The walk decides a miss (an unknown address is rare) and makes the
+    // index when there is none: it then goes on past the answer, hashing.
+    bool indexing = keys.ByEmail() && !candidates;
+    std::vector<uint32_t> hashes;
     int32_t last = 0, decoded = 0;
-    ForEachUserRecordBytes([&](int32_t number, std::string_view bytes) {
+    ForEachUserRecordBytes(file, [&](int32_t number, std::string_view bytes) {
+        if (indexing) hashes.push_back(EmailKeyHash(bytes));
+        if (!answer.empty()) return true;
         last = number;
-        if (!keys.MayMatch(bytes)) return true;
-        decoded = number;
-        r.User = DecodeFields(bytes);
-        r.UserRecordNumber = number;
-        if (TrimBlanks(r.User.UserStatus) != "DELETE") answer = TestRecord(r.User, mode);
-        return answer.empty();
+        if (keys.MayMatch(bytes)) {
+            decoded = number;
+            answer = TestDecoded(number, bytes, mode);
+        }
+        return indexing || answer.empty();
     });
+    if (indexing) WriteUserIndex(status, hashes);
     // Without a match the run goes on with the last record read, as it
     // always has.
-    if (answer.empty() && last != decoded)
-        r.User = DecodeFields(ReadFileRange(UserFilePath(), (last - 1) * kUserRecordLength, kUserRecordLength));
-    if (answer.empty()) r.UserRecordNumber = RecordCount(FileLength(UserFilePath())) + 1;
+    if (answer.empty() && last != decoded) {
+        std::string bytes;
+        file.Read((last - 1) * kUserRecordLength, kUserRecordLength, bytes);
+        r.User = DecodeFields(bytes);
+    }
+    if (answer.empty()) r.UserRecordNumber = RecordCount(status.st_size) + 1;
     return answer;
 }
 
@@ -224,6 +280,7 @@ void CompactUserFile() {
     // The work file is the user file's name with ".ddd" for ".dat"; the folder
     // lock keeps any other run from writing it meanwhile.
     std::string workFile = path.substr(0, path.size() - 4) + ".ddd";
+    RemoveUserIndex();
     WriteFileVia(path, workFile, kept);
 }
 
@@ -237,6 +294,7 @@ void ChangeAndCompactUserFile(const std::function<void()>& change) {
     } catch (...) {
         // The compaction renames last: the file holds the change in place.
         try {
+            RemoveUserIndex();
             if (!existed) {
                 DeleteFileIfExists(path);
             } else {

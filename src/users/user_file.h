@@ -18,7 +18,9 @@ void WriteUserRecord(int32_t number, const UserRecord& record);
 // reads little of a large file.
 void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& visit);
 
-// "NOUSERFILEYET", "YES", "MAYBE", "PASSWORD ERROR" or "".
+// "NOUSERFILEYET", "YES", "MAYBE", "PASSWORD ERROR" or "". A lookup by
+// e-mail reads only the records that the key index (users/user_index.h)
+// names, and the whole file when none of them answers.
 std::string getrecord(const std::string& mode);
 void addrecord();
 void updatedrecord();

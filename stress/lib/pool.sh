@@ -47,7 +47,8 @@ join() {
 state() {
     local name
     (cd "$1" && for name in $(ls | sort); do
-        case $name in zrp.exe|zrp.log|ZRPerror.log|*.gif) continue ;; esac
+        # The key index of the user file is derived from it (index_true checks it).
+        case $name in zrp.exe|zrp.log|ZRPerror.log|*.gif|ZRP__UserIndex.dat) continue ;; esac
         [ -f "$name" ] || continue  # the help pages' folder
         if [ "$name" = ZRP__comments.txt ] || [ "$name" = ZRPform_user.dat ]; then
             echo "$name $(tr '0-9' '#' < "$name" | md5sum | cut -c1-32)"
@@ -55,6 +56,12 @@ state() {
             echo "$name $(md5sum < "$name" | cut -c1-32)"
         fi
     done)
+}
+
+# index_true FOLDER: a key index that the user file's stamp still fits holds
+# the hash of every record's e-mail key.
+index_true() {
+    python3 "$(dirname "${BASH_SOURCE[0]}")/user_index.py" "$1" || fault "$1: the key index does not fit the user file"
 }
 
 # work_files FOLDER: what a finished run must not leave behind.

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/files.h"
 #include "support/run_folder.h"
@@ -29,4 +31,21 @@ TEST(TextLineCursor, SeesTheLinesThatSplitTextLinesMakes) {
         EXPECT_EQ(CountTextLines(bytes), seen.size()) << bytes;
     }
     EXPECT_EQ(SplitTextLines("x\r\n\r\ny"), (std::vector<std::string>{"x", "", "y"}));
+}
+
+// One listing answers as FileExists would for each name: ordinary files and
+// links to them are there; folders, dangling links and strangers are not.
+TEST(FolderFiles, AnswersAsFileExistsForEveryKindOfName) {
+    RunFolder run;
+    run.Write("plain.gif", "x");
+    run.Write("target.txt", "y");
+    std::string folder = run.Folder();
+    ASSERT_EQ(mkdir((folder + "sub.gif").c_str(), 0755), 0);
+    ASSERT_EQ(symlink((folder + "target.txt").c_str(), (folder + "link.gif").c_str()), 0);
+    ASSERT_EQ(symlink((folder + "gone.txt").c_str(), (folder + "dangling.gif").c_str()), 0);
+    FolderFiles files(folder);
+    for (const char* name : {"plain.gif", "target.txt", "sub.gif", "link.gif", "dangling.gif", "none.gif", ""})
+        EXPECT_EQ(files.Has(name), FileExists(folder + name)) << name;
+    EXPECT_TRUE(files.Has("link.gif"));
+    EXPECT_FALSE(FolderFiles(folder + "missing/").Has("plain.gif"));
 }

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+inline constexpr char kUserIndexEnd[] = "__UserIndex.dat";
+
 using Fields = std::vector<std::pair<std::string, std::string>>;
 
 // The scrambled form of a value, as the hidden fields carry it.
@@ -44,7 +46,8 @@ public:
     bool Exists(const std::string& name) const { return std::filesystem::exists(PathOf(name)); }
     // The names of the files in the pool folder (not its folders), sorted.
     std::vector<std::string> Files() const;
-    // Every file with its bytes but the program, its images and the logs, which every request writes.
+    // Every file with its bytes but the program, its images and the logs, which every request writes, and
+    // the key index of the user file, which any lookup may make anew.
     std::map<std::string, std::string> DataFiles() const;
 
     // Environment overrides for every later request (empty value unsets).

@@ -1,0 +1,49 @@
+// A derived file beside the user file: one hash of each record's e-mail key,
+// in record order, so that a login reads only the records that may hold its
+// address instead of the whole file. It is a cache: it counts only while its
+// stamp equals the user file's (length, change times, file number), and every
+// writer of the user file keeps it so or removes it.
+#pragma once
+
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+// The hash of a stored field as MatchesNameKey compares it: trimmed of
+// blanks, upper-cased bytes.
+uint32_t NameKeyHash(std::string_view field);
+// The hash of a key as it is (already trimmed and upper-cased).
+uint32_t KeyHash(std::string_view key);
+
+// The numbers (from 1) of the records whose hash is one of hashes, in file
+// order; nothing when the index does not describe the user file as fstat
+// sees it (missing, cut short, another stamp).
+std::optional<std::vector<int32_t>> IndexedUserRecords(const struct stat& userFile,
+                                                       const std::vector<uint32_t>& hashes);
+// Writes a fresh index of every record's hash for the user file as fstat
+// sees it. A failure (a full disk) leaves no index and no work file; it
+// never fails the run.
+void WriteUserIndex(const struct stat& userFile, const std::vector<uint32_t>& hashes);
+void RemoveUserIndex();
+
+// Keeps the index true to one record written in place or added at the end.
+// Made before the write, it removes an index that the write would make
+// wrong (another key in place, a gap); Written stamps the index with the
+// user file as written. Without Written (the write failed) it removes it.
+class UserIndexWrite {
+public:
+    UserIndexWrite(int32_t number, uint32_t hash);
+    ~UserIndexWrite();
+    UserIndexWrite(const UserIndexWrite&) = delete;
+    UserIndexWrite& operator=(const UserIndexWrite&) = delete;
+    void Written();
+
+private:
+    void Drop();
+    int fd_ = -1;
+    uint32_t count_ = 0, hash_ = 0;
+    bool append_ = false;
+};
