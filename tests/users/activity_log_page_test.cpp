@@ -34,3 +34,18 @@ TEST(ActivityLogPage, ControlCharactersAndReferencesToThemCannotForgeALine) {
     EXPECT_TRUE(Contains(shown[1], "Action=VIEW&#183;&#183;12-07-2026 FAKE&#183;&amp;#10;&amp;#x0A;&amp;NewLine;&#64;"))
         << shown[1];
 }
+
+// Replaced bytes at the first and last place of a record and on either side
+// of every eighth byte, among bytes that stay (a reference to a printable
+// character, a Latin-1 letter), show as they do anywhere else.
+TEST(ActivityLogPage, ReplacedBytesShowWhereverTheyStand) {
+    AdminPool pool;
+    std::string record = "<abcdef\t&1234567&#64;x\xE9" + std::string(8, ' ') + "\x7f<" + std::string(6, 'y') + "&";
+    record += std::string(119 - record.size(), ' ') + "\n";
+    ASSERT_EQ(record.size(), 120u);
+    pool.Write("zrp.log", record);
+    std::vector<std::string> shown = TextAreaLines(pool.Admin("ACTIVITYLOG"));
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1], "&lt;abcdef&#183;&amp;1234567&#64;x\xE9" + std::string(8, ' ') + "&#183;&lt;" +
+                            std::string(6, 'y') + "&amp;" + std::string(79, ' ') + "&#183;");
+}
