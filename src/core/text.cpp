@@ -24,18 +24,6 @@ std::string_view TrimBlanksView(std::string_view text) {
 
 std::string TrimBlanks(const std::string& text) { return std::string(TrimBlanksView(text)); }
 
-unsigned char UpperByte(unsigned char c) {
-    if (c >= 'a' && c <= 'z') return c - 32;
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
-    switch (c) {
-        case 0x9A: return 0x8A;  // s caron
-        case 0x9C: return 0x8C;  // oe
-        case 0x9E: return 0x8E;  // z caron
-        case 0xFF: return 0x9F;  // y diaeresis
-        default: return c;
-    }
-}
-
 static unsigned char LowerByte(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return c + 32;
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;

@@ -14,7 +14,25 @@ std::string TrimBlanks(const std::string& text);
 std::string_view TrimBlanksView(std::string_view text);
 // Upper and lower case of ASCII and the Latin-1 letters of Windows-1252.
 std::string UCase(const std::string& text);
-unsigned char UpperByte(unsigned char c);
+// Inline: lookups run it on every byte of the names in large files.
+inline unsigned char UpperByte(unsigned char c) {
+    if (c >= 'a' && c <= 'z') return c - 32;
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
+    switch (c) {
+        case 0x9A: return 0x8A;  // s caron
+        case 0x9C: return 0x8C;  // oe
+        case 0x9E: return 0x8E;  // z caron
+        case 0xFF: return 0x9F;  // y diaeresis
+        default: return c;
+    }
+}
+// Bit 7 of each byte of the answer is set exactly where that byte of word is
+// c: long files are passed over eight bytes at a time.
+inline uint64_t BytesEqualTo(uint64_t word, unsigned char c) {
+    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL, kOnes = 0x0101010101010101ULL;
+    uint64_t v = word ^ (c * kOnes);
+    return ~(((v & kLow7) + kLow7) | v | kLow7);
+}
 std::string LCase(const std::string& text);
 // LCase into a buffer the caller keeps.
 void LCaseInto(std::string_view text, std::string& out);

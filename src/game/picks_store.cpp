@@ -35,13 +35,6 @@ std::string_view PicksFile::TakeLine(size_t& at) const {
     return rest.substr(0, len);
 }
 
-// Bit 7 of a byte of the answer is set where that byte of word is a line feed.
-static uint64_t LineFeedBits(uint64_t word) {
-    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL, kFeeds = 0x0A0A0A0A0A0A0A0AULL;
-    uint64_t v = word ^ kFeeds;
-    return ~(((v & kLow7) + kLow7) | v | kLow7);
-}
-
 // Eight bytes at a time: a lookup passes over two short lines for every
 // name it compares, in files of tens of thousands of lines.
 size_t PicksFile::SkipLines(size_t at, int count) const {
@@ -51,7 +44,7 @@ size_t PicksFile::SkipLines(size_t at, int count) const {
         for (; at + 8 <= size; at += 8) {
             uint64_t word;
             std::memcpy(&word, data + at, 8);
-            for (uint64_t feeds = LineFeedBits(word); feeds != 0; feeds &= feeds - 1)
+            for (uint64_t feeds = BytesEqualTo(word, '\n'); feeds != 0; feeds &= feeds - 1)
                 if (--count == 0) return at + static_cast<size_t>(std::countr_zero(feeds)) / 8 + 1;
         }
     }

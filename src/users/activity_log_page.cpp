@@ -33,12 +33,12 @@ bool StartsPrintableReference(std::string_view text, size_t at) {
 bool MayBeReplaced(unsigned char c) { return c < 32 || c == 127 || c == '<' || c == '&'; }
 
 // True when one of eight bytes may be replaced: below 32 or equal to 127,
-// "<" or "&" (the usual tests for a byte below n and for a zero byte).
+// "<" or "&" (the usual test for a byte below n, which may also flag a byte
+// above one that is, and exact tests for the others).
 bool AnyMayBeReplaced(uint64_t word) {
     constexpr uint64_t kOnes = 0x0101010101010101, kHighs = 0x8080808080808080;
-    auto anyZero = [](uint64_t w) { return (w - kOnes) & ~w & kHighs; };
-    return ((word - 32 * kOnes) & ~word & kHighs) | anyZero(word ^ (127 * kOnes)) | anyZero(word ^ ('<' * kOnes)) |
-           anyZero(word ^ ('&' * kOnes));
+    return ((word - 32 * kOnes) & ~word & kHighs) | BytesEqualTo(word, 127) | BytesEqualTo(word, '<') |
+           BytesEqualTo(word, '&');
 }
 
 // Where the next byte that may be replaced stands from at on (the end when
