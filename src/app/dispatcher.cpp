@@ -186,11 +186,12 @@ void StartUp() {
     DeriveFoldersAndAddresses();
     // Under the lock, what a killed run left is finished or removed before
     // anything reads the pool.
-    TidyDataFolder();
+    FolderFiles dataFolder(r.DataFolder);
+    TidyDataFolder(dataFolder);
     TakeOverDeliveredGameFile();
     r.CurrentRoutine = "Quarto_Main";
     r.Version = "0.99 - Build 9.6.2";
-    WriteSiteImages();
+    WriteSiteImages(dataFolder);
     WriteHelpPages();
     LoadAdministrator();
     if (!GetData()) NotListedPage();

@@ -93,22 +93,22 @@ bool FileExists(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// Calls visit(name, type) for each name of folder but "." and "..".
+// Calls visit(name, type) for each name of folder but "." and "..". The
+// entries are read into a buffer on the stack: opendir's own buffer is a
+// fresh allocation of its size on every start of the program.
 template <typename Visit>
 static void ListFolder(const std::string& folder, Visit visit) {
-    DIR* dir = opendir(folder.c_str());
-    if (!dir) return;
-    while (dirent* entry = readdir(dir)) {
-        std::string_view name = entry->d_name;
-        if (name != "." && name != "..") visit(name, entry->d_type);
+    Fd dir{open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd < 0) return;
+    alignas(dirent64) char buffer[8192];
+    for (ssize_t got; (got = getdents64(dir.fd, buffer, sizeof buffer)) > 0;) {
+        for (ssize_t at = 0; at < got;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
+            std::string_view name = entry->d_name;
+            if (name != "." && name != "..") visit(name, entry->d_type);
+            at += entry->d_reclen;
+        }
     }
-    closedir(dir);
-}
-
-std::vector<std::string> FolderNames(const std::string& folder) {
-    std::vector<std::string> names;
-    ListFolder(folder, [&](std::string_view name, unsigned char) { names.emplace_back(name); });
-    return names;
 }
 
 FolderFiles::FolderFiles(const std::string& folder) : folder_(folder) {
@@ -118,6 +118,12 @@ FolderFiles::FolderFiles(const std::string& folder) : folder_(folder) {
     });
     std::sort(files_.begin(), files_.end());
     std::sort(unsure_.begin(), unsure_.end());
+}
+
+std::vector<std::string> FolderFiles::Candidates() const {
+    std::vector<std::string> names = files_;
+    names.insert(names.end(), unsure_.begin(), unsure_.end());
+    return names;
 }
 
 bool FolderFiles::Has(const std::string& name) const {

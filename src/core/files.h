@@ -11,8 +11,6 @@
 
 // True when path names an existing ordinary file (no wildcards needed here).
 bool FileExists(const std::string& path);
-// The names a folder lists (none when it cannot be read), "." and ".." left out.
-std::vector<std::string> FolderNames(const std::string& folder);
 // Which names of one folder are ordinary files, from a single listing: the
 // start-up asks for many files of the same folder, and a look-up each cost
 // more than listing the folder once. Links and names of unknown type are
@@ -21,6 +19,8 @@ class FolderFiles {
 public:
     explicit FolderFiles(const std::string& folder);
     bool Has(const std::string& name) const;
+    // Every name that may be a file: to be asked of Has.
+    std::vector<std::string> Candidates() const;
 
 private:
     std::string folder_;

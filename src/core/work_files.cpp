@@ -25,9 +25,9 @@ bool IsWorkFileName(const std::string& name) {
     return EndsWith(name, kWorkFileEnd) || EndsWith(name, ".tmp") || EndsWith(name, ".ddd");
 }
 
-void TidyDataFolder() {
+void TidyDataFolder(const FolderFiles& dataFolder) {
     const std::string& folder = R().DataFolder;
-    std::vector<std::string> names = FolderNames(folder);
+    std::vector<std::string> names = dataFolder.Candidates();
     // Pools that share the folder share its lock: a journal of any of them
     // is finished before work files that it names could be taken for waste.
     for (const std::string& name : names)

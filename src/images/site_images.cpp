@@ -37,10 +37,9 @@ static void ChooseImageLocation(const FolderFiles& dataFolder) {
     }
 }
 
-void WriteSiteImages() {
+void WriteSiteImages(const FolderFiles& dataFolder) {
     Run& r = R();
     r.CurrentRoutine = "WriteSiteImages";
-    FolderFiles dataFolder(r.DataFolder);
     ChooseImageLocation(dataFolder);
     FolderFiles imageFolder = r.ImageFolder == r.DataFolder ? dataFolder : FolderFiles(r.ImageFolder);
     for (const SitePicture& picture : SitePictures()) {

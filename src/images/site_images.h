@@ -3,6 +3,10 @@
 
 #include <string>
 
+#include "core/files.h"
+
 // DataFilePrefix followed by the base name, for example "ZRPFsubmit.gif".
 std::string ImageFileName(const std::string& baseName);
-void WriteSiteImages();
+// dataFolder: the listing of the data folder, where zrpimage.txt and, by
+// default, the images are.
+void WriteSiteImages(const FolderFiles& dataFolder);
