@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "core/run.h"
 
@@ -17,9 +18,9 @@ static void WriteOut(const char* p, size_t left) {
 }
 
 void FlushOutput() {
-    std::string& held = R().OutputHeld;
-    WriteOut(held.data(), held.size());
-    held.clear();
+    Run& r = R();
+    if (r.OutputHeld > 0) WriteOut(r.OutputBlock.get(), r.OutputHeld);
+    r.OutputHeld = 0;
 }
 
 // One write per line cost most of a long page's time; a page is never held
@@ -28,16 +29,23 @@ void FlushOutput() {
 void SendLine(std::initializer_list<std::string_view> pieces) {
     size_t length = 2;
     for (std::string_view piece : pieces) length += piece.size();
-    std::string& held = R().OutputHeld;
-    if (held.size() + length > kOutputHeld) FlushOutput();
+    Run& r = R();
+    if (r.OutputHeld + length > kOutputHeld) FlushOutput();
     if (length > kOutputHeld) {
         for (std::string_view piece : pieces) WriteOut(piece.data(), piece.size());
         WriteOut("\r\n", 2);
         return;
     }
-    if (held.capacity() < kOutputHeld) held.reserve(kOutputHeld);
-    for (std::string_view piece : pieces) held += piece;
-    held += "\r\n";
+    // Not zeroed: its pages are touched only as far as the page fills it.
+    if (!r.OutputBlock) r.OutputBlock.reset(new char[kOutputHeld]);
+    char* to = r.OutputBlock.get() + r.OutputHeld;
+    for (std::string_view piece : pieces) {
+        if (piece.empty()) continue;
+        std::memcpy(to, piece.data(), piece.size());
+        to += piece.size();
+    }
+    std::memcpy(to, "\r\n", 2);
+    r.OutputHeld += length;
 }
 
 void Send(std::string_view line) { SendLine({line}); }

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,10 @@ struct Run {
     // CGI gateway
     int StdInHandle = 0;
     int StdOutHandle = 1;
-    std::string OutputHeld;  // page bytes not yet written (bounded, see Send)
+    // Page bytes not yet written (bounded, see Send): a block allocated once,
+    // its pages touched only as far as a page fills it.
+    std::unique_ptr<char[]> OutputBlock;
+    size_t OutputHeld = 0;
     std::string CurrentRoutine;
     std::string ErrorText;
     std::string ErrorAdvice;  // what an installer must change, or ""

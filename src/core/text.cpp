@@ -6,13 +6,17 @@
 #include "core/failure.h"
 #include "core/run.h"
 
-std::string Trimm(const std::string& text) {
-    R().CurrentRoutine = "Trimm";
+std::string_view TrimmView(std::string_view text) {
     size_t end = text.size();
     while (end > 0 && (text[end - 1] == ' ' || static_cast<unsigned char>(text[end - 1]) < 14)) --end;
     size_t begin = 0;
     while (begin < end && text[begin] == ' ') ++begin;
     return text.substr(begin, end - begin);
+}
+
+std::string Trimm(const std::string& text) {
+    R().CurrentRoutine = "Trimm";
+    return std::string(TrimmView(text));
 }
 
 std::string_view TrimBlanksView(std::string_view text) {

@@ -8,6 +8,8 @@
 // Without leading blanks, trailing blanks and trailing control characters
 // (codes below 14).
 std::string Trimm(const std::string& text);
+// The same, seen in place.
+std::string_view TrimmView(std::string_view text);
 // Blanks only, both ends (the plain trim of stored fields and form values).
 std::string TrimBlanks(const std::string& text);
 // The same, seen in place.

@@ -73,10 +73,22 @@ std::string EncodeUserRecord(const UserRecord& record) {
     return bytes;
 }
 
-static UserRecord DecodeFields(std::string_view bytes) {
-    auto field = [&](Field f) { return std::string(bytes.substr(f.Offset, f.Width)); };
+// Into a record whose strings are kept: a walk of the file decodes every
+// record into the same one.
+static void DecodeFieldsInto(std::string_view bytes, UserRecord& record) {
     static_assert(kFieldsEnd <= kUserRecordLength);
-    return {field(kEmail), field(kPassword), field(kRealName), field(kLastAccess), field(kStatus)};
+    auto field = [&](Field f, std::string& text) { text.assign(bytes.substr(f.Offset, f.Width)); };
+    field(kEmail, record.UserEmail);
+    field(kPassword, record.UserPassword);
+    field(kRealName, record.UserRealName);
+    field(kLastAccess, record.UserLastAccess);
+    field(kStatus, record.UserStatus);
+}
+
+static UserRecord DecodeFields(std::string_view bytes) {
+    UserRecord record;
+    DecodeFieldsInto(bytes, record);
+    return record;
 }
 
 UserRecord DecodeUserRecord(const std::string& bytes, size_t offset) {
@@ -101,8 +113,11 @@ static void ForEachUserRecordBytes(FileRanges& file, const std::function<bool(in
 void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& visit) {
     if (!FileExists(UserFilePath())) return;
     FileRanges file(UserFilePath());
-    ForEachUserRecordBytes(file,
-                           [&](int32_t number, std::string_view bytes) { return visit(number, DecodeFields(bytes)); });
+    UserRecord record;
+    ForEachUserRecordBytes(file, [&](int32_t number, std::string_view bytes) {
+        DecodeFieldsInto(bytes, record);
+        return visit(number, record);
+    });
 }
 
 static uint32_t EmailKeyHash(std::string_view record) {
@@ -244,20 +259,23 @@ void updatedrecord() {
 }
 
 // The administrator's own record (number 0) stays even when his login name is
-// no e-mail address: dropping it would leave the pool without one.
-static bool KeptByCompaction(int32_t n, const UserRecord& record) {
-    std::string status = Trimm(record.UserStatus);
-    bool hasAddress = n == 0 || Contains(record.UserEmail, "@");
-    return !Contains(status, "DELETE") && hasAddress && !status.empty();
+// no e-mail address: dropping it would leave the pool without one. status is
+// the record's status as Trimm trims it.
+static bool KeptByCompaction(int32_t n, std::string_view email, std::string_view status) {
+    bool hasAddress = n == 0 || email.find('@') != std::string_view::npos;
+    return status.find("DELETE") == std::string_view::npos && hasAddress && !status.empty();
 }
 
-// True when compaction would leave the file byte for byte as it is.
+// True when compaction would leave the file byte for byte as it is. The user
+// database page asks it on every view: the two fields are tested in place.
 static bool CompactionKeepsAll(int64_t length) {
-    bool keepsAll = length % kUserRecordLength == 0;
-    if (keepsAll)
-        ForEachUserRecord([&](int32_t number, const UserRecord& record) {
-            return keepsAll = KeptByCompaction(number - 1, record);
-        });
+    if (length % kUserRecordLength != 0) return false;
+    bool keepsAll = true;
+    FileRanges file(UserFilePath());
+    ForEachUserRecordBytes(file, [&](int32_t number, std::string_view bytes) {
+        return keepsAll = KeptByCompaction(number - 1, bytes.substr(kEmail.Offset, kEmail.Width),
+                                           TrimmView(bytes.substr(kStatus.Offset, kStatus.Width)));
+    });
     return keepsAll;
 }
 
@@ -275,7 +293,9 @@ void CompactUserFile() {
     std::string kept;
     for (int32_t n = 0; n < count; ++n) {
         size_t offset = static_cast<size_t>(n) * kUserRecordLength;
-        if (KeptByCompaction(n, DecodeUserRecord(bytes, offset))) kept += bytes.substr(offset, kUserRecordLength);
+        UserRecord record = DecodeUserRecord(bytes, offset);
+        if (KeptByCompaction(n, record.UserEmail, Trimm(record.UserStatus)))
+            kept += bytes.substr(offset, kUserRecordLength);
     }
     // The work file is the user file's name with ".ddd" for ".dat"; the folder
     // lock keeps any other run from writing it meanwhile.
@@ -326,5 +346,5 @@ void LoadAdministrator() {
 std::string KeptRealName(const std::string& typed) { return KeptText(typed, kRealName); }
 
 bool IsListedUser(const UserRecord& record) {
-    return TrimBlanks(record.UserStatus) != "DELETE" && !TrimBlanks(record.UserEmail).empty();
+    return TrimBlanksView(record.UserStatus) != "DELETE" && !TrimBlanksView(record.UserEmail).empty();
 }
