@@ -18,7 +18,7 @@ scoring_base() {
 }
 compaction_base() {
     # Carl's record marked deleted in place, as an edit leaves it.
-    printf '%-20s' DELETE | dd of="$1/ZRPform_user.dat" bs=1 seek=$((4 * 1695 + 175)) conv=notrunc status=none
+    printf '%-20s' DELETE | dd of="$1/ZRPform_user.dat" bs=1 seek=$((3 * 1695 + 175)) conv=notrunc status=none
 }
 no_change() { :; }
 
