@@ -1,5 +1,7 @@
 #include "core/failure.h"
 
+#include "core/run.h"
+
 std::string FailureDescription(int number) {
     switch (number) {
         case kInvalidCall: return "Invalid procedure call or argument";
@@ -25,4 +27,7 @@ void FailWithAdvice(int number, const std::string& advice) {
     throw RunFailure(number, FailureDescription(number), advice);
 }
 
-void EndRun() { throw RunEnded{}; }
+void EndRun() {
+    if (R().LeaveAfterPage) R().LeaveAfterPage();
+    throw RunEnded{};
+}
