@@ -80,13 +80,9 @@ static void MiddleCell(std::string_view value, const std::string& mark1, const s
         SendLine({kMiddleCell, "<b><i>AT</i></b></td>"});
 }
 
-void GameRow(std::string_view name1, std::string_view value1, std::string_view team1, std::string& mark1,
-             std::string_view name2, std::string_view value2, std::string_view team2, std::string& mark2,
-             std::string_view noradio) {
-    std::string_view carried = CarriedChoice();
-    if (carried == "0") mark1 = "YES";
-    if (carried == "1") mark2 = "YES";
-    bool radio = noradio != "YES";
+static void SendGameRow(std::string_view name1, std::string_view value1, std::string_view team1,
+                        const std::string& mark1, std::string_view name2, std::string_view value2,
+                        std::string_view team2, const std::string& mark2, bool radio) {
     Send("  <tr>");
     TeamCell("    <td><div align=right>", name1, value1, team1, mark1, false, "</div></td>");
     TeamCell("    <td>", name1, value1, "", mark1, radio, "</td>");
@@ -95,6 +91,76 @@ void GameRow(std::string_view name1, std::string_view value1, std::string_view t
     TeamCell("    <td>", name2, value2, "", mark2, radio, "</td>");
     Send("  </tr>");
     SpacerRow();
+}
+
+namespace {
+
+// A row with both teams chosen and no radio buttons (every row of the
+// standings pages) differs from the next only in the two teams and the middle
+// value. Such a row is rendered once per action with a marker byte in each of
+// their places; each row is then its fixed parts around the three values.
+constexpr char kTeam1Marker = '\x01', kValueMarker = '\x02', kTeam2Marker = '\x03';
+
+struct ChosenRowPattern {
+    std::string Action, Bytes;
+    std::string_view Parts[4];
+    bool Usable = false;
+};
+
+void SendMarkedRow() {
+    const std::string yes = "YES";
+    SendGameRow("", std::string_view(&kValueMarker, 1), std::string_view(&kTeam1Marker, 1), yes, "", "",
+                std::string_view(&kTeam2Marker, 1), yes, false);
+}
+
+// The parts around the markers, usable when each marker stands once and in
+// row order.
+void SplitAtMarkers(ChosenRowPattern& pattern) {
+    static constexpr char kMarkers[] = {kTeam1Marker, kValueMarker, kTeam2Marker, '\0'};
+    pattern.Usable = false;
+    std::string_view rest = pattern.Bytes;
+    if (!rest.ends_with("\r\n")) return;
+    rest.remove_suffix(2);  // the last line's end, which sending adds again
+    for (size_t part = 0; part < 3; ++part) {
+        size_t at = rest.find_first_of(kMarkers);
+        if (at == std::string_view::npos || rest[at] != kMarkers[part]) return;
+        pattern.Parts[part] = rest.substr(0, at);
+        rest.remove_prefix(at + 1);
+    }
+    if (rest.find_first_of(kMarkers) != std::string_view::npos) return;
+    pattern.Parts[3] = rest;
+    pattern.Usable = true;
+}
+
+const ChosenRowPattern& PatternForAction() {
+    static ChosenRowPattern pattern;
+    const Run& r = R();
+    if (pattern.Bytes.empty() || pattern.Action != r.Action) {
+        pattern.Action = r.Action;
+        pattern.Bytes = CapturedOutput(SendMarkedRow);
+        SplitAtMarkers(pattern);
+    }
+    return pattern;
+}
+
+}  // namespace
+
+void GameRow(std::string_view name1, std::string_view value1, std::string_view team1, std::string& mark1,
+             std::string_view name2, std::string_view value2, std::string_view team2, std::string& mark2,
+             std::string_view noradio) {
+    std::string_view carried = CarriedChoice();
+    if (carried == "0") mark1 = "YES";
+    if (carried == "1") mark2 = "YES";
+    bool radio = noradio != "YES";
+    if (!radio && mark1 == "YES" && mark2 == "YES") {
+        const ChosenRowPattern& pattern = PatternForAction();
+        if (pattern.Usable) {
+            const auto& p = pattern.Parts;
+            SendLine({p[0], TrimBlanksView(team1), p[1], value1, p[2], TrimBlanksView(team2), p[3]});
+            return;
+        }
+    }
+    SendGameRow(name1, value1, team1, mark1, name2, value2, team2, mark2, radio);
 }
 
 static void PickSummaryRow(const std::string& line) {
