@@ -9,8 +9,8 @@
 #include <cerrno>
 #include <csignal>
 #include <climits>
-#include <fstream>
 #include <string>
+#include <vector>
 
 #include "core/failure.h"
 #include "core/files.h"
@@ -106,8 +106,13 @@ static std::string Shown(const std::string& text) {
 // statically, where the system's user lookup cannot be relied on.
 static std::string ServerUserName() {
     std::string uid = std::to_string(geteuid());
-    std::ifstream passwd("/etc/passwd");
-    for (std::string line; std::getline(passwd, line);) {
+    std::vector<std::string> lines;
+    try {
+        lines = ReadTextLines("/etc/passwd");
+    } catch (const RunFailure&) {
+        return uid;  // the advice names the number instead
+    }
+    for (const std::string& line : lines) {
         size_t name = line.find(':'), password = line.find(':', name + 1);
         if (name == std::string::npos || password == std::string::npos) continue;
         if (line.compare(password + 1, uid.size() + 1, uid + ":") == 0) return line.substr(0, name);
