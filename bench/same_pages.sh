@@ -112,11 +112,12 @@ for players in "${counts[@]}"; do
         grep -q "Error Number =  62" "$work/new.$label" || { echo "no error page: $label" >&2; failed=1; }
         same "SCOREBOARD with a cut file ($label) at $players" "$work/old.$label" "$work/new.$label"
     done
-    # The key index of the user file is stamped with that file's own
-    # identity (its number and change times), which differs between copies.
+    # The key index of the user file and the kept folder listings are
+    # stamped with their files' own identity (number and change times),
+    # which differs between copies.
     for file in "$work"/old/*; do
         name=$(basename "$file")
-        case $name in zrp.exe | ZRP__UserIndex.dat) continue ;; esac
+        case $name in zrp.exe | ZRP__UserIndex.dat | ZRP__FolderListings.dat) continue ;; esac
         [ -d "$file" ] || same "file $name at $players" "$file" "$work/new/$name"
     done
     echo "$players players: $((checked + 2)) answers and $(ls "$work/old" | wc -l) files compared, bytes:"

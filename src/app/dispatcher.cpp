@@ -5,6 +5,7 @@
 #include "core/activity_log.h"
 #include "core/file_batch.h"
 #include "core/files.h"
+#include "core/folder_listings.h"
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -186,13 +187,14 @@ void StartUp() {
     DeriveFoldersAndAddresses();
     // Under the lock, what a killed run left is finished or removed before
     // anything reads the pool.
-    FolderFiles dataFolder(r.DataFolder);
+    FolderFiles dataFolder = ListedFolder(r.DataFolder);
     TidyDataFolder(dataFolder);
     TakeOverDeliveredGameFile();
     r.CurrentRoutine = "Quarto_Main";
     r.Version = "0.99 - Build 9.6.2";
     WriteSiteImages(dataFolder);
     WriteHelpPages();
+    KeepFolderListings();
     LoadAdministrator();
     if (!GetData()) NotListedPage();
     WriteActivityLog();

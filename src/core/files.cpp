@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <utility>
 
 #include "core/failure.h"
 
@@ -119,6 +120,9 @@ FolderFiles::FolderFiles(const std::string& folder) : folder_(folder) {
     std::sort(files_.begin(), files_.end());
     std::sort(unsure_.begin(), unsure_.end());
 }
+
+FolderFiles::FolderFiles(std::string folder, std::vector<std::string> files, std::vector<std::string> unsure)
+    : folder_(std::move(folder)), files_(std::move(files)), unsure_(std::move(unsure)) {}
 
 std::vector<std::string> FolderFiles::Candidates() const {
     std::vector<std::string> names = files_;

@@ -18,9 +18,14 @@ bool FileExists(const std::string& path);
 class FolderFiles {
 public:
     explicit FolderFiles(const std::string& folder);
+    // A listing made before, as it was made: its files and its names of
+    // unsure type, each sorted.
+    FolderFiles(std::string folder, std::vector<std::string> files, std::vector<std::string> unsure);
     bool Has(const std::string& name) const;
     // Every name that may be a file: to be asked of Has.
     std::vector<std::string> Candidates() const;
+    const std::vector<std::string>& Files() const { return files_; }
+    const std::vector<std::string>& Unsure() const { return unsure_; }
 
 private:
     std::string folder_;

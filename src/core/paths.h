@@ -22,6 +22,7 @@ std::string DataPath(const std::string& namePart);
 std::string UserFilePath();
 // A hash of each user record's e-mail, derived from the user file.
 std::string UserIndexFilePath();
+std::string FolderListingsFilePath();
 std::string NewUserStatusFilePath();
 std::string LockDateFilePath();
 std::string CommentsFilePath();

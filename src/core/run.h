@@ -25,6 +25,14 @@ struct UserRecord {
     std::string UserStatus;
 };
 
+// A folder's names as listed while the folder had the stamp (see
+// core/folder_listings.h); Used when this run answered from it or made it.
+struct KeptListing {
+    std::string Stamp;
+    std::vector<std::string> Files, Unsure;
+    bool Used = false;
+};
+
 // A player's record of a period's picks file as last read in this run, kept
 // while the file stays as it was read (its length, change time and number).
 struct PicksLookup {
@@ -99,6 +107,9 @@ struct Run {
     std::string CommentField;
     PicksLookup LastPicksLookup;
     LinesRead LockDateFile, WeekFile;
+    // Folder listings kept from run to run, by folder.
+    std::map<std::string, KeptListing> FolderListings;
+    bool FolderListingsRead = false, FolderListingsChanged = false;
 
     // Players
     UserRecord User;

@@ -7,6 +7,7 @@
 
 #include "cgi/settings.h"
 #include "core/files.h"
+#include "core/folder_listings.h"
 #include "core/run.h"
 #include "core/text.h"
 
@@ -49,7 +50,7 @@ void WriteHelpPages() {
     r.HelpFolder = (r.WebRootFound ? r.WebRootFolder : r.DataFolder) + kHelpFolderName;
     r.HelpBaseUrl = (r.WebRootFound ? r.WebRootUrl : r.ScriptFolderUrl) + kHelpFolderName;
     bool folderChecked = false;
-    FolderFiles written(r.HelpFolder);
+    FolderFiles written = ListedFolder(r.HelpFolder);
     for (const HelpPage& page : HelpPages()) {
         const std::string path = r.HelpFolder + page.FileName;
         if (written.Has(page.FileName)) continue;

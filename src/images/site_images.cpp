@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include "core/files.h"
+#include "core/folder_listings.h"
 #include "core/run.h"
 #include "core/text.h"
 #include "images/site_pictures.h"
@@ -41,7 +42,7 @@ void WriteSiteImages(const FolderFiles& dataFolder) {
     Run& r = R();
     r.CurrentRoutine = "WriteSiteImages";
     ChooseImageLocation(dataFolder);
-    FolderFiles imageFolder = r.ImageFolder == r.DataFolder ? dataFolder : FolderFiles(r.ImageFolder);
+    FolderFiles imageFolder = r.ImageFolder == r.DataFolder ? dataFolder : ListedFolder(r.ImageFolder);
     for (const SitePicture& picture : SitePictures()) {
         const std::string name = ImageFileName(picture.BaseName), path = r.ImageFolder + name;
         if (imageFolder.Has(name)) continue;

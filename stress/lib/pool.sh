@@ -47,8 +47,9 @@ join() {
 state() {
     local name
     (cd "$1" && for name in $(ls | sort); do
-        # The key index of the user file is derived from it (index_true checks it).
-        case $name in zrp.exe|zrp.log|ZRPerror.log|*.gif|ZRP__UserIndex.dat) continue ;; esac
+        # The key index of the user file is derived from it (index_true checks it);
+        # the kept folder listings hold the folders' own times.
+        case $name in zrp.exe|zrp.log|ZRPerror.log|*.gif|ZRP__UserIndex.dat|ZRP__FolderListings.dat) continue ;; esac
         [ -f "$name" ] || continue  # the help pages' folder
         if [ "$name" = ZRP__comments.txt ] || [ "$name" = ZRPform_user.dat ]; then
             echo "$name $(tr '0-9' '#' < "$name" | md5sum | cut -c1-32)"

@@ -11,6 +11,8 @@
 #include <vector>
 
 inline constexpr char kUserIndexEnd[] = "__UserIndex.dat";
+// Kept by a run only once a folder has not changed for a second.
+inline constexpr char kFolderListingsEnd[] = "__FolderListings.dat";
 
 using Fields = std::vector<std::pair<std::string, std::string>>;
 
@@ -44,7 +46,7 @@ public:
     }
     std::string Read(const std::string& name) const { return ReadOrEmpty(PathOf(name)); }
     bool Exists(const std::string& name) const { return std::filesystem::exists(PathOf(name)); }
-    // The names of the files in the pool folder (not its folders), sorted.
+    // The names of the files in the pool folder (not its folders nor the kept folder listings), sorted.
     std::vector<std::string> Files() const;
     // Every file with its bytes but the program, its images and the logs, which every request writes, and
     // the key index of the user file, which any lookup may make anew.

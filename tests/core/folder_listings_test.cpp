@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <thread>
+
+#include "support/cgi_pool.h"
+
+namespace {
+
+const std::string kListings = "ZRP__FolderListings.dat";
+
+// A run keeps a folder's listing only when the folder has not changed for a
+// second: after the wait, a run keeps what the next one answers from.
+void LetFoldersSettle(const Pool& pool) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    pool.Get();
+}
+
+ino_t FileNumber(const std::string& path) {
+    struct stat st {};
+    stat(path.c_str(), &st);
+    return st.st_ino;
+}
+
+}  // namespace
+
+// What happens to a folder after its listing was kept is seen by the next
+// run: a leftover work file is removed, a removed help page or image is
+// written again, whichever folder it is in.
+TEST(FolderListings, AKeptListingGivesWayToEveryChangeOfItsFolder) {
+    Pool pool;
+    pool.Write("zrp.cfg", "WEEK1\r\nA at B\r\n");
+    pool.Get();
+    LetFoldersSettle(pool);
+    LetFoldersSettle(pool);
+    ASSERT_NE(pool.Read(kListings).find(pool.PathOf("zrphelp/")), std::string::npos);
+    const std::string help = pool.PathOf("zrphelp/index.html");
+    std::string page = ReadOrEmpty(help);
+
+    pool.Write("ZRPweek.dat.new", "left");
+    pool.Get();
+    EXPECT_FALSE(pool.Exists("ZRPweek.dat.new"));
+    LetFoldersSettle(pool);
+    std::filesystem::remove(help);
+    pool.Get();
+    EXPECT_EQ(ReadOrEmpty(help), page);
+    LetFoldersSettle(pool);
+    std::filesystem::remove(pool.PathOf("ZRPFsubmit.gif"));
+    pool.Get();
+    EXPECT_TRUE(pool.Exists("ZRPFsubmit.gif"));
+}
+
+// A kept copy that is not whole (one name changed here) is not believed: the
+// folder is listed again and finds the help page where it is, so the page is
+// left as it was instead of being written anew.
+TEST(FolderListings, ACopyThatFailsItsChecksumIsListedAgain) {
+    Pool pool;
+    pool.Write("zrp.cfg", "WEEK1\r\nA at B\r\n");
+    pool.Get();
+    LetFoldersSettle(pool);
+    LetFoldersSettle(pool);
+    std::string kept = pool.Read(kListings);
+    size_t at = kept.find(std::string("index.html") + '\0');
+    ASSERT_NE(at, std::string::npos);
+    kept[at + 4] = 'y';
+    pool.Write(kListings, kept);
+    ino_t helpNumber = FileNumber(pool.PathOf("zrphelp/index.html"));
+    pool.Get();
+    EXPECT_EQ(FileNumber(pool.PathOf("zrphelp/index.html")), helpNumber);
+}
