@@ -93,6 +93,7 @@ static void ShowCommentsFile(const std::string& path, int16_t lineLimit) {
         Send("No Comments Exist Yet !");
         return;
     }
-    for (const std::string& line : ReadFirstTextLines(path, static_cast<size_t>(std::max<int16_t>(lineLimit, 0))))
-        Send(line);
+    size_t limit = static_cast<size_t>(std::max<int16_t>(lineLimit, 0)), shown = 0;
+    std::string bytes = ReadFirstTextBytes(path, limit);
+    for (TextLineCursor lines(bytes); !lines.AtEnd() && shown < limit; ++shown) Send(lines.Next());
 }

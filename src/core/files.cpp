@@ -193,7 +193,7 @@ std::vector<std::string> SplitTextLines(const std::string& bytes) {
 
 std::vector<std::string> ReadTextLines(const std::string& path) { return SplitTextLines(ReadWholeFile(path)); }
 
-std::vector<std::string> ReadFirstTextLines(const std::string& path, size_t count) {
+std::string ReadFirstTextBytes(const std::string& path, size_t count) {
     FileRanges file(path);
     std::string bytes, piece;
     size_t lineEnds = 0;
@@ -201,11 +201,18 @@ std::vector<std::string> ReadFirstTextLines(const std::string& path, size_t coun
         file.Read(at, 65536, piece);
         if (piece.empty()) break;
         size_t kept = piece.size();
-        for (size_t i = 0; i < piece.size() && lineEnds < count; ++i)
-            if (piece[i] == '\n' && ++lineEnds == count) kept = i + 1;
+        for (size_t i = piece.find('\n'); i != std::string::npos; i = piece.find('\n', i + 1))
+            if (++lineEnds == count) {
+                kept = i + 1;
+                break;
+            }
         bytes.append(piece, 0, kept);
     }
-    std::vector<std::string> lines = SplitTextLines(bytes);
+    return bytes;
+}
+
+std::vector<std::string> ReadFirstTextLines(const std::string& path, size_t count) {
+    std::vector<std::string> lines = SplitTextLines(ReadFirstTextBytes(path, count));
     if (lines.size() > count) lines.resize(count);
     return lines;
 }
