@@ -65,18 +65,21 @@ std::string_view ShownByte(std::string_view record, size_t at) {
     return "";
 }
 
-// A record as the text area shows it, the bytes kept as they are copied in runs.
-std::string ShownRecord(std::string_view record) {
+// A record as the text area shows it, the bytes kept as they are copied in
+// runs; most records go out as they are.
+void SendShownRecord(std::string_view record) {
+    size_t first = NextToLookAt(record, 0);
+    if (first == record.size()) return Send(record);
     std::string out;
     out.reserve(record.size());
     size_t kept = 0;
-    for (size_t i = NextToLookAt(record, 0); i < record.size(); i = NextToLookAt(record, i + 1)) {
+    for (size_t i = first; i < record.size(); i = NextToLookAt(record, i + 1)) {
         std::string_view shown = ShownByte(record, i);
         if (shown.empty()) continue;
         out.append(record.substr(kept, i - kept)).append(shown);
         kept = i + 1;
     }
-    return out.append(record.substr(kept));
+    Send(out.append(record.substr(kept)));
 }
 
 }  // namespace
@@ -110,5 +113,5 @@ static void PastActivityLog(int16_t maxRecords) {
     std::string_view records = bytes;
     // Newest first.
     for (int64_t i = static_cast<int64_t>(records.size()) / recordLength - 1; i >= 0; --i)
-        Send(ShownRecord(records.substr(static_cast<size_t>(i * recordLength), kActivityRecordLength)));
+        SendShownRecord(records.substr(static_cast<size_t>(i * recordLength), kActivityRecordLength));
 }
