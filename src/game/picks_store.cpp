@@ -35,22 +35,58 @@ std::string_view PicksFile::TakeLine(size_t& at) const {
     return rest.substr(0, len);
 }
 
-// Eight bytes at a time: a lookup passes over two short lines for every
-// name it compares, in files of tens of thousands of lines.
-size_t PicksFile::SkipLines(size_t at, int count) const {
-    const char* data = bytes_.data();
-    size_t size = bytes_.size();
+// Calls visit with the place of each line feed in bytes, in order, until it
+// answers false. Eight bytes at a time: a lookup passes over every line of
+// files of tens of thousands of lines.
+template <class Visit>
+static void ForEachLineFeed(std::string_view bytes, Visit visit) {
+    const char* data = bytes.data();
+    size_t size = bytes.size(), at = 0;
     if constexpr (std::endian::native == std::endian::little) {
         for (; at + 8 <= size; at += 8) {
             uint64_t word;
             std::memcpy(&word, data + at, 8);
             for (uint64_t feeds = BytesEqualTo(word, '\n'); feeds != 0; feeds &= feeds - 1)
-                if (--count == 0) return at + static_cast<size_t>(std::countr_zero(feeds)) / 8 + 1;
+                if (!visit(at + static_cast<size_t>(std::countr_zero(feeds)) / 8)) return;
         }
     }
     for (; at < size; ++at)
-        if (data[at] == '\n' && --count == 0) return at + 1;
-    return size;
+        if (data[at] == '\n' && !visit(at)) return;
+}
+
+// Whether the line from start to its end (a line feed or the file's end) is
+// the name key; a line whose last byte is neither a blank nor the key's last
+// letter cannot be, and most are passed over on that one byte.
+inline bool PicksFile::IsNameOf(size_t start, size_t end, std::string_view key) const {
+    if (end > start && bytes_[end - 1] == '\r') --end;
+    if (end > start && bytes_[end - 1] != ' ' &&
+        UpperByte(static_cast<unsigned char>(bytes_[end - 1])) != static_cast<unsigned char>(key.back()))
+        return false;
+    return MatchesNameKey(bytes_.substr(start, end - start), key);
+}
+
+// Only the name line of each record, the first of its three, is looked at.
+long PicksFile::ScanFor(std::string_view key) const {
+    long line = 0, found = -1;
+    size_t start = 0;
+    int place = 0;  // of the line in its record
+    ForEachLineFeed(bytes_, [&](size_t feed) {
+        if (place == 0 && IsNameOf(start, feed, key)) {
+            found = line;
+            return false;
+        }
+        place = place == 2 ? 0 : place + 1;
+        ++line;
+        start = feed + 1;
+        return true;
+    });
+    // A last line without its line feed.
+    if (found < 0 && start < bytes_.size() && place == 0 && IsNameOf(start, bytes_.size(), key)) found = line;
+    if (found >= 0) {
+        cursorLine_ = found;
+        cursorAt_ = start;
+    }
+    return found;
 }
 
 void PicksFile::BuildIndex() const {
@@ -67,20 +103,7 @@ void PicksFile::BuildIndex() const {
 long PicksFile::Find(const std::string& name) const {
     std::string key = NameKey(name);
     if (key.empty()) return -1;
-    if (++lookups_ == 1) {
-        // Only the name line of each record is looked at; the other two
-        // are passed over.
-        for (size_t at = 0, n = 0; at < bytes_.size(); n += 3) {
-            size_t start = at;
-            if (MatchesNameKey(TakeLine(at), key)) {
-                cursorLine_ = static_cast<long>(n);
-                cursorAt_ = start;
-                return static_cast<long>(n);
-            }
-            at = SkipLines(at, 2);
-        }
-        return -1;
-    }
+    if (++lookups_ == 1) return ScanFor(key);
     if (starts_.empty()) BuildIndex();
     auto it = first_.find(key);
     return it == first_.end() ? -1 : it->second;

@@ -28,8 +28,11 @@ public:
 private:
     // The line starting at byte at, without its line end; at moves past it.
     std::string_view TakeLine(size_t& at) const;
-    // The position after the count-th line feed from at, or the end.
-    size_t SkipLines(size_t at, int count) const;
+    // The first lookup: a scan of the name lines.
+    long ScanFor(std::string_view key) const;
+    // Whether the line from start to end (its line feed) is a name line that
+    // matches key.
+    bool IsNameOf(size_t start, size_t end, std::string_view key) const;
     void BuildIndex() const;
 
     bool exists_ = false;
