@@ -106,11 +106,12 @@ static void PastActivityLog(int16_t maxRecords) {
         return;
     }
     const int64_t recordLength = static_cast<int64_t>(kActivityRecordLength);
-    int64_t count = FileLength(r.ActivityLogPath) / recordLength;
+    // Seen in place: the newest hundred kilobytes of the log are not copied.
+    FileRanges log(r.ActivityLogPath);
+    int64_t count = log.Length() / recordLength;
     int64_t shown = std::clamp<int64_t>(maxRecords, 0, count);
     int64_t first = count - shown;
-    std::string bytes = ReadFileRange(r.ActivityLogPath, first * recordLength, shown * recordLength);
-    std::string_view records = bytes;
+    std::string_view records = log.View(first * recordLength, shown * recordLength);
     // Newest first.
     for (int64_t i = static_cast<int64_t>(records.size()) / recordLength - 1; i >= 0; --i)
         SendShownRecord(records.substr(static_cast<size_t>(i * recordLength), kActivityRecordLength));
