@@ -29,7 +29,8 @@ std::string_view Centered(std::string_view text) {
 // A row for every three-line record in stored order. A file that ends inside
 // a record is input past its end, found before the first row is shown.
 void StandingsRows(const std::string& path) {
-    std::string bytes = ReadWholeFile(path);
+    FileRanges file(path);
+    std::string_view bytes = file.View(0, file.Length());
     if (CountTextLines(bytes) % 3 != 0) Fail(kInputPastEnd);
     for (TextLineCursor lines(bytes); !lines.AtEnd();) {
         std::string_view name = lines.Next();
