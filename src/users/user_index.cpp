@@ -90,20 +90,20 @@ std::optional<std::vector<int32_t>> IndexedUserRecords(const struct stat& userFi
     if (fd < 0) return std::nullopt;
     struct stat self;
     Header h;
-    std::string bytes;
     bool valid = fstat(fd, &self) == 0 && ReadExactly(fd, &h, sizeof h, 0) && Describes(h, self.st_size, userFile);
-    if (valid) {
-        bytes.resize(static_cast<size_t>(kHashSize * h.Count));
-        valid = ReadExactly(fd, bytes.data(), bytes.size(), HashOffset(0));
+    std::vector<int32_t> found;
+    // A piece at a time through one buffer on the stack: a large index asks
+    // for no fresh memory.
+    constexpr uint32_t kPiece = 4096;
+    uint32_t piece[kPiece];
+    for (uint32_t first = 0; valid && first < h.Count; first += kPiece) {
+        uint32_t count = std::min(kPiece, h.Count - first);
+        valid = ReadExactly(fd, piece, count * kHashSize, HashOffset(first));
+        for (uint32_t i = 0; valid && i < count; ++i)
+            if (std::ranges::find(hashes, piece[i]) != hashes.end()) found.push_back(static_cast<int32_t>(first + i) + 1);
     }
     close(fd);
     if (!valid) return std::nullopt;
-    std::vector<int32_t> found;
-    for (uint32_t i = 0; i < h.Count; ++i) {
-        uint32_t hash;
-        std::memcpy(&hash, bytes.data() + kHashSize * i, sizeof hash);
-        if (std::ranges::find(hashes, hash) != hashes.end()) found.push_back(static_cast<int32_t>(i) + 1);
-    }
     return found;
 }
 
