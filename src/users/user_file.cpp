@@ -95,6 +95,16 @@ UserRecord DecodeUserRecord(const std::string& bytes, size_t offset) {
     return DecodeFields(std::string_view(bytes).substr(offset));
 }
 
+// Asks for the field bytes of a record a few steps ahead of the walk: the
+// records lie 1695 bytes apart, so each step would otherwise wait on memory.
+static void PrefetchFields(std::string_view view, size_t record) {
+    constexpr size_t kAhead = 8;
+    size_t at = (record + kAhead) * kUserRecordLength;
+    if (at + kFieldsEnd > view.size()) return;
+    for (size_t line = 0; line < kFieldsEnd; line += 64) __builtin_prefetch(view.data() + at + line);
+    __builtin_prefetch(view.data() + at + kFieldsEnd - 1);
+}
+
 // The bytes of each whole record in file order until visit answers false:
 // one open for the whole walk and one block held at a time.
 static void ForEachUserRecordBytes(FileRanges& file, const std::function<bool(int32_t, std::string_view)>& visit) {
@@ -103,10 +113,12 @@ static void ForEachUserRecordBytes(FileRanges& file, const std::function<bool(in
     for (int32_t first = 0; first < count; first += kBlockRecords) {
         int64_t records = std::min<int64_t>(kBlockRecords, count - first);
         std::string_view view = file.View(first * kUserRecordLength, records * kUserRecordLength);
-        for (int64_t i = 0; i < records && static_cast<int64_t>(view.size()) >= (i + 1) * kUserRecordLength; ++i)
+        for (int64_t i = 0; i < records && static_cast<int64_t>(view.size()) >= (i + 1) * kUserRecordLength; ++i) {
+            PrefetchFields(view, static_cast<size_t>(i));
             if (!visit(first + static_cast<int32_t>(i) + 1, view.substr(static_cast<size_t>(i * kUserRecordLength),
                                                                          kUserRecordLength)))
                 return;
+        }
     }
 }
 
