@@ -73,16 +73,21 @@ std::string EncodeUserRecord(const UserRecord& record) {
     return bytes;
 }
 
+static UserFieldViews FieldsIn(std::string_view bytes) {
+    static_assert(kFieldsEnd <= kUserRecordLength);
+    auto field = [bytes](Field f) { return bytes.substr(f.Offset, f.Width); };
+    return {field(kEmail), field(kPassword), field(kRealName), field(kLastAccess), field(kStatus)};
+}
+
 // Into a record whose strings are kept: a walk of the file decodes every
 // record into the same one.
 static void DecodeFieldsInto(std::string_view bytes, UserRecord& record) {
-    static_assert(kFieldsEnd <= kUserRecordLength);
-    auto field = [&](Field f, std::string& text) { text.assign(bytes.substr(f.Offset, f.Width)); };
-    field(kEmail, record.UserEmail);
-    field(kPassword, record.UserPassword);
-    field(kRealName, record.UserRealName);
-    field(kLastAccess, record.UserLastAccess);
-    field(kStatus, record.UserStatus);
+    UserFieldViews fields = FieldsIn(bytes);
+    record.UserEmail.assign(fields.Email);
+    record.UserPassword.assign(fields.Password);
+    record.UserRealName.assign(fields.RealName);
+    record.UserLastAccess.assign(fields.LastAccess);
+    record.UserStatus.assign(fields.Status);
 }
 
 static UserRecord DecodeFields(std::string_view bytes) {
@@ -130,6 +135,21 @@ void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& vi
         DecodeFieldsInto(bytes, record);
         return visit(number, record);
     });
+}
+
+int32_t ForEachUserFields(const std::function<bool(int32_t, const UserFieldViews&)>& visit) {
+    if (!FileExists(UserFilePath())) return 0;
+    FileRanges file(UserFilePath());
+    int32_t last = 0;
+    ForEachUserRecordBytes(file, [&](int32_t number, std::string_view bytes) {
+        last = number;
+        return visit(number, FieldsIn(bytes));
+    });
+    return last;
+}
+
+UserRecord ReadUserRecord(int32_t number) {
+    return DecodeUserRecord(ReadFileRange(UserFilePath(), (number - 1) * kUserRecordLength, kUserRecordLength));
 }
 
 static uint32_t EmailKeyHash(std::string_view record) {
@@ -273,25 +293,30 @@ void updatedrecord() {
 // The administrator's own record (number 0) stays even when his login name is
 // no e-mail address: dropping it would leave the pool without one. status is
 // the record's status as Trimm trims it.
-static bool KeptByCompaction(int32_t n, std::string_view email, std::string_view status) {
+static bool KeptAt(int32_t n, std::string_view email, std::string_view status) {
     bool hasAddress = n == 0 || email.find('@') != std::string_view::npos;
     return status.find("DELETE") == std::string_view::npos && hasAddress && !status.empty();
 }
 
+bool KeptByCompaction(int32_t number, const UserFieldViews& record) {
+    return KeptAt(number - 1, record.Email, TrimmView(record.Status));
+}
+
 // True when compaction would leave the file byte for byte as it is. The user
-// database page asks it on every view: the two fields are tested in place.
-static bool CompactionKeepsAll(int64_t length) {
+// database page finds it out as it lists every record; else the two fields
+// of each record are tested in place.
+static bool CompactionKeepsAll(int64_t length, std::optional<bool> everyRecordKept) {
     if (length % kUserRecordLength != 0) return false;
+    if (everyRecordKept) return *everyRecordKept;
     bool keepsAll = true;
     FileRanges file(UserFilePath());
     ForEachUserRecordBytes(file, [&](int32_t number, std::string_view bytes) {
-        return keepsAll = KeptByCompaction(number - 1, bytes.substr(kEmail.Offset, kEmail.Width),
-                                           TrimmView(bytes.substr(kStatus.Offset, kStatus.Width)));
+        return keepsAll = KeptByCompaction(number, FieldsIn(bytes));
     });
     return keepsAll;
 }
 
-void CompactUserFile() {
+void CompactUserFile(std::optional<bool> everyRecordKept) {
     R().CurrentRoutine = "CompactUserFile";
     std::string path = UserFilePath();
     if (!FileExists(path)) return;
@@ -299,14 +324,14 @@ void CompactUserFile() {
     if (length == kUserRecordLength) return;
     if (RecordCount(length) > 32767) Fail(kOverflow);
     // Most views remove nothing: the file is then neither read whole nor rewritten.
-    if (CompactionKeepsAll(length)) return;
+    if (CompactionKeepsAll(length, everyRecordKept)) return;
     std::string bytes = ReadWholeFile(path);
     int32_t count = RecordCount(static_cast<int64_t>(bytes.size()));
     std::string kept;
     for (int32_t n = 0; n < count; ++n) {
         size_t offset = static_cast<size_t>(n) * kUserRecordLength;
         UserRecord record = DecodeUserRecord(bytes, offset);
-        if (KeptByCompaction(n, record.UserEmail, Trimm(record.UserStatus)))
+        if (KeptAt(n, record.UserEmail, Trimm(record.UserStatus)))
             kept += bytes.substr(offset, kUserRecordLength);
     }
     // The work file is the user file's name with ".ddd" for ".dat"; the folder
@@ -357,6 +382,11 @@ void LoadAdministrator() {
 
 std::string KeptRealName(const std::string& typed) { return KeptText(typed, kRealName); }
 
+bool IsListedUser(const UserFieldViews& record) {
+    return TrimBlanksView(record.Status) != "DELETE" && !TrimBlanksView(record.Email).empty();
+}
+
 bool IsListedUser(const UserRecord& record) {
-    return TrimBlanksView(record.UserStatus) != "DELETE" && !TrimBlanksView(record.UserEmail).empty();
+    return IsListedUser(UserFieldViews{record.UserEmail, record.UserPassword, record.UserRealName,
+                                       record.UserLastAccess, record.UserStatus});
 }
