@@ -1,5 +1,6 @@
 #include "core/text.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -43,7 +44,7 @@ std::string_view TrimBlanksView(std::string_view text) {
 
 std::string TrimBlanks(const std::string& text) { return std::string(TrimBlanksView(text)); }
 
-static unsigned char LowerByte(unsigned char c) {
+static constexpr unsigned char LowerByte(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return c + 32;
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
     switch (c) {
@@ -61,9 +62,16 @@ std::string UCase(const std::string& text) {
     return out;
 }
 
+// Looked up, not worked out: the user lists lower every address they show.
+static constexpr std::array<unsigned char, 256> kLowerBytes = [] {
+    std::array<unsigned char, 256> lower{};
+    for (int c = 0; c < 256; ++c) lower[c] = LowerByte(static_cast<unsigned char>(c));
+    return lower;
+}();
+
 void LCaseInto(std::string_view text, std::string& out) {
-    out.assign(text);
-    for (char& c : out) c = static_cast<char>(LowerByte(static_cast<unsigned char>(c)));
+    out.resize(text.size());
+    for (size_t i = 0; i < text.size(); ++i) out[i] = static_cast<char>(kLowerBytes[static_cast<unsigned char>(text[i])]);
 }
 
 std::string LCase(const std::string& text) {

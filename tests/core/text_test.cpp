@@ -43,3 +43,12 @@ TEST(Trimm, ViewsTrimPaddedTextAsByteByByte) {
         }
     }
 }
+
+// The letters of ASCII and of Windows-1252 change case (the caron and
+// diaeresis capitals included); every other byte is kept.
+TEST(Case, LowersAndRaisesTheLettersOfWindows1252Only) {
+    const std::string upper = "AZ@[\xC0\xD6\xD8\xDE\x8A\x8C\x8E\x9F", lower = "az@[\xE0\xF6\xF8\xFE\x9A\x9C\x9E\xFF";
+    const std::string kept = "09 {}\xD7\xF7\xDF\x80\xBF\x01";
+    EXPECT_EQ(LCase(upper + kept), lower + kept);
+    EXPECT_EQ(UCase(lower + kept), upper + kept);
+}
