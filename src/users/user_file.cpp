@@ -111,8 +111,10 @@ static void PrefetchFields(std::string_view view, size_t record) {
 }
 
 // The bytes of each whole record in file order until visit answers false:
-// one open for the whole walk and one block held at a time.
-static void ForEachUserRecordBytes(FileRanges& file, const std::function<bool(int32_t, std::string_view)>& visit) {
+// one open for the whole walk and one block held at a time. A template, so
+// that each walk's step is compiled into its loop.
+template <class Visit>
+static void ForEachUserRecordBytes(FileRanges& file, const Visit& visit) {
     constexpr int64_t kBlockRecords = 1024;
     int32_t count = RecordCount(file.Length());
     for (int32_t first = 0; first < count; first += kBlockRecords) {
