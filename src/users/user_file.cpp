@@ -384,11 +384,8 @@ void LoadAdministrator() {
 
 std::string KeptRealName(const std::string& typed) { return KeptText(typed, kRealName); }
 
-bool IsListedUser(const UserFieldViews& record) {
-    return TrimBlanksView(record.Status) != "DELETE" && !TrimBlanksView(record.Email).empty();
-}
+bool IsListedUser(std::string_view email, std::string_view status) { return status != "DELETE" && !email.empty(); }
 
 bool IsListedUser(const UserRecord& record) {
-    return IsListedUser(UserFieldViews{record.UserEmail, record.UserPassword, record.UserRealName,
-                                       record.UserLastAccess, record.UserStatus});
+    return IsListedUser(TrimBlanksView(record.UserEmail), TrimBlanksView(record.UserStatus));
 }

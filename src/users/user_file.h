@@ -50,4 +50,5 @@ void LoadAdministrator();
 std::string KeptRealName(const std::string& typed);
 // A live record: not marked "DELETE" and with an e-mail.
 bool IsListedUser(const UserRecord& record);
-bool IsListedUser(const UserFieldViews& record);
+// The same test of the two fields trimmed of blanks.
+bool IsListedUser(std::string_view email, std::string_view status);

@@ -37,10 +37,12 @@ public:
     explicit RowWriter(bool withPassword)
         : plain_(false, withPassword), pending_(true, withPassword), withPassword_(withPassword) {}
 
+    // The record's row when it is listed at all.
     void Row(const UserFieldViews& user) {
-        std::string_view status = TrimBlanksView(user.Status);
+        std::string_view email = TrimBlanksView(user.Email), status = TrimBlanksView(user.Status);
+        if (!IsListedUser(email, status)) return;
         const RowText& text = status == "PENDING" ? pending_ : plain_;
-        LCaseInto(TrimBlanksView(user.Email), email_);
+        LCaseInto(email, email_);
         SendLine({text.Start, email_, "\">", email_, text.BeforeName, TrimBlanksView(user.RealName),
                   text.BeforePassword, withPassword_ ? TrimBlanksView(user.Password) : "", text.BeforeStatus, status,
                   text.BeforeStamp, TrimBlanksView(user.LastAccess), text.End});
@@ -60,7 +62,7 @@ bool ListedUserRows(bool database) {
     bool keepsAll = true;
     int32_t last = ForEachUserFields([&](int32_t number, const UserFieldViews& user) {
         if (database && keepsAll) keepsAll = KeptByCompaction(number, user);
-        if (IsListedUser(user)) rows.Row(user);
+        rows.Row(user);
         return true;
     });
     if (last > 0) {
