@@ -71,7 +71,8 @@ static constexpr std::array<unsigned char, 256> kLowerBytes = [] {
 
 void LCaseInto(std::string_view text, std::string& out) {
     out.resize(text.size());
-    for (size_t i = 0; i < text.size(); ++i) out[i] = static_cast<char>(kLowerBytes[static_cast<unsigned char>(text[i])]);
+    for (size_t i = 0; i < text.size(); ++i)
+        out[i] = static_cast<char>(kLowerBytes[static_cast<unsigned char>(text[i])]);
 }
 
 std::string LCase(const std::string& text) {

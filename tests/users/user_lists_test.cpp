@@ -49,7 +49,8 @@ std::string RawRecord(const std::string& email, const std::string& password, con
         text.resize(width, ' ');
         return text;
     };
-    std::string record = field(email, 40) + field(password, 40) + field(name, 60) + field(stamp, 35) + field(status, 20);
+    std::string record =
+        field(email, 40) + field(password, 40) + field(name, 60) + field(stamp, 35) + field(status, 20);
     record.resize(kUserRecordLength, '\0');
     return record;
 }
