@@ -100,32 +100,37 @@ UserRecord DecodeUserRecord(const std::string& bytes, size_t offset) {
     return DecodeFields(std::string_view(bytes).substr(offset));
 }
 
-// Asks for the field bytes of a record a few steps ahead of the walk: the
-// records lie 1695 bytes apart, so each step would otherwise wait on memory.
-static void PrefetchFields(std::string_view view, size_t record) {
+// Asks for the field bytes of the record a few steps after the one at
+// offset: the records lie 1695 bytes apart, so each step would otherwise
+// wait on memory.
+static void PrefetchFields(std::string_view view, size_t offset) {
     constexpr size_t kAhead = 8;
-    size_t at = (record + kAhead) * kUserRecordLength;
+    size_t at = offset + kAhead * kUserRecordLength;
     if (at + kFieldsEnd > view.size()) return;
     for (size_t line = 0; line < kFieldsEnd; line += 64) __builtin_prefetch(view.data() + at + line);
     __builtin_prefetch(view.data() + at + kFieldsEnd - 1);
 }
 
 // The bytes of each whole record in file order until visit answers false:
-// one open for the whole walk and one block held at a time. A template, so
-// that each walk's step is compiled into its loop.
+// one open for the whole walk and one window of the file held at a time. A
+// window starts at a multiple of 2 MiB, so that the system can map a large
+// page it may keep the file in whole, with far fewer faults; it holds the
+// records that begin in it, the last one whole. A template, so that each
+// walk's step is compiled into its loop.
 template <class Visit>
 static void ForEachUserRecordBytes(FileRanges& file, const Visit& visit) {
-    constexpr int64_t kBlockRecords = 1024;
-    int32_t count = RecordCount(file.Length());
-    for (int32_t first = 0; first < count; first += kBlockRecords) {
-        int64_t records = std::min<int64_t>(kBlockRecords, count - first);
-        std::string_view view = file.View(first * kUserRecordLength, records * kUserRecordLength);
-        for (int64_t i = 0; i < records && static_cast<int64_t>(view.size()) >= (i + 1) * kUserRecordLength; ++i) {
-            PrefetchFields(view, static_cast<size_t>(i));
-            if (!visit(first + static_cast<int32_t>(i) + 1, view.substr(static_cast<size_t>(i * kUserRecordLength),
-                                                                         kUserRecordLength)))
-                return;
+    constexpr int64_t kWindow = 2 << 20;
+    int64_t count = RecordCount(file.Length());
+    for (int64_t start = 0, first = 0; first < count; start += kWindow) {
+        int64_t end = std::min(count, (start + kWindow + kUserRecordLength - 1) / kUserRecordLength);
+        std::string_view view = file.View(start, end * kUserRecordLength - start);
+        for (; first < end; ++first) {
+            size_t at = static_cast<size_t>(first * kUserRecordLength - start);
+            if (view.size() < at + kUserRecordLength) break;
+            PrefetchFields(view, at);
+            if (!visit(static_cast<int32_t>(first + 1), view.substr(at, kUserRecordLength))) return;
         }
+        first = end;
     }
 }
 

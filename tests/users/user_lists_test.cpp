@@ -147,3 +147,25 @@ TEST(UserLists, DatabaseCompactionTestsEveryRecordAsStored) {
     EXPECT_EQ(Missing(page, {"NO STATUS", "UNDONE", "CARL"}), Lines{});
     EXPECT_EQ(pool.Read("ZRPform_user.dat"), kept + RawRecord("CARL@X", "PW", "CARL", "USER"));
 }
+
+// A large file is read a part at a time: every record is listed once and
+// whole, those that lie across the parts' edges included, and the database
+// page finds the record its compaction drops however far into the file.
+TEST(UserLists, LargeFilesAreListedWholeAndCompactedAcrossTheirParts) {
+    AdminPool pool;
+    const int count = 3000;  // over 5 MB
+    std::string users = kBossRecord;
+    for (int n = 2; n <= count; ++n)
+        users += RawRecord("P" + std::to_string(n) + "@X", "PW", "PLAYER " + std::to_string(n), "USER");
+    std::string dropped = users;
+    const size_t last = (count - 1) * kUserRecordLength;
+    dropped.replace(last + 175, 20, RawRecord("", "", "", "DELETE").substr(175, 20));
+    pool.Write("ZRPform_user.dat", dropped);
+    Lines names;
+    for (const std::string& line : pool.Act("VIEWPLAYERS", kBoss, "secret").Lines())
+        if (line.starts_with("PLAYER ")) names.push_back(line);
+    ASSERT_EQ(names.size(), count - 2u);
+    for (int n = 2; n < count; ++n) EXPECT_EQ(names[n - 2], "PLAYER " + std::to_string(n));
+    EXPECT_FALSE(pool.Admin("VIEWUSERS").HasLine("PLAYER " + std::to_string(count)));
+    EXPECT_EQ(pool.Read("ZRPform_user.dat"), users.substr(0, last));
+}
