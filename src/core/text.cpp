@@ -1,13 +1,27 @@
 #include "core/text.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "core/failure.h"
 #include "core/run.h"
 
-std::string_view TrimmView(std::string_view text) {
+// The text's length without the whole eight-byte words of blanks at its end:
+// stored fields are mostly padding, which is passed over a word at a time.
+static size_t EndBeforeBlankWords(std::string_view text) {
+    constexpr uint64_t kBlanks = 0x2020202020202020ULL;
     size_t end = text.size();
+    for (uint64_t word; end >= 8; end -= 8) {
+        std::memcpy(&word, text.data() + end - 8, 8);
+        if (word != kBlanks) break;
+    }
+    return end;
+}
+
+std::string_view TrimmView(std::string_view text) {
+    size_t end = EndBeforeBlankWords(text);
     while (end > 0 && (text[end - 1] == ' ' || static_cast<unsigned char>(text[end - 1]) < 14)) --end;
     size_t begin = 0;
     while (begin < end && text[begin] == ' ') ++begin;
@@ -20,15 +34,17 @@ std::string Trimm(const std::string& text) {
 }
 
 std::string_view TrimBlanksView(std::string_view text) {
-    size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string_view::npos) return {};
-    size_t end = text.find_last_not_of(' ');
-    return text.substr(begin, end - begin + 1);
+    size_t end = EndBeforeBlankWords(text);
+    while (end > 0 && text[end - 1] == ' ') --end;
+    if (end == 0) return {};
+    size_t begin = 0;
+    while (text[begin] == ' ') ++begin;
+    return text.substr(begin, end - begin);
 }
 
 std::string TrimBlanks(const std::string& text) { return std::string(TrimBlanksView(text)); }
 
-static unsigned char LowerByte(unsigned char c) {
+static constexpr unsigned char LowerByte(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return c + 32;
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
     switch (c) {
@@ -46,9 +62,17 @@ std::string UCase(const std::string& text) {
     return out;
 }
 
+// Looked up, not worked out: the user lists lower every address they show.
+static constexpr std::array<unsigned char, 256> kLowerBytes = [] {
+    std::array<unsigned char, 256> lower{};
+    for (int c = 0; c < 256; ++c) lower[c] = LowerByte(static_cast<unsigned char>(c));
+    return lower;
+}();
+
 void LCaseInto(std::string_view text, std::string& out) {
-    out.assign(text);
-    for (char& c : out) c = static_cast<char>(LowerByte(static_cast<unsigned char>(c)));
+    out.resize(text.size());
+    for (size_t i = 0; i < text.size(); ++i)
+        out[i] = static_cast<char>(kLowerBytes[static_cast<unsigned char>(text[i])]);
 }
 
 std::string LCase(const std::string& text) {

@@ -73,16 +73,21 @@ std::string EncodeUserRecord(const UserRecord& record) {
     return bytes;
 }
 
+static UserFieldViews FieldsIn(std::string_view bytes) {
+    static_assert(kFieldsEnd <= kUserRecordLength);
+    auto field = [bytes](Field f) { return bytes.substr(f.Offset, f.Width); };
+    return {field(kEmail), field(kPassword), field(kRealName), field(kLastAccess), field(kStatus)};
+}
+
 // Into a record whose strings are kept: a walk of the file decodes every
 // record into the same one.
 static void DecodeFieldsInto(std::string_view bytes, UserRecord& record) {
-    static_assert(kFieldsEnd <= kUserRecordLength);
-    auto field = [&](Field f, std::string& text) { text.assign(bytes.substr(f.Offset, f.Width)); };
-    field(kEmail, record.UserEmail);
-    field(kPassword, record.UserPassword);
-    field(kRealName, record.UserRealName);
-    field(kLastAccess, record.UserLastAccess);
-    field(kStatus, record.UserStatus);
+    UserFieldViews fields = FieldsIn(bytes);
+    record.UserEmail.assign(fields.Email);
+    record.UserPassword.assign(fields.Password);
+    record.UserRealName.assign(fields.RealName);
+    record.UserLastAccess.assign(fields.LastAccess);
+    record.UserStatus.assign(fields.Status);
 }
 
 static UserRecord DecodeFields(std::string_view bytes) {
@@ -95,18 +100,37 @@ UserRecord DecodeUserRecord(const std::string& bytes, size_t offset) {
     return DecodeFields(std::string_view(bytes).substr(offset));
 }
 
+// Asks for the field bytes of the record a few steps after the one at
+// offset: the records lie 1695 bytes apart, so each step would otherwise
+// wait on memory.
+static void PrefetchFields(std::string_view view, size_t offset) {
+    constexpr size_t kAhead = 8;
+    size_t at = offset + kAhead * kUserRecordLength;
+    if (at + kFieldsEnd > view.size()) return;
+    for (size_t line = 0; line < kFieldsEnd; line += 64) __builtin_prefetch(view.data() + at + line);
+    __builtin_prefetch(view.data() + at + kFieldsEnd - 1);
+}
+
 // The bytes of each whole record in file order until visit answers false:
-// one open for the whole walk and one block held at a time.
-static void ForEachUserRecordBytes(FileRanges& file, const std::function<bool(int32_t, std::string_view)>& visit) {
-    constexpr int64_t kBlockRecords = 1024;
-    int32_t count = RecordCount(file.Length());
-    for (int32_t first = 0; first < count; first += kBlockRecords) {
-        int64_t records = std::min<int64_t>(kBlockRecords, count - first);
-        std::string_view view = file.View(first * kUserRecordLength, records * kUserRecordLength);
-        for (int64_t i = 0; i < records && static_cast<int64_t>(view.size()) >= (i + 1) * kUserRecordLength; ++i)
-            if (!visit(first + static_cast<int32_t>(i) + 1, view.substr(static_cast<size_t>(i * kUserRecordLength),
-                                                                         kUserRecordLength)))
-                return;
+// one open for the whole walk and one window of the file held at a time. A
+// window starts at a multiple of 2 MiB, so that the system can map a large
+// page it may keep the file in whole, with far fewer faults; it holds the
+// records that begin in it, the last one whole. A template, so that each
+// walk's step is compiled into its loop.
+template <class Visit>
+static void ForEachUserRecordBytes(FileRanges& file, const Visit& visit) {
+    constexpr int64_t kWindow = 2 << 20;
+    int64_t count = RecordCount(file.Length());
+    for (int64_t start = 0, first = 0; first < count; start += kWindow) {
+        int64_t end = std::min(count, (start + kWindow + kUserRecordLength - 1) / kUserRecordLength);
+        std::string_view view = file.View(start, end * kUserRecordLength - start);
+        for (; first < end; ++first) {
+            size_t at = static_cast<size_t>(first * kUserRecordLength - start);
+            if (view.size() < at + kUserRecordLength) break;
+            PrefetchFields(view, at);
+            if (!visit(static_cast<int32_t>(first + 1), view.substr(at, kUserRecordLength))) return;
+        }
+        first = end;
     }
 }
 
@@ -118,6 +142,21 @@ void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& vi
         DecodeFieldsInto(bytes, record);
         return visit(number, record);
     });
+}
+
+int32_t ForEachUserFields(const std::function<bool(int32_t, const UserFieldViews&)>& visit) {
+    if (!FileExists(UserFilePath())) return 0;
+    FileRanges file(UserFilePath());
+    int32_t last = 0;
+    ForEachUserRecordBytes(file, [&](int32_t number, std::string_view bytes) {
+        last = number;
+        return visit(number, FieldsIn(bytes));
+    });
+    return last;
+}
+
+UserRecord ReadUserRecord(int32_t number) {
+    return DecodeUserRecord(ReadFileRange(UserFilePath(), (number - 1) * kUserRecordLength, kUserRecordLength));
 }
 
 static uint32_t EmailKeyHash(std::string_view record) {
@@ -261,25 +300,30 @@ void updatedrecord() {
 // The administrator's own record (number 0) stays even when his login name is
 // no e-mail address: dropping it would leave the pool without one. status is
 // the record's status as Trimm trims it.
-static bool KeptByCompaction(int32_t n, std::string_view email, std::string_view status) {
+static bool KeptAt(int32_t n, std::string_view email, std::string_view status) {
     bool hasAddress = n == 0 || email.find('@') != std::string_view::npos;
     return status.find("DELETE") == std::string_view::npos && hasAddress && !status.empty();
 }
 
+bool KeptByCompaction(int32_t number, const UserFieldViews& record) {
+    return KeptAt(number - 1, record.Email, TrimmView(record.Status));
+}
+
 // True when compaction would leave the file byte for byte as it is. The user
-// database page asks it on every view: the two fields are tested in place.
-static bool CompactionKeepsAll(int64_t length) {
+// database page finds it out as it lists every record; else the two fields
+// of each record are tested in place.
+static bool CompactionKeepsAll(int64_t length, std::optional<bool> everyRecordKept) {
     if (length % kUserRecordLength != 0) return false;
+    if (everyRecordKept) return *everyRecordKept;
     bool keepsAll = true;
     FileRanges file(UserFilePath());
     ForEachUserRecordBytes(file, [&](int32_t number, std::string_view bytes) {
-        return keepsAll = KeptByCompaction(number - 1, bytes.substr(kEmail.Offset, kEmail.Width),
-                                           TrimmView(bytes.substr(kStatus.Offset, kStatus.Width)));
+        return keepsAll = KeptByCompaction(number, FieldsIn(bytes));
     });
     return keepsAll;
 }
 
-void CompactUserFile() {
+void CompactUserFile(std::optional<bool> everyRecordKept) {
     R().CurrentRoutine = "CompactUserFile";
     std::string path = UserFilePath();
     if (!FileExists(path)) return;
@@ -287,14 +331,14 @@ void CompactUserFile() {
     if (length == kUserRecordLength) return;
     if (RecordCount(length) > 32767) Fail(kOverflow);
     // Most views remove nothing: the file is then neither read whole nor rewritten.
-    if (CompactionKeepsAll(length)) return;
+    if (CompactionKeepsAll(length, everyRecordKept)) return;
     std::string bytes = ReadWholeFile(path);
     int32_t count = RecordCount(static_cast<int64_t>(bytes.size()));
     std::string kept;
     for (int32_t n = 0; n < count; ++n) {
         size_t offset = static_cast<size_t>(n) * kUserRecordLength;
         UserRecord record = DecodeUserRecord(bytes, offset);
-        if (KeptByCompaction(n, record.UserEmail, Trimm(record.UserStatus)))
+        if (KeptAt(n, record.UserEmail, Trimm(record.UserStatus)))
             kept += bytes.substr(offset, kUserRecordLength);
     }
     // The work file is the user file's name with ".ddd" for ".dat"; the folder
@@ -345,6 +389,8 @@ void LoadAdministrator() {
 
 std::string KeptRealName(const std::string& typed) { return KeptText(typed, kRealName); }
 
+bool IsListedUser(std::string_view email, std::string_view status) { return status != "DELETE" && !email.empty(); }
+
 bool IsListedUser(const UserRecord& record) {
-    return TrimBlanksView(record.UserStatus) != "DELETE" && !TrimBlanksView(record.UserEmail).empty();
+    return IsListedUser(TrimBlanksView(record.UserEmail), TrimBlanksView(record.UserStatus));
 }

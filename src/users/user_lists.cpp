@@ -11,21 +11,66 @@
 #include "users/user_file.h"
 #include "users/user_table.h"
 
-static void UserRow(bool withPassword);
-
 namespace {
 
-// Every live record in file order, each through the record buffer.
-void ListedUserRows() {
-    Run& r = R();
-    // The players list has no password column, whatever the spelling of its action.
-    bool withPassword = UCase(TrimBlanks(r.Action)) != "VIEWPLAYERS";
-    ForEachUserRecord([&r, withPassword](int32_t number, const UserRecord& user) {
-        r.User = user;
-        r.UserRecordNumber = number;
-        if (IsListedUser(user)) UserRow(withPassword);
+// The text between a row's values, made once per page: a row then goes out
+// as one line of a few long pieces. A pending player's row is grey and his
+// status bold.
+struct RowText {
+    std::string Start, BeforeName, BeforePassword, BeforeStatus, BeforeStamp, End;
+
+    RowText(bool pending, bool withPassword) {
+        const std::string close = std::string(kSmallCellClosing) + "\r\n";
+        Start = std::string("  <tr bgcolor=\"") + (pending ? "#CCCCCC" : "#FFFFFF") + "\">\r\n" +
+                SmallCellOpening("174") + "<a href=\"MAILTO:";
+        BeforeName = "</a>" + close + SmallCellOpening("166");
+        if (withPassword) BeforePassword = close + SmallCellOpening("111");
+        BeforeStatus = close + SmallCellOpening("104") + (pending ? "<b>" : "");
+        BeforeStamp = (pending ? "</b>" : "") + close + SmallCellOpening("83") + "<br>";
+        End = close + "  </tr>";
+    }
+};
+
+// The rows of one list, each written from the record's bytes in place.
+class RowWriter {
+public:
+    explicit RowWriter(bool withPassword)
+        : plain_(false, withPassword), pending_(true, withPassword), withPassword_(withPassword) {}
+
+    // The record's row when it is listed at all.
+    void Row(const UserFieldViews& user) {
+        std::string_view email = TrimBlanksView(user.Email), status = TrimBlanksView(user.Status);
+        if (!IsListedUser(email, status)) return;
+        const RowText& text = status == "PENDING" ? pending_ : plain_;
+        LCaseInto(email, email_);
+        SendLine({text.Start, email_, "\">", email_, text.BeforeName, TrimBlanksView(user.RealName),
+                  text.BeforePassword, withPassword_ ? TrimBlanksView(user.Password) : "", text.BeforeStatus, status,
+                  text.BeforeStamp, TrimBlanksView(user.LastAccess), text.End});
+    }
+
+private:
+    const RowText plain_, pending_;
+    const bool withPassword_;
+    std::string email_;  // the address in lower case, one buffer for every row
+};
+
+// Every live record in file order; the database shows the passwords. The
+// answer: whether compaction would keep every record (asked of the database
+// only). The run's record is left as reading each into it would leave it.
+bool ListedUserRows(bool database) {
+    RowWriter rows(database);
+    bool keepsAll = true;
+    int32_t last = ForEachUserFields([&](int32_t number, const UserFieldViews& user) {
+        if (database && keepsAll) keepsAll = KeptByCompaction(number, user);
+        rows.Row(user);
         return true;
     });
+    if (last > 0) {
+        Run& r = R();
+        r.User = ReadUserRecord(last);
+        r.UserRecordNumber = last;
+    }
+    return keepsAll;
 }
 
 void EndOfListPage(const std::string& action, const std::string& buttonValue) {
@@ -37,36 +82,16 @@ void EndOfListPage(const std::string& action, const std::string& buttonValue) {
 
 }  // namespace
 
-static void UserRow(bool withPassword) {
-    const Run& r = R();
-    const UserRecord& user = r.User;
-    std::string_view status = TrimBlanksView(user.UserStatus);
-    bool pending = status == "PENDING";
-    SendLine({"  <tr bgcolor=\"", pending ? "#CCCCCC" : "#FFFFFF", "\">"});
-    // One buffer for every row's address.
-    static std::string email;
-    LCaseInto(TrimBlanksView(user.UserEmail), email);
-    SmallCell("174", "<a href=\"MAILTO:", email, "\">", email, "</a>");
-    SmallCell("166", TrimBlanksView(user.UserRealName));
-    if (withPassword) SmallCell("111", TrimBlanksView(user.UserPassword));
-    if (pending)
-        SmallCell("104", "<b>", status, "</b>");
-    else
-        SmallCell("104", status);
-    SmallCell("83", "<br>", TrimBlanksView(user.UserLastAccess));
-    Send("  </tr>");
-}
-
 void ViewUserDatabase() {
     R().CurrentRoutine = "ViewUserDatabase";
     UserTableHead("Last Accessed Program On");
     BlueHeading("VIEW USER DATABASE");
     Send("<br>");
-    ListedUserRows();
+    bool keepsAll = ListedUserRows(true);
     EndOfListPage("ADMINMAINMENU", "Return to Administrators Main Menu");
     // Deleted users, and entries the add row took without an "@", leave the
     // file only now, after they were shown this once.
-    CompactUserFile();
+    CompactUserFile(keepsAll);
 }
 
 void ViewUsers() {
@@ -81,6 +106,6 @@ void ViewUsers() {
     HeadingCell("128", "Status");
     HeadingCell("96", "Last Accessed Game");
     Send("  </tr>");
-    ListedUserRows();
+    ListedUserRows(false);
     EndOfListPage("LOGIN", "Return to Main Menu");
 }

@@ -28,3 +28,7 @@ const std::string& SmallCellFont() {
     static const std::string font = FontTag("1");
     return font;
 }
+
+std::string SmallCellOpening(std::string_view width) {
+    return "    <td width=\"" + std::string(width) + R"("><div align="center">)" + SmallCellFont() + "\r\n";
+}

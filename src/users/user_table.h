@@ -4,8 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "cgi/output.h"
-
 // A centred bordered table (cell spacing 0, cell padding 5); left open.
 void OpenUserTable(const std::string& width);
 void OpenHeaderRow();
@@ -15,11 +13,8 @@ void HeadingCell(const std::string& width, const std::string& first, const std::
 void EmailAndNameHeadings();
 // The font of the cells' small text.
 const std::string& SmallCellFont();
-// Centred small text: the opening with the width, the value's pieces as one
-// line, the closing; a user list has several on every row, so the three
-// lines go out as one piece.
-template <class... Piece>
-void SmallCell(std::string_view width, const Piece&... value) {
-    SendLine({"    <td width=\"", width, R"("><div align="center">)", SmallCellFont(), "\r\n",
-              std::string_view(value)..., "\r\n</font></div></td>"});
-}
+// The opening of a cell of centred small text, up to the line break before
+// its text; a list builds each once and sends its rows as few long pieces.
+std::string SmallCellOpening(std::string_view width);
+// What closes such a cell after its text (without the last line break).
+inline constexpr std::string_view kSmallCellClosing = "\r\n</font></div></td>";

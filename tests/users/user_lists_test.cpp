@@ -38,3 +38,134 @@ TEST(UserLists, DatabaseRewritesTheUserFileOnlyWhenCompactionChangesIt) {
     pool.Admin("VIEWUSERS");
     EXPECT_EQ(pool.Read("ZRPform_user.dat"), bytes);
 }
+
+namespace {
+
+// A record as it may lie in the file, written byte for byte: every field
+// padded with blanks (or cut) to its width, control bytes and all.
+std::string RawRecord(const std::string& email, const std::string& password, const std::string& name,
+                      const std::string& status, const std::string& stamp = kStamp) {
+    auto field = [](std::string text, size_t width) {
+        text.resize(width, ' ');
+        return text;
+    };
+    std::string record =
+        field(email, 40) + field(password, 40) + field(name, 60) + field(stamp, 35) + field(status, 20);
+    record.resize(kUserRecordLength, '\0');
+    return record;
+}
+
+const std::string kBossRecord = RawRecord("BOSS@POOL.TEST", "SECRET", "BIG BOSS", "ADMINISTRATOR");
+
+// One centred cell of a list: the opening, the value, the closing.
+Lines Cell(const std::string& width, const std::string& value) {
+    return {"    <td width=\"" + width + R"("><div align="center"><font face=)" + kFace + " size=\"1\">", value,
+            "</font></div></td>"};
+}
+
+// The lines of one row: e-mail, real name, password (database only), status, last access.
+Lines Row(bool database, const std::string& email, const std::string& name, const std::string& password,
+          const std::string& status, const std::string& stamp = kStamp) {
+    bool pending = status == "PENDING";
+    Lines row = {std::string("  <tr bgcolor=\"") + (pending ? "#CCCCCC" : "#FFFFFF") + "\">"};
+    auto add = [&row](const Lines& cell) { row.insert(row.end(), cell.begin(), cell.end()); };
+    add(Cell("174", "<a href=\"MAILTO:" + email + "\">" + email + "</a>"));
+    add(Cell("166", name));
+    if (database) add(Cell("111", password));
+    add(Cell("104", pending ? "<b>" + status + "</b>" : status));
+    add(Cell("83", "<br>" + stamp));
+    row.push_back("  </tr>");
+    return row;
+}
+
+// Lines as text, one a line, so that a failure shows where they differ.
+std::string Joined(const Lines& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
+}
+
+// The rows of a list page, from its first player row up to the table's end.
+std::string ListedRows(const CgiAnswer& page) {
+    Lines lines = page.Lines();
+    auto first = std::ranges::find_if(lines, [](const std::string& l) {
+        return l.starts_with("  <tr bgcolor=\"#") && l != R"(  <tr bgcolor="#000066">)";
+    });
+    return Joined(Lines(first, std::find(first, lines.end(), "</table>")));
+}
+
+}  // namespace
+
+// Each list shows the fields as they lie in the file: only the blanks at
+// their ends trimmed (inner blanks, control bytes and full-width fields kept),
+// the address in lower case, pending rows grey and bold; records marked
+// "DELETE" or without an address are left out.
+TEST(UserLists, RowsShowTheStoredFieldsAsTheyLie) {
+    const std::string fullEmail(36, 'E'), fullName = "FULL " + std::string(55, 'N'), fullPassword(40, 'P');
+    const std::string fullStatus = "USER" + std::string(16, 'S'), oddStamp = " 1-2-2026  3:04:05 x";
+    AdminPool pool;
+    pool.Write("ZRPform_user.dat",
+               kBossRecord + RawRecord(fullEmail + "@X.Y", fullPassword, fullName, fullStatus, oddStamp) +
+                   RawRecord("  Mixed@Case.Test", " PW WITH BLANKS", "  ANN   MARIE  ", " PENDING ") +
+                   RawRecord("DEL@X", "PW", "DEAD MAN", "  DELETE") + RawRecord("", "PW", "NO ADDRESS", "USER") +
+                   RawRecord("TAB@X", "P\tW", "TAB\tNAME\x01", "USER\x01") + RawRecord("LAST@X", "PW", "", ""));
+    // The players list first: the database page then drops the last record.
+    for (bool database : {false, true}) {
+        CgiAnswer page = database ? pool.Admin("VIEWUSERS") : pool.Act("VIEWPLAYERS", kBoss, "secret");
+        Lines expected;
+        for (const Lines& row : {Row(database, "boss@pool.test", "BIG BOSS", "SECRET", "ADMINISTRATOR"),
+                                 Row(database, std::string(36, 'e') + "@x.y", fullName, fullPassword, fullStatus,
+                                     oddStamp.substr(1)),
+                                 Row(database, "mixed@case.test", "ANN   MARIE", "PW WITH BLANKS", "PENDING"),
+                                 Row(database, "tab@x", "TAB\tNAME\x01", "P\tW", "USER\x01"),
+                                 Row(database, "last@x", "", "PW", "")})
+            expected.insert(expected.end(), row.begin(), row.end());
+        EXPECT_EQ(ListedRows(page), Joined(expected)) << database;
+    }
+}
+
+// The database page drops what the list just showed of records with a blank
+// status or one that holds "DELETE" anywhere; trailing control bytes of the
+// status and the administrator's address without "@" keep a record.
+TEST(UserLists, DatabaseCompactionTestsEveryRecordAsStored) {
+    AdminPool pool;
+    const std::string kept = RawRecord("BOSS", "SECRET", "BIG BOSS", "ADMINISTRATOR") +
+                             RawRecord("ANN@POOL.TEST", "PW1", "ANN LEE", "USER\x01\r");
+    pool.Write("ZRPform_user.dat", kept);
+    std::string path = pool.PathOf("ZRPform_user.dat");
+    struct stat before {}, after {};
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
+    EXPECT_TRUE(pool.Act("VIEWUSERS", "boss", "secret").HasLine("ANN LEE"));
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(pool.Read("ZRPform_user.dat"), kept);
+
+    const std::string shownOnce = RawRecord("NOSTATUS@X", "PW", "NO STATUS", "") +
+                                  RawRecord("UNDO@X", "PW", "UNDONE", "UNDELETED");
+    pool.Write("ZRPform_user.dat", kept + shownOnce + RawRecord("CARL@X", "PW", "CARL", "USER"));
+    CgiAnswer page = pool.Act("VIEWUSERS", "boss", "secret");
+    EXPECT_EQ(Missing(page, {"NO STATUS", "UNDONE", "CARL"}), Lines{});
+    EXPECT_EQ(pool.Read("ZRPform_user.dat"), kept + RawRecord("CARL@X", "PW", "CARL", "USER"));
+}
+
+// A large file is read a part at a time: every record is listed once and
+// whole, those that lie across the parts' edges included, and the database
+// page finds the record its compaction drops however far into the file.
+TEST(UserLists, LargeFilesAreListedWholeAndCompactedAcrossTheirParts) {
+    AdminPool pool;
+    const int count = 3000;  // over 5 MB
+    std::string users = kBossRecord;
+    for (int n = 2; n <= count; ++n)
+        users += RawRecord("P" + std::to_string(n) + "@X", "PW", "PLAYER " + std::to_string(n), "USER");
+    std::string dropped = users;
+    const size_t last = (count - 1) * kUserRecordLength;
+    dropped.replace(last + 175, 20, RawRecord("", "", "", "DELETE").substr(175, 20));
+    pool.Write("ZRPform_user.dat", dropped);
+    Lines names;
+    for (const std::string& line : pool.Act("VIEWPLAYERS", kBoss, "secret").Lines())
+        if (line.starts_with("PLAYER ")) names.push_back(line);
+    ASSERT_EQ(names.size(), count - 2u);
+    for (int n = 2; n < count; ++n) EXPECT_EQ(names[n - 2], "PLAYER " + std::to_string(n));
+    EXPECT_FALSE(pool.Admin("VIEWUSERS").HasLine("PLAYER " + std::to_string(count)));
+    EXPECT_EQ(pool.Read("ZRPform_user.dat"), users.substr(0, last));
+}
