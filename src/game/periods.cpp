@@ -130,16 +130,18 @@ void ArchivePeriodTeams(FileBatch& batch) {
 std::vector<std::string> PeriodGameLines(const std::string& period) {
     std::vector<std::string> games;
     if (!FileExists(GameDataFilePath())) return games;
-    std::vector<std::string> lines = ReadTextLines(GameDataFilePath());
+    // Lines seen in place: only the period's games are made into strings.
+    std::string bytes = ReadWholeFile(GameDataFilePath());
     std::string header = "WEEK" + TrimBlanks(period);
-    size_t i = 0;
-    while (i < lines.size() && !Contains(lines[i], header)) ++i;
-    for (++i; i < lines.size(); ++i) {
-        std::string line = TrimBlanks(lines[i]);
-        if (Contains(line, "WEEK")) break;
+    TextLineCursor lines(bytes);
+    while (!lines.AtEnd() && lines.Next().find(header) == std::string_view::npos) {
+    }
+    while (!lines.AtEnd()) {
+        std::string_view line = TrimBlanksView(lines.Next());
+        if (line.find("WEEK") != std::string_view::npos) break;
         // A blank line (often a spacer between periods) is no game.
         if (line.empty()) continue;
-        games.push_back(ReplaceAll(line, " at ", ","));
+        games.push_back(ReplaceAll(std::string(line), " at ", ","));
     }
     return games;
 }
