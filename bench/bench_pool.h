@@ -20,6 +20,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -241,6 +242,15 @@ inline Timing RunCgi(const std::vector<std::string>& argv, const std::string& bo
     unlink(input.c_str());
     unlink(output.c_str());
     return t;
+}
+
+// A pool as it stands in use: its images and help pages written and its
+// folders unchanged for over a second, so that a run answers from the folder
+// listings that the one before it kept.
+inline void SettlePool(const std::string& folder) {
+    RunCgi({folder + "/zrp.exe"}, "", "GET");
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    RunCgi({folder + "/zrp.exe"}, "", "GET");
 }
 
 inline double Median(std::vector<double> values) {
