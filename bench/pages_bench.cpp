@@ -1,6 +1,6 @@
 // Every page as the web server starts it, on pools of 100, 1,000 and 10,000
 // players, against page_floor writing the same bytes: runs interleaved on a
-// pool settled as in use, the medians of wall and cpu time and their ratio. Then LOGIN as the last record
+// pool put in use first, the medians of wall and cpu time and their ratio. Then LOGIN as the last record
 // and the user database page on a full user file of 32,767 records, with
 // their peak memory. Every answer is checked: an error page stops the run.
 // Run build-bench/pages_bench [runs].
@@ -39,12 +39,19 @@ std::vector<Page> Pages(int players) {
     };
 }
 
+// page_floor beside this benchmark, installed once in the temporary folder as
+// the program is in each pool.
 std::string FloorProgram() {
-    char self[PATH_MAX];
-    ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (n <= 0) std::exit(1);
-    std::string path(self, static_cast<size_t>(n));
-    return path.substr(0, path.rfind('/')) + "/page_floor";
+    static const std::string installed = [] {
+        char self[PATH_MAX];
+        ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+        if (n <= 0) std::exit(1);
+        std::string path(self, static_cast<size_t>(n));
+        std::string to = "/tmp/zrp-bench-floor-" + std::to_string(getpid());
+        InstallProgram(path.substr(0, path.rfind('/')) + "/page_floor", to);
+        return to;
+    }();
+    return installed;
 }
 
 Timing Checked(const std::string& folder, const Page& page) {
@@ -56,9 +63,16 @@ Timing Checked(const std::string& folder, const Page& page) {
     return t;
 }
 
+// Every page asked once, untimed, as a pool in use has been (the key index is
+// made by the first lookup), then the pool settled.
+void PutInUse(const std::string& folder, const std::vector<Page>& pages) {
+    for (const Page& page : pages) Checked(folder, page);
+    SettlePool(folder);
+}
+
 void ComparePages(int players, int runs) {
     std::string folder = MakePool(players, 9);
-    SettlePool(folder);
+    PutInUse(folder, Pages(players));
     for (const Page& page : Pages(players)) {
         std::string captured = folder + ".page";
         Timing first = Checked(folder, page);
@@ -84,9 +98,11 @@ void ComparePages(int players, int runs) {
 void FullUserFile(int runs) {
     const int players = 32767;
     std::string folder = MakePool(players, 9);
-    SettlePool(folder);
-    for (const Page& page : Pages(players)) {
-        if (page.Label != "LOGIN" && page.Label != "VIEWUSERS") continue;
+    std::vector<Page> asked;
+    for (const Page& page : Pages(players))
+        if (page.Label == "LOGIN" || page.Label == "VIEWUSERS") asked.push_back(page);
+    PutInUse(folder, asked);
+    for (const Page& page : asked) {
         std::vector<double> wall, cpu;
         long peak = 0;
         for (int run = 0; run < runs; ++run) {
@@ -106,12 +122,13 @@ void FullUserFile(int runs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+    int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 31;
     std::printf("Program: %s\n\n", Program().c_str());
     std::printf("| page | players | bytes | wall ms | floor wall ms | wall ratio | cpu ms | floor cpu ms | cpu ratio |\n");
     std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
     for (int players : {100, 1000, 10000}) ComparePages(players, players >= 10000 ? std::max(3, runs / 2) : runs);
     std::printf("\n| page | players | wall ms | cpu ms | peak MiB | floor's peak MiB |\n|---|---:|---:|---:|---:|---:|\n");
     FullUserFile(std::max(3, runs / 2));
+    unlink(FloorProgram().c_str());
     return 0;
 }
