@@ -4,15 +4,14 @@
 #include "core/file_batch.h"
 #include "game/lock_date.h"
 #include "game/periods.h"
+#include "game/sheet_expect.h"
 #include "support/run_folder.h"
 
 TEST(GameLockDate, OpenDuringTheLockMinuteAndLockedAfterIt) {
     RunFolder folder;
     for (auto [offset, locked] : {std::pair{-60, true}, {86400, false}, {0, false}}) {
         time_t at = time(nullptr) + offset;
-        char text[64];
-        strftime(text, sizeof text, "%m\r\n%d\r\n%Y\r\n%H\r\n%M\r\n", localtime(&at));
-        folder.Write("ZRP__LockDateTime.txt", text);
+        folder.Write("ZRP__LockDateTime.txt", LockFileOf(at));
         // Unless the minute turned meanwhile.
         EXPECT_TRUE(IsGameLocked() == locked || (offset == 0 && time(nullptr) / 60 != at / 60)) << offset;
     }

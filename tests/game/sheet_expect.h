@@ -1,8 +1,13 @@
 // The lines the pick sheet and the results tables are expected to hold, for the page tests.
 #pragma once
 
+#include <algorithm>
+#include <ctime>
+#include <regex>
 #include <string>
 #include <vector>
+
+#include "support/cgi_pool.h"
 
 inline const std::string kCell = R"(<font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#990000">)";
 inline const std::string kSheetTable = R"(<table  border="0" cellspacing="0" cellpadding="5" align="center">)";
@@ -73,4 +78,31 @@ inline std::vector<std::string> ResultsTable(const std::string& points, const st
 
 inline std::string HiddenLine(const std::string& name, const std::string& value) {
     return "<INPUT TYPE=\"HIDDEN\" NAME=\"" + name + "\" Value=\"" + value + "\">";
+}
+
+// What a browser sends for the page's form that posts action: its hidden
+// fields and the option each list shows selected (none when no such form).
+inline Fields FormFields(const CgiAnswer& page, const std::string& action) {
+    const std::regex hidden("<INPUT TYPE=\"HIDDEN\" NAME=\"(.*)\" Value=\"(.*)\">");
+    const std::regex list("<select name=\"(.*)\" size=\"1\">");
+    const std::regex selected(" *<option value=\"(.*)\" selected>.*</option>");
+    Fields form;
+    std::string listName;
+    std::smatch match;
+    for (const std::string& line : page.Lines()) {
+        if (line.starts_with("<FORM")) form.clear();
+        if (std::regex_match(line, match, hidden)) form.push_back({match[1], match[2]});
+        if (std::regex_match(line, match, list)) listName = match[1];
+        if (std::regex_match(line, match, selected)) form.push_back({listName, match[1]});
+        if (line == "</form>" && std::ranges::count(form, std::pair<std::string, std::string>{"ACTION", action}))
+            return form;
+    }
+    return {};
+}
+
+// The five lines of the lock-out date file for a time.
+inline std::string LockFileOf(time_t at) {
+    char text[64];
+    strftime(text, sizeof text, "%m\r\n%d\r\n%Y\r\n%H\r\n%M\r\n", localtime(&at));
+    return text;
 }

@@ -1,55 +1,37 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <regex>
-
 #include "game/sheet_expect.h"
 #include "support/cgi_pool.h"
 
-TEST(WinnersEntry, EntryAndConfirmationCarryTheWinnersToTheScoring) {
-    Pool pool;
-    pool.Write("zrp.cfg", kWeek1);
-    pool.Join("boss@pool.test", "pw", "Boss");
-    CgiAnswer entry =
-        pool.Act("ENTERWINNERS", "boss@pool.test", "pw", {{"LINENUMBER", "3"}, {"UWP", "01"}, {"TIEBREAKER", "35"}});
-    EXPECT_TRUE(entry.HasLine("<br><i>Enter This Weeks Winning Teams</i><br>"));
-    EXPECT_EQ(entry.Between(kSheetTable, "</table>"), Sheet(kTeams, "01", "35", true));
-    EXPECT_EQ(entry.Hidden("ACTION") + " " + entry.Hidden("LINENUMBER"), "ENTERWINNERS2 3");
-    EXPECT_TRUE(entry.HasLine(HiddenLine("ACTION", "ADMIN")));
-
-    CgiAnswer confirm = pool.Act("ENTERWINNERS2", "boss@pool.test", "pw",
-                                 {{"LINENUMBER", "3"}, {"C1", "1"}, {"C3", "0"}, {"TIEBREAKER", "35"}});
-    EXPECT_TRUE(confirm.HasLine("<br><i>Confirm The ZARN POOL Winning Teams</i><br>"));
-    EXPECT_EQ(confirm.Between(kSheetTable, "</table>"), Sheet(kTeams, "150", "35", false));
-    EXPECT_EQ(confirm.Hidden("ACTION"), "ENTERWINNERSFINAL");
-    EXPECT_EQ(confirm.Count(HiddenLine("UWP", "150")), 2u);
-}
-
 namespace {
 
-// The hidden fields of the page's form that posts action, as a browser sends them.
-Fields FormFields(const CgiAnswer& page, const std::string& action) {
-    const std::regex hidden("<INPUT TYPE=\"HIDDEN\" NAME=\"(.*)\" Value=\"(.*)\">");
-    Fields form;
-    std::smatch match;
-    for (const std::string& line : page.Lines()) {
-        if (line.starts_with("<FORM")) form.clear();
-        if (std::regex_match(line, match, hidden)) form.push_back({match[1], match[2]});
-        if (line == "</form>" && std::ranges::count(form, std::pair<std::string, std::string>{"ACTION", action}))
-            return form;
-    }
-    return {};
-}
-
-}  // namespace
-
-TEST(WinnersEntry, ConfirmationSentAgainScoresNothing) {
+struct WinnersEntry : ::testing::Test {
     Pool pool;
-    pool.Write("zrp.cfg", kWeek1 + "WEEK2\r\nBeta at Gamma\r\n");
-    pool.Join("boss@pool.test", "pw", "Boss");
-    Fields sheet = FormFields(pool.Act("ENTERWINNERS", "boss@pool.test", "pw"), "ENTERWINNERS2");
-    sheet.insert(sheet.end(), {{"C1", "0"}, {"C2", "1"}, {"C3", "1"}, {"TIEBREAKER", "35"}});
-    Fields confirmation = FormFields(pool.Post(sheet), "ENTERWINNERSFINAL");
+    WinnersEntry() {
+        pool.Write("zrp.cfg", kWeek1 + "WEEK2\r\nBeta at Gamma\r\n");
+        pool.Join("boss@pool.test", "pw", "Boss");
+    }
+    CgiAnswer Boss(const std::string& action, const Fields& extra = {}) const {
+        return pool.Act(action, "boss@pool.test", "pw", extra);
+    }
+};
+
+// The entry sheet and its confirmation, sent as a browser sends them, score
+// the period once; the same confirmation sent again changes nothing.
+TEST_F(WinnersEntry, EntryAndConfirmationScoreThePeriodOnce) {
+    CgiAnswer entry = Boss("ENTERWINNERS", {{"LINENUMBER", "3"}, {"UWP", "01"}, {"TIEBREAKER", "35"}});
+    EXPECT_TRUE(entry.HasLine("<br><i>Enter This Weeks Winning Teams</i><br>"));
+    EXPECT_EQ(entry.Between(kSheetTable, "</table>"), Sheet(kTeams, "01", "35", true));
+    EXPECT_TRUE(entry.HasLine(HiddenLine("ACTION", "ADMIN")));
+    Fields sheet = FormFields(entry, "ENTERWINNERS2");
+    EXPECT_EQ(entry.Hidden("LINENUMBER"), "3");
+    sheet.insert(sheet.end(), {{"C1", "1"}, {"C3", "0"}, {"TIEBREAKER", "35"}});
+
+    CgiAnswer confirm = pool.Post(sheet);
+    EXPECT_TRUE(confirm.HasLine("<br><i>Confirm The ZARN POOL Winning Teams</i><br>"));
+    EXPECT_EQ(confirm.Between(kSheetTable, "</table>"), Sheet(kTeams, "150", "35", false));
+    EXPECT_EQ(confirm.Count(HiddenLine("UWP", "150")), 2u);
+    Fields confirmation = FormFields(confirm, "ENTERWINNERSFINAL");
     EXPECT_TRUE(std::ranges::count(confirmation, std::pair<std::string, std::string>{"PERIOD", "1"}));
     EXPECT_TRUE(pool.Post(confirmation).HasLine("<!-- AdminMainMenu -->"));
     EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n2\r\n");
@@ -68,17 +50,15 @@ TEST(WinnersEntry, ConfirmationSentAgainScoresNothing) {
     std::erase(confirmation, std::pair<std::string, std::string>{"PERIOD", "1"});
     pool.Post(confirmation);
     EXPECT_EQ(pool.Read("ZRPweek.dat"), "3\r\n1\r\n2\r\n");
-    EXPECT_EQ(pool.Read("ZRPpicks2W_.dat"), "011\r\n35\r\n");
+    EXPECT_EQ(pool.Read("ZRPpicks2W_.dat"), "150\r\n35\r\n");
 }
 
-TEST(WinnersEntry, HugePeriodNumberFailsWithOverflowAndWritesNothing) {
-    Pool pool;
-    pool.Write("zrp.cfg", kWeek1);
-    pool.Join("boss@pool.test", "pw", "Boss");
+TEST_F(WinnersEntry, HugePeriodNumberFailsWithOverflowAndWritesNothing) {
     pool.Write("ZRPweek.dat", "99999999999999999999\r\n1\r\n1\r\n");
     auto before = pool.DataFiles();
-    CgiAnswer answer = pool.Act("ENTERWINNERSFINAL", "boss@pool.test", "pw",
-                                {{"UWP", "011"}, {"TIEBREAKER", "35"}, {"LINENUMBER", "3"}});
+    CgiAnswer answer = Boss("ENTERWINNERSFINAL", {{"UWP", "011"}, {"TIEBREAKER", "35"}, {"LINENUMBER", "3"}});
     EXPECT_TRUE(answer.HasLine("<PRE>Overflow Error Number =  6</PRE>")) << answer.Bytes;
     EXPECT_EQ(pool.DataFiles(), before);
 }
+
+}  // namespace
