@@ -38,16 +38,6 @@ TEST(ExchangeOrder, MatchesTheSwapsOnRandomInputsWithManyTies) {
     }
 }
 
-TEST(SortWinners, EqualPointsEndInTheExchangeOrderAndTheBakHoldsTheFileBefore) {
-    RunFolder folder;
-    folder.Write("ZRPOverAllWinners.dat", Lines("A/1/ /B/1/ /C/2/ "));
-    StandingsFile file(folder.PathOf("ZRPOverAllWinners.dat"));
-    file.Sort();
-    file.Save();
-    EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat"), Lines("C/2/ /B/1/ /A/1/ "));
-    EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat.bak"), Lines("A/1/ /B/1/ /C/2/ "));
-}
-
 TEST(UpdateWinners, NamesAreMatchedOnTheNameLinesOfTheRecordsOnly) {
     RunFolder folder;
     folder.Write("ZRPOverAllWinners.dat", Lines("ANN/7/ /7/2/ "));
@@ -59,12 +49,13 @@ TEST(UpdateWinners, NamesAreMatchedOnTheNameLinesOfTheRecordsOnly) {
 }
 
 TEST(TieBreak, TheClosestGuessAmongTheLeadersWinsAPointInBothFiles) {
-    struct {
+    struct Case {
         std::string period, picks, actual, periodAfter, overallAfter;
-    } const cases[] = {
+    };
+    std::vector<Case> cases = {
         // Records of the period; of the picks file (name, no picks, guess); the actual score; the files after.
-        // Closest without going over; D's exact guess is no leader's.
-        {"A/3/1/B/3/1/D/2/2", "A//30/B//41/D//35", "35", "A/4/1/B/3/1/D/2/2", "B/9/ /A/9/ /D/2/ "},
+        // Closest without going over; D's exact guess is no leader's; points tie whatever their blanks.
+        {"A/3/1/B/ 3/1/D/2/2", "A//30/B//41/D//35", "35", "A/4/1/B/ 3/1/D/2/2", "B/9/ /A/9/ /D/2/ "},
         // Every guess over: the closest over wins; names match whatever their case.
         {"A/3/1/B/3/1/D/2/2", "a// 40/b//38 ", "35", "B/4/1/A/3/1/D/2/2", "B/10/ /A/8/ /D/2/ "},
         // Equal distances all win; a guess that is no number counts as nought.
@@ -79,6 +70,16 @@ TEST(TieBreak, TheClosestGuessAmongTheLeadersWinsAPointInBothFiles) {
         // The best distance stops at the first leader without a guess.
         {"A/3/1/B/3/1/C/3/1", "A//30/B///C//33", "35", "A/4/1/C/4/1/B/3/1", "B/9/ /A/9/ /D/2/ /C/1/ "},
     };
+    // 150 leaders tied on top: only the last one's guess is exact.
+    Case many{"P0/3/1", "P0//30", "35", "P149/4/1", "B/9/ /A/8/ /D/2/ /P149/1/ "};
+    for (int n = 1; n < 150; ++n) {
+        std::string name = "/P" + std::to_string(n);
+        many.period += name + "/3/1";
+        many.picks += name + (n < 149 ? "//30" : "//35");
+        if (n < 149) many.periodAfter += name + "/3/1";
+    }
+    many.periodAfter += "/P0/3/1";
+    cases.push_back(many);
     RunFolder folder;
     R().CurrentWeek = "3";
     for (const auto& c : cases) {
