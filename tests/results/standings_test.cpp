@@ -38,16 +38,6 @@ TEST(ExchangeOrder, MatchesTheSwapsOnRandomInputsWithManyTies) {
     }
 }
 
-TEST(UpdateWinners, NamesAreMatchedOnTheNameLinesOfTheRecordsOnly) {
-    RunFolder folder;
-    folder.Write("ZRPOverAllWinners.dat", Lines("ANN/7/ /7/2/ "));
-    StandingsFile file(folder.PathOf("ZRPOverAllWinners.dat"));
-    file.AddPoints("7", 1);
-    file.AddPoints(" ", 4);
-    file.Save();
-    EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat"), Lines("ANN/7/ /7/3/ //4/ "));
-}
-
 TEST(TieBreak, TheClosestGuessAmongTheLeadersWinsAPointInBothFiles) {
     struct Case {
         std::string period, picks, actual, periodAfter, overallAfter;
