@@ -75,8 +75,7 @@ TEST_F(PicksIntegrity, PicksLongerThanAHundredNeverLockTheirOwnerOut) {
     for (int g = 1; g <= 101; ++g) season += "T" + std::to_string(g) + " at U" + std::to_string(g) + "\r\n";
     pool.Write("zrp.cfg", season);
     CgiAnswer refused = pool.Act("USERPICS2", kAlice, "pw", {{"UWP", std::string(101, '0')}, {"TIEBREAKER", "1"}});
-    EXPECT_TRUE(refused.HasLine(kBadPicks));
-    EXPECT_TRUE(Menu(kAlice).HasLine("<!-- MainMenu -->"));
+    EXPECT_TRUE(refused.HasLine(kBadPicks) && refused.HasLine("<!-- MainMenu -->"));
     EXPECT_FALSE(pool.Exists("ZRPpicks1_.dat"));
 
     // Such a record stored earlier: the menu and the view show what a sheet can.
@@ -87,7 +86,9 @@ TEST_F(PicksIntegrity, PicksLongerThanAHundredNeverLockTheirOwnerOut) {
               Sheet(kTeams, "111", "7", false));
 }
 
-TEST_F(PicksIntegrity, AGuessThatCannotBeSavedShowsTheSheetAgainWithTheChoicesKept) {
+// Values the sheet cannot take show it again, with the choices kept when
+// only the guess is wrong; after the lock-out nothing is taken.
+TEST_F(PicksIntegrity, PicksNotTakenShowWhy) {
     CgiAnswer sheet = pool.Act("USERPICS1", kAlice, "pw",
                                {{"LINENUMBER", "3"}, {"C1", "0"}, {"C3", "1"}, {"TIEBREAKER", "1,2"}});
     EXPECT_TRUE(sheet.HasLine("<!-- ThisWeeksPicks -->") && sheet.HasLine(kBadGuess));
@@ -100,9 +101,8 @@ TEST_F(PicksIntegrity, AGuessThatCannotBeSavedShowsTheSheetAgainWithTheChoicesKe
     // Good values are confirmed without a notice.
     CgiAnswer confirm = pool.Act("USERPICS1", kAlice, "pw", {{"LINENUMBER", "3"}, {"C2", "1"}, {"TIEBREAKER", "12"}});
     EXPECT_TRUE(confirm.HasLine("<!-- ConfirmThisWeeksPicks -->") && !confirm.HasLine(kBadGuess));
-}
 
-TEST_F(PicksIntegrity, PicksSentAfterTheLockOutSayWhyTheyWereNotSaved) {
+    // After the lock-out both the sheet and the save answer with the menu saying why, once.
     pool.Write("ZRP__LockDateTime.txt", "01\r\n02\r\n2020\r\n10\r\n00\r\n");
     CgiAnswer saved = Save(kAlice, "051", "27");
     CgiAnswer confirmed = pool.Act("USERPICS1", kAlice, "pw", {{"LINENUMBER", "3"}, {"C1", "0"}, {"TIEBREAKER", "2"}});
