@@ -20,25 +20,18 @@ TEST(GameLockDate, OpenDuringTheLockMinuteAndLockedAfterIt) {
 TEST(GamePeriods, WeekFileGameLinesAndLastPeriod) {
     RunFolder folder;
     std::string season, weekFile;
-    for (int week = 1; week <= 17; ++week) season += "WEEK" + std::to_string(week) + "\r\nAlpha at Beta\r\n";
+    for (int week = 1; week <= 18; ++week) season += "WEEK" + std::to_string(week) + "\r\nAlpha at Beta\r\n";
     folder.Write("zrp.cfg", season);
-    LoadWeekFile(weekFile);
-    EXPECT_EQ(folder.Read("ZRPweek.dat"), "1\r\n1\r\n17\r\n");
-    folder.Write("zrp.cfg", season + "WEEK18\r\nGamma at Delta\r\n");
-    folder.Write("ZRPweek.dat", "5\r\n1\r\n17\r\n");
-    auto refresh = [] {
+    // No week file yet; one from before a period was added; one made before the
+    // game data file, which starts at its first period whether the editor saves
+    // it or a run finds it.
+    for (auto [before, editor, current] : {std::tuple{"", false, "1"}, {"5\r\n1\r\n17\r\n", true, "5"},
+                                           {"\r\n\r\n\r\n", true, "1"}, {"\r\n\r\n\r\n", false, "1"}}) {
+        if (*before) folder.Write("ZRPweek.dat", before);
         FileBatch batch;
-        RefreshWeekFile(batch);
+        editor ? RefreshWeekFile(batch) : LoadWeekFile(weekFile);
         batch.Commit();
-    };
-    refresh();
-    EXPECT_EQ(folder.Read("ZRPweek.dat"), "5\r\n1\r\n18\r\n");
-    // A week file made before the game data file starts at its first period,
-    // whether the editor saves it or a run finds it.
-    for (bool editor : {true, false}) {
-        folder.Write("ZRPweek.dat", "\r\n\r\n\r\n");
-        editor ? refresh() : LoadWeekFile(weekFile);
-        EXPECT_EQ(folder.Read("ZRPweek.dat"), "1\r\n1\r\n18\r\n");
+        EXPECT_EQ(folder.Read("ZRPweek.dat"), current + std::string("\r\n1\r\n18\r\n")) << before;
     }
 
     // A header with a blank counts for the scan but opens no sheet.
