@@ -2,6 +2,7 @@
 
 #include <regex>
 
+#include "core/fixed_width.h"
 #include "core/text.h"
 #include "users/users_pool.h"
 
@@ -17,6 +18,7 @@ const Lines kMustBeApproved = {"<!-- NewUserMustBeApproved -->", "The administra
                                "access to the pool.  Please check back later to see if access has been granted."};
 const Lines kNoNewUsers = {"The administrator is not presently allowing new users into the Zarn Pool", ". Send an",
                            R"(        <a href="MAILTO:boss@pool.test">)", "email</a> to see about gaining access."};
+const std::string kTakenName = "<i>Error : Another Player Already Has This Real Name</i><br></font>";
 const Fields kCrafted = {{"NEWUSER", "ALLOWALL"}, {"USERREALNAME", "Sneaky"}};
 
 Lines RealNamePage(const std::string& email, const std::string& password) {
@@ -41,6 +43,8 @@ TEST(Login, VeryFirstPlayerBecomesTheAdministratorOnceHeGivesAName) {
     EXPECT_TRUE(users == Bytes("BOSS@X.COM", "PW", "BIG BOSS", "ADMINISTRATOR", StampOf(users, 1)));
 }
 
+// A wrong password is shown and logged and changes nothing; the right one,
+// in any case, lets the player in and stores his last access.
 TEST(Login, KnownPlayerIsLetInWithTheRightPasswordAndStamped) {
     SeasonPool pool;
     std::string users = pool.UserFile();
@@ -61,11 +65,21 @@ TEST(Login, KnownPlayerIsLetInWithTheRightPasswordAndStamped) {
     EXPECT_NE(StampOf(after, 2), kStamp);
     EXPECT_TRUE(std::regex_match(StampOf(after, 2), std::regex(R"(\d\d-\d\d-\d{4} \d\d:\d\d:\d\d)")));
     EXPECT_TRUE(after == users.substr(0, 1695) + Bytes("ANN@POOL.TEST", "PW1", "ANN LEE", "USER", StampOf(after, 2)));
+    // The values typed on the login page arrive escaped; XAI and IAX are escaped here.
+    for (auto [fields, email, password] : {std::tuple{Fields{{"NNAME", "a<b@x"}, {"PASS", " "}}, "a&#60;b@x", " "},
+                                           {Fields{{"XAI", "<i>x"}, {"IAX", ""}}, "&#60;i&#62;x", ""},
+                                           {Fields{{"XAI", ""}, {"IAX", "p\"<"}}, "", "p&#34;&#60;"}}) {
+        fields.push_back({"ACTION", fields[0].first == "NNAME" ? "LOGIN" : "THISWEEK"});
+        EXPECT_EQ(Missing(pool.Post(fields), {"<b>Email Address Submitted : " + std::string(email) + "<br><br>",
+                                              "Password Submitted : " + std::string(password) + "<br></b>"}),
+                  Lines{});
+    }
 }
 
 // A new player is recorded only through the real-name form, as the stored
 // policy says: a hand-made NEWUSER=ALLOWALL lets nobody in under APPROVE or
-// BLOCKALL, and a blank real name is asked for again.
+// BLOCKALL, a blank real name is asked for again and one that a player has
+// (in any case, blanks around) is refused until he gives his own.
 TEST(Login, NewPlayersFollowTheStoredPolicyWhateverTheRequestSays) {
     for (auto [policy, refusal, status] : {std::tuple{"ALLOWALL", Lines{}, "USER"},
                                            {"APPROVE", kMustBeApproved, "PENDING"}, {"BLOCKALL", kNoNewUsers, ""}}) {
@@ -75,6 +89,10 @@ TEST(Login, NewPlayersFollowTheStoredPolicyWhateverTheRequestSays) {
         Lines asked = *status ? RealNamePage("new@x.com", "np") : refusal;
         EXPECT_EQ(Missing(pool.Login("new@x.com", "np"), asked), Lines{}) << policy;
         EXPECT_EQ(Missing(pool.Act("LOGINAPPROVE", "new@x.com", "np", {{"USERREALNAME", " "}}), asked), Lines{});
+        Lines taken = *status ? Lines{asked[0], asked[1], kPasswordError[0], kTakenName} : refusal;
+        for (const char* name : {"ANN LEE", " ann Lee "})
+            EXPECT_EQ(Missing(pool.Act("LOGINAPPROVE", "new@x.com", "np", {{"USERREALNAME", name}}), taken), Lines{});
+        pool.Act("THISWEEK", "new@x.com", "np", {{"NEWUSER", "ALLOWALL"}, {"USERREALNAME", "ann lee"}});
         EXPECT_TRUE(pool.UserFile() == users) << policy;
         for (auto [action, fields] : {std::pair{"LOGINAPPROVE", Fields{{"USERREALNAME", " Sneaky "}}},
                                       {"LOGINAPPROVE", kCrafted}, {"THISWEEK", kCrafted}, {"LOGIN", kCrafted}})
@@ -86,42 +104,23 @@ TEST(Login, NewPlayersFollowTheStoredPolicyWhateverTheRequestSays) {
     }
 }
 
-// The values typed on the login page arrive escaped; XAI and IAX are escaped here.
-TEST(Login, BlankEmailOrPasswordGivesTheNotListedPageEscaped) {
-    SeasonPool pool;
-    for (auto [fields, email, password] : {std::tuple{Fields{{"NNAME", "a<b@x"}, {"PASS", " "}}, "a&#60;b@x", " "},
-                                           {Fields{{"XAI", "<i>x"}, {"IAX", ""}}, "&#60;i&#62;x", ""},
-                                           {Fields{{"XAI", ""}, {"IAX", "p\"<"}}, "", "p&#34;&#60;"}}) {
-        fields.push_back({"ACTION", fields[0].first == "NNAME" ? "LOGIN" : "THISWEEK"});
-        EXPECT_EQ(Missing(pool.Post(fields), {"<b>Email Address Submitted : " + std::string(email) + "<br><br>",
-                                              "Password Submitted : " + std::string(password) + "<br></b>"}),
-                  Lines{});
-    }
-}
-
 }  // namespace
 
-TEST(Login, HandMadeHiddenFieldsCannotPlantMarkupInTheUserFile) {
+// Hand-made hidden fields cannot plant markup in the user file; an address
+// whose escaped form is longer than the record's 40 characters is kept cut,
+// and the player is still found by it, comes back and plays.
+TEST(Login, AddressesAreStoredEscapedAndACutOneStillPlays) {
     SeasonPool pool;
     pool.Act("LOGINAPPROVE", "<img src=x>@x.test", "p\"w", {{"USERREALNAME", "Eve"}});
-    EXPECT_EQ(pool.UserFile().substr(2 * 1695, 40), Bytes("&#60;IMG SRC&#61;X&#62;@X.TEST", "P&#34;W", "EVE", "USER")
-                                                         .substr(0, 40));
-    CgiAnswer list = pool.Admin("VIEWPLAYERS");
-    for (const std::string& line : list.Lines()) EXPECT_FALSE(Contains(line, "<img src=x>")) << line;
-}
-
-// An address whose escaped form is longer than the record's 40 characters is
-// kept cut; the player is still found by it, comes back and plays.
-TEST(Login, PlayerWhoseEscapedAddressIsCutComesBackAndPlays) {
-    SeasonPool pool;
+    EXPECT_EQ(pool.UserFile().substr(2 * 1695, 40), FixedWidth("&#60;IMG SRC&#61;X&#62;@X.TEST", 40));
+    for (const std::string& line : pool.Admin("VIEWPLAYERS").Lines()) EXPECT_FALSE(Contains(line, "<img src=x>"));
     const std::string email = "jonathan.smithers+pool@bigcompany.com", password = "a+b+c+d+e+f+g+h+i";
     EXPECT_TRUE(pool.Join(email, password, "Jon Smithers").HasLine("Welcome! JON SMITHERS<br>"));
-    EXPECT_EQ(pool.UserFile().substr(2 * 1695, 40), "JONATHAN.SMITHERS&#43;POOL@BIGCOMPANY.CO");
+    EXPECT_EQ(pool.UserFile().substr(3 * 1695, 40), "JONATHAN.SMITHERS&#43;POOL@BIGCOMPANY.CO");
     CgiAnswer menu = pool.Login(email, password);
     ASSERT_TRUE(menu.HasLine("Welcome! JON SMITHERS<br>"));
-    Fields carried = {{"XAI", menu.Hidden("XAI")}, {"IAX", menu.Hidden("IAX")}};
     auto act = [&](Fields fields) {
-        fields.insert(fields.end(), carried.begin(), carried.end());
+        fields.insert(fields.end(), {{"XAI", menu.Hidden("XAI")}, {"IAX", menu.Hidden("IAX")}});
         return pool.Post(fields);
     };
     EXPECT_EQ(act({{"ACTION", "THISWEEK"}}).Hidden("ACTION"), "USERPICS1");
