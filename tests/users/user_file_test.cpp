@@ -49,16 +49,12 @@ TEST(UserFile, LookupModesMatchAsTheLoginNeeds) {
 }
 
 // Compaction keeps the live records in order and copies back no work file
-// left by a broken run; an administrator who joined with a plain name, or a
-// file of dead records only, stays.
+// left by a broken run; a file of dead records only stays.
 TEST(UserFile, CompactionKeepsOnlyLiveRecordsInOrder) {
     RunFolder folder;
     std::string boss = Bytes("BOSS", "PW", "BOSS", "ADMINISTRATOR"), a = Bytes("A@X.COM", "PW", "A", "PENDING");
-    std::string dead = Bytes("C@X.COM", "PW", "C", "DELETE"), noMail = Bytes("NOMAIL", "PW", "E", "USER");
-    for (auto [stored, kept] : {std::pair{dead, dead},
-                                {boss + dead + a + Bytes("D@X.COM", "PW", "D", "") + noMail +
-                                     Bytes("F@X.COM", "PW", "F", "XDELETEX") + a + "trailing piece",
-                                 boss + a + a}}) {
+    std::string dead = Bytes("C@X.COM", "PW", "C", "DELETE");
+    for (auto [stored, kept] : {std::pair{dead, dead}, {boss + dead + a + Bytes("D@X.COM", "PW", "D", "") + a, boss + a + a}}) {
         folder.Write("ZRPform_user.dat", stored);
         folder.Write("ZRPform_user.ddd", std::string(5000, 'z'));
         CompactUserFile();
