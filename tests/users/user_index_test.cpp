@@ -50,7 +50,10 @@ Lines Steady(const CgiAnswer& page) {
     return lines;
 }
 
-TEST(UserIndex, PagesOfTheLastPlayerAreTheSameWithAndWithoutTheIndex) {
+// The last player's pages, a wrong password and a stranger read the same
+// whether the index answers or a walk does; an index that cannot be written
+// (a folder in its place) costs a walk, not a page.
+TEST(UserIndex, PagesAreTheSameWithTheIndexWithoutItAndWhenItCannotBeWritten) {
     CrowdPool pool;
     EXPECT_FALSE(pool.Exists(kIndex));
     CgiAnswer walked = pool.LoginAs(CrowdPool::kLast);
@@ -69,6 +72,13 @@ TEST(UserIndex, PagesOfTheLastPlayerAreTheSameWithAndWithoutTheIndex) {
     CgiAnswer stranger = pool.Login("nobody@pool.test", "pw");
     pool.RemoveIndex();
     EXPECT_EQ(Steady(stranger), Steady(pool.Login("nobody@pool.test", "pw")));
+    pool.RemoveIndex();
+    std::filesystem::create_directory(pool.PathOf(kIndex));
+    CgiAnswer page = pool.LoginAs(CrowdPool::kLast);
+    EXPECT_TRUE(page.HasLine(Welcome("PLAYER 40")) && page.Errors.empty());
+    EXPECT_TRUE(pool.Join("new@pool.test", "np", "Nina New").HasLine(Welcome("NINA NEW")));
+    EXPECT_TRUE(pool.Login("new@pool.test", "np").HasLine(Welcome("NINA NEW")));
+    EXPECT_FALSE(pool.Exists(kIndex + ".new"));
 }
 
 // Logins (the last access rewritten in place) and a registration (a record
@@ -137,17 +147,6 @@ TEST(UserIndex, SharedAddressesAnswerAsTheWalk) {
             EXPECT_TRUE(pool.Exists(kIndex));
         }
     }
-}
-
-// An index that cannot be written (a folder in its place) costs a walk, not a page.
-TEST(UserIndex, IndexThatCannotBeWrittenNeverFailsAPage) {
-    CrowdPool pool;
-    std::filesystem::create_directory(pool.PathOf(kIndex));
-    CgiAnswer page = pool.LoginAs(CrowdPool::kLast);
-    EXPECT_TRUE(page.HasLine(Welcome("PLAYER 40")) && page.Errors.empty());
-    EXPECT_TRUE(pool.Join("new@pool.test", "np", "Nina New").HasLine(Welcome("NINA NEW")));
-    EXPECT_TRUE(pool.Login("new@pool.test", "np").HasLine(Welcome("NINA NEW")));
-    EXPECT_FALSE(pool.Exists(kIndex + ".new"));
 }
 
 // A record written in place under another address drops the index: kept,
