@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <regex>
 
 #include "core/fixed_width.h"
 #include "core/name_key.h"
@@ -23,11 +24,9 @@ std::string Welcome(const std::string& name) { return "Welcome! " + name + "<br>
 struct CrowdPool : SeasonPool {
     static constexpr int kLast = 40;
     CrowdPool() {
-        std::vector<std::string> users = {"BOSS@POOL.TEST/BIG BOSS/SECRET/ADMINISTRATOR",
-                                          "ANN@POOL.TEST/ANN LEE/PW1/USER"};
-        for (int n = 3; n <= kLast; ++n)
-            users.push_back(Email(n) + "/PLAYER " + std::to_string(n) + "/" + Password(n) + "/USER");
-        WriteUsers(users);
+        std::string users = UserFile();
+        for (int n = 3; n <= kLast; ++n) users += Bytes(Email(n), Password(n), "PLAYER " + std::to_string(n), "USER");
+        Write("ZRPform_user.dat", users);
     }
     CgiAnswer LoginAs(int n) const { return Login(Email(n), Password(n)); }
     void RemoveIndex() const { std::filesystem::remove(PathOf(kIndex)); }
@@ -43,10 +42,8 @@ struct CrowdPool : SeasonPool {
 // A page as it reads run after run: the hidden AIX and AAX are drawn anew each time.
 Lines Steady(const CgiAnswer& page) {
     Lines lines = page.Lines();
-    std::erase_if(lines, [](const std::string& line) {
-        return line.starts_with(R"(<INPUT TYPE="HIDDEN" NAME="AIX")") ||
-               line.starts_with(R"(<INPUT TYPE="HIDDEN" NAME="AAX")");
-    });
+    std::regex decoy(R"(<INPUT TYPE="HIDDEN" NAME="A[AI]X".*)");
+    std::erase_if(lines, [&decoy](const std::string& line) { return std::regex_match(line, decoy); });
     return lines;
 }
 
@@ -168,6 +165,8 @@ TEST(UserIndex, RecordTakingAnotherAddressInPlaceIsFoundFirst) {
     EXPECT_TRUE(folder.Exists(kIndex));
 }
 
+// Two keys hash alike exactly when the lookup takes them for the same
+// (blanks around and letter case aside, Latin-1 letters included).
 TEST(UserIndex, HashIsOfTheKeyAsTheLookupComparesIt) {
     const std::string fields[] = {"  bob@x.com   ", "BOB@X.COM", "Bob@X.Com\t", "b ob@x.com", "", "    ",
                                   "\xe9t\xe9@x.fr  ", "bob@x.co"};
