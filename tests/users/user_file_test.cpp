@@ -53,8 +53,8 @@ TEST(UserFile, LookupModesMatchAsTheLoginNeeds) {
 TEST(UserFile, CompactionKeepsOnlyLiveRecordsInOrder) {
     RunFolder folder;
     std::string boss = Bytes("BOSS", "PW", "BOSS", "ADMINISTRATOR"), a = Bytes("A@X.COM", "PW", "A", "PENDING");
-    std::string dead = Bytes("C@X.COM", "PW", "C", "DELETE");
-    for (auto [stored, kept] : {std::pair{dead, dead}, {boss + dead + a + Bytes("D@X.COM", "PW", "D", "") + a, boss + a + a}}) {
+    std::string dead = Bytes("C@X.COM", "PW", "C", "DELETE"), blank = Bytes("D@X.COM", "PW", "D", "");
+    for (auto [stored, kept] : {std::pair{dead, dead}, {boss + dead + a + blank + a, boss + a + a}}) {
         folder.Write("ZRPform_user.dat", stored);
         folder.Write("ZRPform_user.ddd", std::string(5000, 'z'));
         CompactUserFile();

@@ -73,12 +73,11 @@ TEST(UserLists, RowsShowTheStoredFieldsAndTheDatabaseThenCompacts) {
                              RawRecord(fullEmail + "@X.Y", fullPassword, fullName, fullStatus, oddStamp) +
                              RawRecord("  Mixed@Case.Test", " PW WITH BLANKS", "  ANN   MARIE  ", " PENDING ") +
                              RawRecord("TAB@X", "P\tW", "TAB\tNAME\x01", "USER\x01\r");
+    const std::string stored = kept + RawRecord("DEL@X", "PW", "DEAD MAN", "  DELETE") +
+                               RawRecord("", "PW", "NO ADDRESS", "USER") + RawRecord("NOAT", "PW", "NO AT", "USER") +
+                               RawRecord("UNDO@X", "PW", "UNDONE", "UNDELETED") + RawRecord("LAST@X", "PW", "", "");
     AdminPool pool;
-    pool.Write("ZRPform_user.dat", kept + RawRecord("DEL@X", "PW", "DEAD MAN", "  DELETE") +
-                                       RawRecord("", "PW", "NO ADDRESS", "USER") + RawRecord("NOAT", "PW", "NO AT", "USER") +
-                                       RawRecord("UNDO@X", "PW", "UNDONE", "UNDELETED") +
-                                       RawRecord("LAST@X", "PW", "", ""));
-    const std::string stored = pool.Read("ZRPform_user.dat");
+    pool.Write("ZRPform_user.dat", stored);
     for (bool database : {false, true}) {
         CgiAnswer page = pool.Act(database ? "VIEWUSERS" : " viewPlayers ", "boss", "secret");
         Lines expected;
@@ -87,7 +86,8 @@ TEST(UserLists, RowsShowTheStoredFieldsAndTheDatabaseThenCompacts) {
                                      oddStamp.substr(1)),
                                  Row(database, "mixed@case.test", "ANN   MARIE", "PW WITH BLANKS", "PENDING"),
                                  Row(database, "tab@x", "TAB\tNAME\x01", "P\tW", "USER\x01\r"),
-                                 Row(database, "noat", "NO AT", "PW", "USER"), Row(database, "undo@x", "UNDONE", "PW", "UNDELETED"),
+                                 Row(database, "noat", "NO AT", "PW", "USER"),
+                                 Row(database, "undo@x", "UNDONE", "PW", "UNDELETED"),
                                  Row(database, "last@x", "", "PW", "")})
             expected.insert(expected.end(), row.begin(), row.end());
         EXPECT_EQ(ListedRows(page), Joined(expected)) << database;
