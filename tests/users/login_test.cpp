@@ -28,6 +28,8 @@ Lines RealNamePage(const std::string& email, const std::string& password) {
             shown + Scrambled(email) + "</font></td>", shown + Scrambled(password) + "</font></td>"};
 }
 
+// Before anyone joined, the first player to give a real name becomes the
+// administrator; nothing lets anyone in sooner.
 TEST(Login, VeryFirstPlayerBecomesTheAdministratorOnceHeGivesAName) {
     Pool pool;
     EXPECT_EQ(Missing(pool.Get(), kLoginScreen), Lines{});

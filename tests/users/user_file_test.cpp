@@ -14,6 +14,8 @@ std::string Lookup(const std::string& mode, const std::string& email, const std:
     return getrecord(mode);
 }
 
+// A user record: its fields padded to their widths, line breaks dropped,
+// then zero bytes to its full length.
 TEST(UserFile, RecordHasTheFixedLayoutOnOneLine) {
     EXPECT_TRUE(EncodeUserRecord({"BOB@X.COM", "SECRET", "BOB\r\nSMITH", kStamp, "USER"}) ==
                 "BOB@X.COM" + std::string(31, ' ') + "SECRET" + std::string(34, ' ') + "BOBSMITH" +
@@ -21,6 +23,8 @@ TEST(UserFile, RecordHasTheFixedLayoutOnOneLine) {
                     std::string(1500, '\0'));
 }
 
+// A lookup by address (or by real name) answers YES, PASSWORD ERROR, MAYBE
+// for a pending player, or nothing past the last record.
 TEST(UserFile, LookupModesMatchAsTheLoginNeeds) {
     RunFolder folder;
     for (const char* mode : {"", "CHECKUSERNAME", "BOB"}) EXPECT_EQ(Lookup(mode, "a@x", "p"), "NOUSERFILEYET");
