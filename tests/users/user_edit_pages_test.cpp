@@ -15,13 +15,6 @@ Lines Choices(const CgiAnswer& page) {
     return names;
 }
 
-// Stores an edit row: the player it names is replaced by the row.
-CgiAnswer StoreEdit(const AdminPool& pool, const std::string& edited, const std::string& email,
-                    const std::string& name, const std::string& pw, const std::string& status = "USER") {
-    return pool.Admin("ADMINUPDATE", {{"USEREMAIL", email}, {"USERREALNAME", name}, {"USERPASSWORD", pw},
-                                      {"USERSTATUS", status}, {"EDITEDUSER", edited}});
-}
-
 }  // namespace
 
 // The add row stores a player trimmed and upper-cased; known credentials and

@@ -98,15 +98,10 @@ TEST(UserIndex, IndexFollowsEveryChangeOfTheUserFile) {
 
     pool.AddUser(Email(5), "Fifth Man", Password(5));  // known address and password: written back in place
     EXPECT_TRUE(pool.LoginAs(5).HasLine(Welcome("PLAYER 5")));
-    auto edit = [&](int n, const std::string& email, const std::string& status) {
-        std::string name = "PLAYER " + std::to_string(n);
-        pool.Admin("ADMINUPDATE", {{"EDITEDUSER", name}, {"USEREMAIL", email}, {"USERREALNAME", name},
-                                   {"USERPASSWORD", Password(n)}, {"USERSTATUS", status}});
-    };
-    edit(7, "seven@pool.test", "USER");
+    StoreEdit(pool, "PLAYER 7", "seven@pool.test", "PLAYER 7", Password(7));
     EXPECT_TRUE(pool.Login("seven@pool.test", "pw7").HasLine(Welcome("PLAYER 7")));
     EXPECT_FALSE(pool.LoginAs(7).HasLine(Welcome("PLAYER 7")));
-    edit(9, Email(9), "DELETE");
+    StoreEdit(pool, "PLAYER 9", Email(9), "PLAYER 9", Password(9), "DELETE");
     EXPECT_EQ(pool.Users().size(), 40u);  // 41 with Nina, less player 9
     EXPECT_FALSE(pool.LoginAs(9).HasLine(Welcome("PLAYER 9")));
     for (int n : {3, 8, 10, CrowdPool::kLast})
