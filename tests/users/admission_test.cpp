@@ -13,6 +13,8 @@ Lines PolicyPage(const std::string& stored) {
     return page;
 }
 
+// The policy page checks the stored policy (ALLOWALL when none is stored,
+// none when it is unknown) and the one sent is stored.
 TEST(Admission, PolicyPageSelectsTheStoredPolicyAndStoresTheOneSent) {
     SeasonPool pool;
     for (auto [stored, shown] : {std::pair{"", "ALLOWALL"}, {" approve \r\n", "APPROVE"}, {"SOMETIMES\r\n", ""}}) {

@@ -2,6 +2,7 @@
 
 #include <regex>
 
+#include "core/fixed_width.h"
 #include "core/text.h"
 #include "users/users_pool.h"
 
@@ -17,6 +18,7 @@ const Lines kMustBeApproved = {"<!-- NewUserMustBeApproved -->", "The administra
                                "access to the pool.  Please check back later to see if access has been granted."};
 const Lines kNoNewUsers = {"The administrator is not presently allowing new users into the Zarn Pool", ". Send an",
                            R"(        <a href="MAILTO:boss@pool.test">)", "email</a> to see about gaining access."};
+const std::string kTakenName = "<i>Error : Another Player Already Has This Real Name</i><br></font>";
 const Fields kCrafted = {{"NEWUSER", "ALLOWALL"}, {"USERREALNAME", "Sneaky"}};
 
 Lines RealNamePage(const std::string& email, const std::string& password) {
@@ -26,6 +28,8 @@ Lines RealNamePage(const std::string& email, const std::string& password) {
             shown + Scrambled(email) + "</font></td>", shown + Scrambled(password) + "</font></td>"};
 }
 
+// Before anyone joined, the first player to give a real name becomes the
+// administrator; nothing lets anyone in sooner.
 TEST(Login, VeryFirstPlayerBecomesTheAdministratorOnceHeGivesAName) {
     Pool pool;
     EXPECT_EQ(Missing(pool.Get(), kLoginScreen), Lines{});
@@ -41,7 +45,10 @@ TEST(Login, VeryFirstPlayerBecomesTheAdministratorOnceHeGivesAName) {
     EXPECT_TRUE(users == Bytes("BOSS@X.COM", "PW", "BIG BOSS", "ADMINISTRATOR", StampOf(users, 1)));
 }
 
-TEST(Login, KnownPlayerIsLetInWithTheRightPasswordAndStamped) {
+// A wrong password is shown and logged and changes nothing; the right one,
+// in any case, lets the player in and stores his last access. The address
+// and password are taken escaped, and kept so.
+TEST(Login, KnownPlayerIsLetInByHisEscapedAddressWithTheRightPasswordAndStamped) {
     SeasonPool pool;
     std::string users = pool.UserFile();
     std::string log = pool.Read("zrp.log");
@@ -61,11 +68,40 @@ TEST(Login, KnownPlayerIsLetInWithTheRightPasswordAndStamped) {
     EXPECT_NE(StampOf(after, 2), kStamp);
     EXPECT_TRUE(std::regex_match(StampOf(after, 2), std::regex(R"(\d\d-\d\d-\d{4} \d\d:\d\d:\d\d)")));
     EXPECT_TRUE(after == users.substr(0, 1695) + Bytes("ANN@POOL.TEST", "PW1", "ANN LEE", "USER", StampOf(after, 2)));
+    // The values typed on the login page arrive escaped; XAI and IAX are escaped here.
+    for (auto [fields, email, password] : {std::tuple{Fields{{"NNAME", "a<b@x"}, {"PASS", " "}}, "a&#60;b@x", " "},
+                                           {Fields{{"XAI", "<i>x"}, {"IAX", ""}}, "&#60;i&#62;x", ""},
+                                           {Fields{{"XAI", ""}, {"IAX", "p\"<"}}, "", "p&#34;&#60;"}}) {
+        fields.push_back({"ACTION", fields[0].first == "NNAME" ? "LOGIN" : "THISWEEK"});
+        EXPECT_EQ(Missing(pool.Post(fields), {"<b>Email Address Submitted : " + std::string(email) + "<br><br>",
+                                              "Password Submitted : " + std::string(password) + "<br></b>"}),
+                  Lines{});
+    }
+    // Hand-made hidden fields cannot plant markup in the user file; an address
+    // whose escaped form is longer than the record's 40 characters is kept cut,
+    // and the player is still found by it, comes back and plays.
+    pool.Act("LOGINAPPROVE", "<img src=x>@x.test", "p\"w", {{"USERREALNAME", "Eve"}});
+    EXPECT_EQ(pool.UserFile().substr(2 * 1695, 40), FixedWidth("&#60;IMG SRC&#61;X&#62;@X.TEST", 40));
+    for (const std::string& line : pool.Admin("VIEWPLAYERS").Lines()) EXPECT_FALSE(Contains(line, "<img src=x>"));
+    const std::string email = "jonathan.smithers+pool@bigcompany.com", password = "a+b+c+d+e+f+g+h+i";
+    EXPECT_TRUE(pool.Join(email, password, "Jon Smithers").HasLine("Welcome! JON SMITHERS<br>"));
+    EXPECT_EQ(pool.UserFile().substr(3 * 1695, 40), "JONATHAN.SMITHERS&#43;POOL@BIGCOMPANY.CO");
+    CgiAnswer jon = pool.Login(email, password);
+    ASSERT_TRUE(jon.HasLine("Welcome! JON SMITHERS<br>"));
+    auto act = [&](Fields fields) {
+        fields.insert(fields.end(), {{"XAI", jon.Hidden("XAI")}, {"IAX", jon.Hidden("IAX")}});
+        return pool.Post(fields);
+    };
+    EXPECT_EQ(act({{"ACTION", "THISWEEK"}}).Hidden("ACTION"), "USERPICS1");
+    act({{"ACTION", "USERPICS2"}, {"LINENUMBER", "2"}, {"UWP", "01"}, {"TIEBREAKER", "30"}});
+    EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), "JON SMITHERS\r\n01\r\n30\r\n");
+    EXPECT_TRUE(pool.Login(email, "a+b+c").HasLine(kPasswordError[1]));
 }
 
 // A new player is recorded only through the real-name form, as the stored
 // policy says: a hand-made NEWUSER=ALLOWALL lets nobody in under APPROVE or
-// BLOCKALL, and a blank real name is asked for again.
+// BLOCKALL, a blank real name is asked for again and one that a player has
+// (in any case, blanks around) is refused until he gives his own.
 TEST(Login, NewPlayersFollowTheStoredPolicyWhateverTheRequestSays) {
     for (auto [policy, refusal, status] : {std::tuple{"ALLOWALL", Lines{}, "USER"},
                                            {"APPROVE", kMustBeApproved, "PENDING"}, {"BLOCKALL", kNoNewUsers, ""}}) {
@@ -75,6 +111,10 @@ TEST(Login, NewPlayersFollowTheStoredPolicyWhateverTheRequestSays) {
         Lines asked = *status ? RealNamePage("new@x.com", "np") : refusal;
         EXPECT_EQ(Missing(pool.Login("new@x.com", "np"), asked), Lines{}) << policy;
         EXPECT_EQ(Missing(pool.Act("LOGINAPPROVE", "new@x.com", "np", {{"USERREALNAME", " "}}), asked), Lines{});
+        Lines taken = *status ? Lines{asked[0], asked[1], kPasswordError[0], kTakenName} : refusal;
+        for (const char* name : {"ANN LEE", " ann Lee "})
+            EXPECT_EQ(Missing(pool.Act("LOGINAPPROVE", "new@x.com", "np", {{"USERREALNAME", name}}), taken), Lines{});
+        pool.Act("THISWEEK", "new@x.com", "np", {{"NEWUSER", "ALLOWALL"}, {"USERREALNAME", "ann lee"}});
         EXPECT_TRUE(pool.UserFile() == users) << policy;
         for (auto [action, fields] : {std::pair{"LOGINAPPROVE", Fields{{"USERREALNAME", " Sneaky "}}},
                                       {"LOGINAPPROVE", kCrafted}, {"THISWEEK", kCrafted}, {"LOGIN", kCrafted}})
@@ -86,46 +126,4 @@ TEST(Login, NewPlayersFollowTheStoredPolicyWhateverTheRequestSays) {
     }
 }
 
-// The values typed on the login page arrive escaped; XAI and IAX are escaped here.
-TEST(Login, BlankEmailOrPasswordGivesTheNotListedPageEscaped) {
-    SeasonPool pool;
-    for (auto [fields, email, password] : {std::tuple{Fields{{"NNAME", "a<b@x"}, {"PASS", " "}}, "a&#60;b@x", " "},
-                                           {Fields{{"XAI", "<i>x"}, {"IAX", ""}}, "&#60;i&#62;x", ""},
-                                           {Fields{{"XAI", ""}, {"IAX", "p\"<"}}, "", "p&#34;&#60;"}}) {
-        fields.push_back({"ACTION", fields[0].first == "NNAME" ? "LOGIN" : "THISWEEK"});
-        EXPECT_EQ(Missing(pool.Post(fields), {"<b>Email Address Submitted : " + std::string(email) + "<br><br>",
-                                              "Password Submitted : " + std::string(password) + "<br></b>"}),
-                  Lines{});
-    }
-}
-
 }  // namespace
-
-TEST(Login, HandMadeHiddenFieldsCannotPlantMarkupInTheUserFile) {
-    SeasonPool pool;
-    pool.Act("LOGINAPPROVE", "<img src=x>@x.test", "p\"w", {{"USERREALNAME", "Eve"}});
-    EXPECT_EQ(pool.UserFile().substr(2 * 1695, 40), Bytes("&#60;IMG SRC&#61;X&#62;@X.TEST", "P&#34;W", "EVE", "USER")
-                                                         .substr(0, 40));
-    CgiAnswer list = pool.Admin("VIEWPLAYERS");
-    for (const std::string& line : list.Lines()) EXPECT_FALSE(Contains(line, "<img src=x>")) << line;
-}
-
-// An address whose escaped form is longer than the record's 40 characters is
-// kept cut; the player is still found by it, comes back and plays.
-TEST(Login, PlayerWhoseEscapedAddressIsCutComesBackAndPlays) {
-    SeasonPool pool;
-    const std::string email = "jonathan.smithers+pool@bigcompany.com", password = "a+b+c+d+e+f+g+h+i";
-    EXPECT_TRUE(pool.Join(email, password, "Jon Smithers").HasLine("Welcome! JON SMITHERS<br>"));
-    EXPECT_EQ(pool.UserFile().substr(2 * 1695, 40), "JONATHAN.SMITHERS&#43;POOL@BIGCOMPANY.CO");
-    CgiAnswer menu = pool.Login(email, password);
-    ASSERT_TRUE(menu.HasLine("Welcome! JON SMITHERS<br>"));
-    Fields carried = {{"XAI", menu.Hidden("XAI")}, {"IAX", menu.Hidden("IAX")}};
-    auto act = [&](Fields fields) {
-        fields.insert(fields.end(), carried.begin(), carried.end());
-        return pool.Post(fields);
-    };
-    EXPECT_EQ(act({{"ACTION", "THISWEEK"}}).Hidden("ACTION"), "USERPICS1");
-    act({{"ACTION", "USERPICS2"}, {"LINENUMBER", "2"}, {"UWP", "01"}, {"TIEBREAKER", "30"}});
-    EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), "JON SMITHERS\r\n01\r\n30\r\n");
-    EXPECT_TRUE(pool.Login(email, "a+b+c").HasLine("<i>Error : Incorrect Password</i><br></font>"));
-}

@@ -14,7 +14,9 @@ Lines NotAvailable(const std::string& opening, const std::string& text) {
             "<font face=" + kFace + " color=\"#000099\" size=\"2\">", "<i>" + text + "</i><br>"};
 }
 
-TEST(MainMenu, GameAndLastPeriodEntriesFollowTheSeason) {
+// The game and last-period entries follow the season; only the administrator
+// is offered administrative access.
+TEST(MainMenu, EntriesFollowTheSeasonAndThePlayer) {
     Lines saved = Entry("VIEWUSERPICKS", "Team Selection Completed - View", true);
     Lines locked = NotAvailable("<font face=", "X Team Selection  - Not Available - Game Locked");
     Lines none = NotAvailable("</font><font face=", "X Last Weeks Results - Not Available");
@@ -33,10 +35,6 @@ TEST(MainMenu, GameAndLastPeriodEntriesFollowTheSeason) {
         game.push_back(Entry("SCOREBOARD", "")[0]);
         EXPECT_EQ(pool.Login(kAnn, "pw1").Between(game[0], game.back()), game) << file;
     }
-}
-
-TEST(MainMenu, OnlyTheAdministratorIsOfferedAdministrativeAccess) {
-    SeasonPool pool;
     Lines admin = Entry("ADMIN", "Administrative Access");
     admin = {"<br><hr>", admin[0], admin[1], "          </font>", "<hr>"};
     EXPECT_EQ(pool.Login(kBoss, "secret").Between(admin[0], admin[4]), admin);

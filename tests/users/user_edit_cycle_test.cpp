@@ -8,6 +8,9 @@ const std::string kChoiceForm = R"(    <td width="50%" valign="middle"><FORM NAM
 const std::string kRowForm = R"(    <td width="174"><FORM NAME="form1")";
 const std::string kReturnForm = "<FORM METHOD=\"POST\"";
 const std::string kUpdated = "Database Has Been Updated.<br><br>";
+const std::string kRedFont = "<font face=" + kFace + R"( size="2" color="#FF0000">)";
+const std::string kBlank = "<i>Error : Real Name Is Blank - Nothing Was Stored</i><br></font>";
+const std::string kTaken = "<i>Error : Another Player Already Has This Real Name - Nothing Was Stored</i><br></font>";
 
 // The administrator BIG BOSS, the players ANN LEE and BOB RAY, and a second
 // administrator, DEE DAY, whose record comes after theirs.
@@ -28,31 +31,36 @@ struct EditPool : SeasonPool {
     }
 };
 
-TEST(UserEditCycle, OpeningAndLeavingAnEditPageLosesNothing) {
+// Opening an edit page, or several, and leaving it (with "Abandon Edit" or
+// without a word) loses nothing; so does a blank real name or one that another
+// player has (in any case, blanks around), typed on the edit page, which shows
+// again, or on the add page, which shows the row again as typed. The values
+// submitted replace the player's record, upper-cased, at the end of the file,
+// his own name kept; "DELETE" removes him.
+TEST(UserEditCycle, EditPagesLoseNothingUntilSubmittedThenReplaceOrDelete) {
     EditPool pool;
     std::string users = pool.UserFile();
     CgiAnswer edit = pool.OpenEdit("ANN LEE");
     EXPECT_TRUE(edit.HasLine(R"(<input type="text" name="USEREMAIL" size="20" maxlength="40" value="ANN@POOL.TEST">)"));
-    EXPECT_TRUE(pool.UserFile() == users);
-    EXPECT_TRUE(pool.Submit(edit, kReturnForm).HasLine("<!-- AdminMainMenu -->"));  // "Abandon Edit"
-    pool.OpenEdit("ANN LEE");  // and left without a word
+    EXPECT_TRUE(pool.Submit(pool.OpenEdit("BOB RAY"), kReturnForm).HasLine("<!-- AdminMainMenu -->"));
+    const std::string heading = "<div align=\"center\"><font face=" + kFace +
+                                " color=\"#0000FF\"><b>EDIT USER THEN CLICK SUBMIT</b></font></div>";
+    for (auto [name, line] : {std::pair{"", kBlank}, {"Bob Ray  ", kTaken}}) {
+        CgiAnswer again = pool.Submit(edit, kRowForm, {{"USERREALNAME", name}});
+        EXPECT_EQ(Missing(again, {heading, kRedFont, line}), Lines{}) << name;
+        EXPECT_EQ(again.Hidden("EDITEDUSER"), "ANN LEE");
+    }
+    const std::string typed = R"(<input type="text" name="USEREMAIL" size="20" maxlength="40" value="new@pool.test">)";
+    for (auto [name, line] : {std::pair{"  ", kBlank}, {" ann lee ", kTaken}, {"BIG BOSS", kTaken}})
+        EXPECT_EQ(Missing(pool.AddUser("new@pool.test", name, "np"), {"<!-- adminmiddle -->", kRedFont, line, typed}),
+                  Lines{}) << name;
     pool.Admin("VIEWUSERS");  // compacts the user file
     EXPECT_TRUE(pool.UserFile() == users);
-    EXPECT_TRUE(pool.Login(kAnn, "pw1").HasLine("Welcome! ANN LEE<br>"));
-}
-
-// The edited values replace the player's record, upper-cased, at the end of
-// the file; choosing "DELETE" still removes a player.
-TEST(UserEditCycle, SubmittingAnEditReplacesThePlayerAndDeleteRemovesHim) {
-    EditPool pool;
-    CgiAnswer edit = pool.OpenEdit("ANN LEE");
-    pool.OpenEdit("BOB RAY");  // another page opened meanwhile changes nothing
-    EXPECT_TRUE(pool.Submit(edit, kRowForm, {{"USERREALNAME", " Ann Smith"}, {"USERPASSWORD", "new"}})
-                    .HasLine(kUpdated));
+    EXPECT_TRUE(pool.Submit(edit, kRowForm, {{"USERREALNAME", " ann lee"}, {"USERPASSWORD", "new"}}).HasLine(kUpdated));
     EXPECT_EQ(pool.Users(), (Lines{"BOSS@POOL.TEST/ADMINISTRATOR", "BOB@POOL.TEST/USER",
                                    "DEE@POOL.TEST/ADMINISTRATOR", "ANN@POOL.TEST/USER"}));
-    EXPECT_TRUE(pool.Record(4) == Bytes("ANN@POOL.TEST", "NEW", "ANN SMITH", "USER", StampOf(pool.UserFile(), 4)));
-    EXPECT_TRUE(pool.Login(kAnn, "new").HasLine("Welcome! ANN SMITH<br>"));
+    EXPECT_TRUE(pool.Record(4) == Bytes("ANN@POOL.TEST", "NEW", "ANN LEE", "USER", StampOf(pool.UserFile(), 4)));
+    EXPECT_TRUE(pool.Login(kAnn, "new").HasLine("Welcome! ANN LEE<br>"));
     pool.Submit(pool.OpenEdit("BOB RAY"), kRowForm, {{"USERSTATUS", "DELETE"}});
     EXPECT_EQ(pool.Users(), (Lines{"BOSS@POOL.TEST/ADMINISTRATOR", "DEE@POOL.TEST/ADMINISTRATOR",
                                    "ANN@POOL.TEST/USER"}));

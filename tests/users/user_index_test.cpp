@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cstring>
 #include <filesystem>
+#include <regex>
 
 #include "core/fixed_width.h"
 #include "core/name_key.h"
@@ -24,11 +24,9 @@ std::string Welcome(const std::string& name) { return "Welcome! " + name + "<br>
 struct CrowdPool : SeasonPool {
     static constexpr int kLast = 40;
     CrowdPool() {
-        std::vector<std::string> users = {"BOSS@POOL.TEST/BIG BOSS/SECRET/ADMINISTRATOR",
-                                          "ANN@POOL.TEST/ANN LEE/PW1/USER"};
-        for (int n = 3; n <= kLast; ++n)
-            users.push_back(Email(n) + "/PLAYER " + std::to_string(n) + "/" + Password(n) + "/USER");
-        WriteUsers(users);
+        std::string users = UserFile();
+        for (int n = 3; n <= kLast; ++n) users += Bytes(Email(n), Password(n), "PLAYER " + std::to_string(n), "USER");
+        Write("ZRPform_user.dat", users);
     }
     CgiAnswer LoginAs(int n) const { return Login(Email(n), Password(n)); }
     void RemoveIndex() const { std::filesystem::remove(PathOf(kIndex)); }
@@ -36,33 +34,23 @@ struct CrowdPool : SeasonPool {
         struct stat st {};
         return stat(PathOf(kIndex).c_str(), &st) == 0 ? st.st_ino : 0;
     }
-    // True when the index holds one hash for each record of the user file
-    // and names the file's length and number.
-    bool IndexFitsUserFile() const {
-        std::string index = Read(kIndex);
-        struct stat users {};
-        uint64_t size = 0, inode = 0;
-        uint32_t count = 0;
-        if (index.size() < 56 || stat(PathOf("ZRPform_user.dat").c_str(), &users) != 0) return false;
-        std::memcpy(&size, index.data() + 8, 8);
-        std::memcpy(&inode, index.data() + 32, 8);
-        std::memcpy(&count, index.data() + 48, 4);
-        return size == static_cast<uint64_t>(users.st_size) && inode == users.st_ino &&
-               count == users.st_size / kUserRecordLength && index.size() == 56 + 4 * count;
-    }
+    // One hash for each record of the user file (a wrong stamp in its head
+    // shows as the index made anew, under another inode, by the next run).
+    bool IndexFitsUserFile() const { return Read(kIndex).size() == 56 + 4 * Users().size(); }
 };
 
 // A page as it reads run after run: the hidden AIX and AAX are drawn anew each time.
 Lines Steady(const CgiAnswer& page) {
     Lines lines = page.Lines();
-    std::erase_if(lines, [](const std::string& line) {
-        return line.starts_with(R"(<INPUT TYPE="HIDDEN" NAME="AIX")") ||
-               line.starts_with(R"(<INPUT TYPE="HIDDEN" NAME="AAX")");
-    });
+    std::regex decoy(R"(<INPUT TYPE="HIDDEN" NAME="A[AI]X".*)");
+    std::erase_if(lines, [&decoy](const std::string& line) { return std::regex_match(line, decoy); });
     return lines;
 }
 
-TEST(UserIndex, PagesOfTheLastPlayerAreTheSameWithAndWithoutTheIndex) {
+// The last player's pages, a wrong password and a stranger read the same
+// whether the index answers or a walk does; an index that cannot be written
+// (a folder in its place) costs a walk, not a page.
+TEST(UserIndex, PagesAreTheSameWithTheIndexWithoutItAndWhenItCannotBeWritten) {
     CrowdPool pool;
     EXPECT_FALSE(pool.Exists(kIndex));
     CgiAnswer walked = pool.LoginAs(CrowdPool::kLast);
@@ -78,55 +66,60 @@ TEST(UserIndex, PagesOfTheLastPlayerAreTheSameWithAndWithoutTheIndex) {
         EXPECT_EQ(Steady(indexed), Steady(pool.Act(action, Email(40), password))) << action << password;
         EXPECT_TRUE(pool.IndexFitsUserFile()) << action;
     }
-    EXPECT_TRUE(pool.Login(Email(40), "wrong").HasLine(kWrongPassword));
     CgiAnswer stranger = pool.Login("nobody@pool.test", "pw");
     pool.RemoveIndex();
     EXPECT_EQ(Steady(stranger), Steady(pool.Login("nobody@pool.test", "pw")));
-    EXPECT_TRUE(pool.Login("ann@pool.test", "pw1").HasLine(Welcome("ANN LEE")));
+    pool.RemoveIndex();
+    std::filesystem::create_directory(pool.PathOf(kIndex));
+    CgiAnswer page = pool.LoginAs(CrowdPool::kLast);
+    EXPECT_TRUE(page.HasLine(Welcome("PLAYER 40")) && page.Errors.empty());
+    EXPECT_TRUE(pool.Join("new@pool.test", "np", "Nina New").HasLine(Welcome("NINA NEW")));
+    EXPECT_TRUE(pool.Login("new@pool.test", "np").HasLine(Welcome("NINA NEW")));
+    EXPECT_FALSE(pool.Exists(kIndex + ".new"));
 }
 
-// LOGIN rewrites the player's record (his last access) and a registration
-// adds one: neither makes the next run walk the file again.
-TEST(UserIndex, IndexOutlivesLoginsAndFollowsRegistrations) {
+// Logins (the last access rewritten in place) and a registration (a record
+// added) leave the index where it is, hashes and all, so that the next run
+// does not walk the file again; the administrator's changes (an addition,
+// a change in place, a new address, a deletion that compacts the file) and
+// changes by hand behind the index keep every answer the walk's.
+TEST(UserIndex, IndexFollowsEveryChangeOfTheUserFile) {
     CrowdPool pool;
     pool.LoginAs(3);
     ino_t inode = pool.IndexInode();
-    std::string hashes = pool.Read(kIndex).substr(56);
-    std::string users = pool.UserFile();
+    std::string hashes = pool.Read(kIndex).substr(56), users = pool.UserFile();
     EXPECT_TRUE(pool.LoginAs(CrowdPool::kLast).HasLine(Welcome("PLAYER 40")));
     EXPECT_NE(pool.UserFile(), users);  // the last access is stored
     EXPECT_TRUE(pool.Act("THISWEEK", Email(7), Password(7)).Hidden("ACTION") == "USERPICS1");
-    EXPECT_TRUE(pool.IndexInode() == inode && pool.IndexFitsUserFile() && pool.Read(kIndex).substr(56) == hashes);
-
+    EXPECT_TRUE(pool.IndexInode() == inode && pool.Read(kIndex).substr(56) == hashes);
     EXPECT_TRUE(pool.Join("new@pool.test", "np", "Nina New").HasLine(Welcome("NINA NEW")));
-    EXPECT_TRUE(pool.IndexInode() == inode && pool.IndexFitsUserFile());
-    EXPECT_EQ(pool.Read(kIndex).size(), 56 + 4 * 41u);
     EXPECT_TRUE(pool.Login("New@Pool.Test", "np").HasLine(Welcome("NINA NEW")));
-    EXPECT_TRUE(pool.LoginAs(CrowdPool::kLast).HasLine(Welcome("PLAYER 40")));
-    EXPECT_EQ(pool.IndexInode(), inode);
-}
+    EXPECT_TRUE(pool.IndexInode() == inode && pool.IndexFitsUserFile());
 
-// The user file changed by hand behind the index: the answers are the walk's
-// and the index is made anew.
-TEST(UserIndex, UserFileChangedByHandNeverChangesTheAnswer) {
-    CrowdPool pool;
-    pool.LoginAs(CrowdPool::kLast);
-    ASSERT_TRUE(pool.Exists(kIndex));
+    pool.AddUser(Email(5), "Fifth Man", Password(5));  // known address and password: written back in place
+    EXPECT_TRUE(pool.LoginAs(5).HasLine(Welcome("PLAYER 5")));
+    StoreEdit(pool, "PLAYER 7", "seven@pool.test", "PLAYER 7", Password(7));
+    EXPECT_TRUE(pool.Login("seven@pool.test", "pw7").HasLine(Welcome("PLAYER 7")));
+    EXPECT_FALSE(pool.LoginAs(7).HasLine(Welcome("PLAYER 7")));
+    StoreEdit(pool, "PLAYER 9", Email(9), "PLAYER 9", Password(9), "DELETE");
+    EXPECT_EQ(pool.Users().size(), 40u);  // 41 with Nina, less player 9
+    EXPECT_FALSE(pool.LoginAs(9).HasLine(Welcome("PLAYER 9")));
+    for (int n : {3, 8, 10, CrowdPool::kLast})
+        EXPECT_TRUE(pool.LoginAs(n).HasLine(Welcome("PLAYER " + std::to_string(n)))) << n;
+    EXPECT_TRUE(pool.Login("new@pool.test", "np").HasLine(Welcome("NINA NEW")));
+    EXPECT_TRUE(pool.IndexFitsUserFile());
+
     pool.Write("ZRPform_user.dat", pool.UserFile() + Bytes("HAND@POOL.TEST", "HPW", "HAND MADE", "USER"));
     EXPECT_TRUE(pool.Login("hand@pool.test", "hpw").HasLine(Welcome("HAND MADE")));
     EXPECT_TRUE(pool.IndexFitsUserFile());
-
     // Player 3 now has player 40's address: the first record with it answers.
-    std::string users = pool.UserFile();
-    users.replace(2 * kUserRecordLength, 40, FixedWidth("P40@POOL.TEST", 40));
-    pool.Write("ZRPform_user.dat", users);
+    users = pool.UserFile();
+    size_t third = users.find(Email(3) + " "), last = users.find(Email(40));
+    pool.Write("ZRPform_user.dat", users.replace(third, 40, FixedWidth("P40@POOL.TEST", 40)));
     EXPECT_TRUE(pool.LoginAs(CrowdPool::kLast).HasLine(kWrongPassword));
     EXPECT_TRUE(pool.Login(Email(40), Password(3)).HasLine(Welcome("PLAYER 3")));
     EXPECT_TRUE(pool.IndexFitsUserFile());
-
-    users = pool.UserFile();
-    users.replace(39 * kUserRecordLength, 40, FixedWidth("MOVED@POOL.TEST", 40));
-    pool.Write("ZRPform_user.dat", users);
+    pool.Write("ZRPform_user.dat", users.replace(last, 40, FixedWidth("MOVED@POOL.TEST", 40)));
     EXPECT_TRUE(pool.Login("moved@pool.test", Password(40)).HasLine(Welcome("PLAYER 40")));
     EXPECT_FALSE(pool.Login(Email(3), Password(3)).HasLine(Welcome("PLAYER 3")));
 }
@@ -136,54 +129,16 @@ TEST(UserIndex, UserFileChangedByHandNeverChangesTheAnswer) {
 TEST(UserIndex, SharedAddressesAnswerAsTheWalk) {
     for (bool indexed : {true, false}) {
         SeasonPool pool;
-        std::vector<std::string> users = {"BOSS@POOL.TEST/BIG BOSS/SECRET/ADMINISTRATOR",
-                                          "DUP@POOL.TEST/GONE/PWA/DELETE", "ANN@POOL.TEST/ANN LEE/PW1/USER",
-                                          "DUP@POOL.TEST/FIRST ONE/PWB/USER", "DUP@POOL.TEST/SECOND ONE/PWC/USER"};
-        pool.WriteUsers(users);
+        pool.WriteUsers({"BOSS@POOL.TEST/BIG BOSS/SECRET/ADMINISTRATOR", "DUP@POOL.TEST/GONE/PWA/DELETE",
+                         "ANN@POOL.TEST/ANN LEE/PW1/USER", "DUP@POOL.TEST/FIRST ONE/PWB/USER",
+                         "DUP@POOL.TEST/SECOND ONE/PWC/USER"});
         for (auto [password, line] : {std::pair{"pwb", Welcome("FIRST ONE")}, {"pwc", kWrongPassword},
                                       {"pwa", kWrongPassword}, {"pwb", Welcome("FIRST ONE")}}) {
             if (!indexed) std::filesystem::remove(pool.PathOf(kIndex));
             EXPECT_TRUE(pool.Login("dup@pool.test", password).HasLine(line)) << indexed << password;
-            EXPECT_EQ(pool.Exists(kIndex), true);
+            EXPECT_TRUE(pool.Exists(kIndex));
         }
     }
-}
-
-// Adding a player, changing one in place, replacing one under a new
-// address and deleting one (which compacts the file) keep every login right.
-TEST(UserIndex, AdministratorsChangesKeepLoginsRight) {
-    CrowdPool pool;
-    pool.LoginAs(CrowdPool::kLast);
-    pool.AddUser("dan@pool.test", "Dan Wu", "pwd");
-    EXPECT_TRUE(pool.Login("dan@pool.test", "pwd").HasLine(Welcome("DAN WU")));
-    pool.AddUser(Email(5), "Fifth Man", Password(5));  // known address and password: written back in place
-    EXPECT_TRUE(pool.LoginAs(5).HasLine(Welcome("PLAYER 5")));
-    auto edit = [&](int n, const std::string& email, const std::string& status) {
-        std::string name = "PLAYER " + std::to_string(n);
-        pool.Admin("ADMINUPDATE", {{"EDITEDUSER", name}, {"USEREMAIL", email}, {"USERREALNAME", name},
-                                   {"USERPASSWORD", Password(n)}, {"USERSTATUS", status}});
-    };
-    edit(7, "seven@pool.test", "USER");
-    EXPECT_TRUE(pool.Login("seven@pool.test", "pw7").HasLine(Welcome("PLAYER 7")));
-    EXPECT_FALSE(pool.LoginAs(7).HasLine(Welcome("PLAYER 7")));
-    edit(9, Email(9), "DELETE");
-    EXPECT_EQ(pool.Users().size(), 40u);  // 41 with Dan, less player 9
-    EXPECT_FALSE(pool.LoginAs(9).HasLine(Welcome("PLAYER 9")));
-    for (int n : {3, 8, 10, CrowdPool::kLast})
-        EXPECT_TRUE(pool.LoginAs(n).HasLine(Welcome("PLAYER " + std::to_string(n)))) << n;
-    EXPECT_TRUE(pool.Login("dan@pool.test", "pwd").HasLine(Welcome("DAN WU")));
-    EXPECT_TRUE(pool.IndexFitsUserFile());
-}
-
-// An index that cannot be written (a folder in its place) costs a walk, not a page.
-TEST(UserIndex, IndexThatCannotBeWrittenNeverFailsAPage) {
-    CrowdPool pool;
-    std::filesystem::create_directory(pool.PathOf(kIndex));
-    CgiAnswer page = pool.LoginAs(CrowdPool::kLast);
-    EXPECT_TRUE(page.HasLine(Welcome("PLAYER 40")) && page.Errors.empty());
-    EXPECT_TRUE(pool.Join("new@pool.test", "np", "Nina New").HasLine(Welcome("NINA NEW")));
-    EXPECT_TRUE(pool.Login("new@pool.test", "np").HasLine(Welcome("NINA NEW")));
-    EXPECT_FALSE(pool.Exists(kIndex + ".new"));
 }
 
 // A record written in place under another address drops the index: kept,
@@ -205,6 +160,8 @@ TEST(UserIndex, RecordTakingAnotherAddressInPlaceIsFoundFirst) {
     EXPECT_TRUE(folder.Exists(kIndex));
 }
 
+// Two keys hash alike exactly when the lookup takes them for the same
+// (blanks around and letter case aside, Latin-1 letters included).
 TEST(UserIndex, HashIsOfTheKeyAsTheLookupComparesIt) {
     const std::string fields[] = {"  bob@x.com   ", "BOB@X.COM", "Bob@X.Com\t", "b ob@x.com", "", "    ",
                                   "\xe9t\xe9@x.fr  ", "bob@x.co"};

@@ -38,7 +38,8 @@ inline std::string StampOf(const std::string& users, int record) {
 inline Fields FormFields(const CgiAnswer& page, const std::string& formStart, const Fields& typed) {
     std::regex input(R"re(<input type="(?:text|hidden)" name="([^"]*)"[^>]*?(?: value="([^"]*)")?>)re",
                      std::regex::icase);
-    std::regex list(R"re(<select name="([^"]*)".*)re"), option(R"re( *<option value="([^"]*)">.*)re");
+    std::regex list(R"re(<select name="([^"]*)".*)re"), option(R"re( *<option value="([^"]*)">.*)re"),
+        reference("&#([0-9]+);");
     Fields fields;
     std::smatch m;
     bool inForm = false, firstOption = false;
@@ -48,19 +49,22 @@ inline Fields FormFields(const CgiAnswer& page, const std::string& formStart, co
         if (std::regex_match(line, m, list)) fields.push_back({m[1], ""}), firstOption = true;
         if (firstOption && std::regex_match(line, m, option)) fields.back().second = m[1], firstOption = false;
         if (!std::regex_search(line, m, input)) continue;
-        std::string value, shown = m[2];
-        for (size_t at = 0; at < shown.size(); ++at) {
-            size_t end = shown.find(';', at);
-            bool reference = shown.compare(at, 2, "&#") == 0 && end != std::string::npos;
-            value += reference ? static_cast<char>(std::stoi(shown.substr(at + 2, end - at - 2))) : shown[at];
-            if (reference) at = end;
-        }
-        fields.push_back({m[1], value});
+        std::string shown = m[2], value;
+        for (std::smatch r; std::regex_search(shown, r, reference); shown = r.suffix())
+            value += r.prefix().str() + static_cast<char>(std::stoi(r[1]));
+        fields.push_back({m[1], value + shown});
     }
     for (const auto& [name, value] : typed)
         for (auto& field : fields)
             if (field.first == name) field.second = value;
     return fields;
+}
+
+// Stores an edit row: the player it names is replaced by the row.
+inline CgiAnswer StoreEdit(const AdminPool& pool, const std::string& edited, const std::string& email,
+                           const std::string& name, const std::string& pw, const std::string& status = "USER") {
+    return pool.Admin("ADMINUPDATE", {{"USEREMAIL", email}, {"USERREALNAME", name}, {"USERPASSWORD", pw},
+                                      {"USERSTATUS", status}, {"EDITEDUSER", edited}});
 }
 
 // A two-period season, the administrator BIG BOSS (boss@pool.test / secret)
