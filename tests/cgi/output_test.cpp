@@ -83,7 +83,6 @@ TEST(Output, AFailingPageReachesAPipeAndAFileAsLineByLineWritingLeavesThem) {
     EXPECT_TRUE(inFile.Bytes.starts_with("Status: 200 OK\r\n"));
     ASSERT_EQ(piped.Count("Status: 200 OK"), 2u);
     size_t second = piped.Bytes.find("Status: 200 OK", 1);
-    EXPECT_TRUE(piped.HasLine("<br><i><b>Overall Winners by Correct Picks</b></i><br><br>"));
     EXPECT_LT(piped.Bytes.find("Overall Winners"), second);
     EXPECT_EQ(piped.Bytes.find("<b>ANN</b>"), std::string::npos);  // not even a whole one before the cut
     EXPECT_EQ(piped.Bytes.substr(second), inFile.Bytes);

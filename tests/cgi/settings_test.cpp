@@ -40,11 +40,8 @@ TEST(Settings, LargestRequestComesFromTheEnvironment) {
     Pool pool;
     const std::string refused = "<PRE>Invalid procedure call or argument Error Number =  5</PRE>";
     Fields longForm = {{"COMMENTFIELD", std::string(200, 'a')}};  // a body of 213 bytes
-    EXPECT_FALSE(pool.Post(longForm).HasLine(refused));
-    for (const char* limit : {"212", "0", "lots", "99999999999"}) {
+    for (const char* limit : {"", "212", "213", "0", "lots", "99999999999"}) {
         pool.Env["ZRP_MAX_REQUEST"] = limit;
         EXPECT_EQ(pool.Post(longForm).HasLine(refused), std::string(limit) == "212") << limit;
     }
-    pool.Env["ZRP_MAX_REQUEST"] = "213";
-    EXPECT_FALSE(pool.Post(longForm).HasLine(refused));
 }

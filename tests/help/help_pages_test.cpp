@@ -28,20 +28,15 @@ TEST(HelpPages, EveryHelpLinkOpensAPageOfThePoolsOwnHelpFolder) {
                                              "scoreboard1.html", "postcomments1.html", "viewcomments1.html",
                                              "adminmenu1.html", "teamdatafile1.html", "index.html"}));
     // Every name a page links to is there, and each help page's own links lead to pages that are there.
-    const std::vector<std::string> named = {"welcome1.html",     "mainmenu1.html",     "makeselections1.html",
-                                            "viewselections1.html", "viewplayers1.html", "lastweeks1.html",
-                                            "scoreboard1.html",  "postcomments1.html", "viewcomments1.html",
-                                            "adminmenu1.html",   "teamdatafile1.html", "index.html"};
+    opened.insert({"welcome1.html", "viewselections1.html", "lastweeks1.html"});
     std::regex inner("href=\"([^\"]*)\"");
-    for (const std::string& name : named) {
+    for (const std::string& name : opened) {
         std::string html = pool.Read("zrphelp/" + name);
         ASSERT_TRUE(html.starts_with("<HTML><HEAD><TITLE>The Zarn Pool Help: ")) << name;
         EXPECT_NE(html.find("<body bgcolor=\"#E1D4C0\" text=\"#000099\""), std::string::npos) << name;
         for (std::sregex_iterator it(html.begin(), html.end(), inner), end; it != end; ++it) {
             std::string target = (*it)[1];
-            if (!target.starts_with("javascript:")) {
-                EXPECT_TRUE(pool.Exists("zrphelp/" + target)) << name << target;
-            }
+            if (!target.starts_with("javascript:")) EXPECT_TRUE(pool.Exists("zrphelp/" + target)) << name << target;
         }
     }
 }
