@@ -8,11 +8,7 @@
 // The advice line stands right below the failure's own line and also goes to
 // the web server's log (standard error).
 static void ExpectAdvice(const CgiAnswer& page, const std::string& failure, const std::string& advice) {
-    std::vector<std::string> lines = page.Lines();
-    auto at = std::find(lines.begin(), lines.end(), "<PRE>" + failure + "</PRE>");
-    ASSERT_NE(at, lines.end()) << page.Bytes;
-    ASSERT_NE(at + 1, lines.end());
-    EXPECT_EQ(at[1], "<P><B>" + advice + "</B></P>");
+    EXPECT_EQ(page.Between("<PRE>" + failure + "</PRE>", "<P><B>" + advice + "</B></P>").size(), 2u) << page.Bytes;
     EXPECT_TRUE(page.Errors.starts_with(advice + "\n")) << page.Errors;
 }
 
