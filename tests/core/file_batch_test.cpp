@@ -68,9 +68,8 @@ TEST(AppendCutShort, LeavesTheFileAsItWasAndEndsInTheErrorPage) {
     pool.Write("zrp.cfg", kSeason);
     pool.ShellSetup = "ulimit -f 4";
     // 17 activity records end 8 bytes before the limit.
-    std::string log = pool.Read("zrp.log");
-    while (log.size() < 17 * 120) log += log.substr(0, 120);
-    log.resize(17 * 120);
+    std::string log;
+    for (int n = 0; n < 17; ++n) log += pool.Read("zrp.log").substr(0, 120);
     pool.Write("zrp.log", log);
     CgiAnswer refused = pool.Admin("ADMIN");
     EXPECT_TRUE(IsErrorPage(refused));
@@ -88,13 +87,11 @@ TEST(AppendCutShort, LeavesTheFileAsItWasAndEndsInTheErrorPage) {
     EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), picks);
 }
 
-TEST(FailFromErrno, AFullDiskIsNamed) {
+// A failed rewrite or batch leaves no work file and changes nothing; a full disk is named as such.
+TEST(WorkFiles, AFailedWriteChangesNothingLeavesNoWorkFileAndIsNamed) {
+    RunFolder folder;
     EXPECT_EQ(FailureOf([] { FailFromErrno(ENOSPC, false); }), kDiskFull);
     EXPECT_EQ(FailureDescription(kDiskFull), "Disk full");
-}
-
-TEST(WorkFiles, AFailedRewriteOrBatchLeavesNoWorkFileAndChangesNothing) {
-    RunFolder folder;
     folder.Write("ZRPweek.dat", "1\r\n1\r\n2\r\n");
     // A folder in the way of the rename.
     std::filesystem::create_directory(folder.PathOf("ZRPteams1_.dat"));

@@ -46,20 +46,6 @@ TEST(DataFolder, FileNamesFollowTheScriptNameAndTheLinksFolder) {
     EXPECT_FALSE(upper.Exists("zrp.cfg"));
 }
 
-TEST(DataFolder, ARequestWaitsWhileAnotherRunHoldsTheFolder) {
-    Pool pool;
-    int folder = open(pool.PathOf("").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    ASSERT_EQ(flock(folder, LOCK_EX), 0);
-    CgiAnswer answer;
-    std::thread request([&] { answer = pool.Get(); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    EXPECT_FALSE(pool.Exists("zrp.log"));
-    close(folder);
-    request.join();
-    EXPECT_EQ(answer.Errors, "");
-    EXPECT_EQ(pool.Read("zrp.log").size(), 120u);
-}
-
 // The server name and script path come from outside: markup in them is
 // escaped in forms, links, images and the error page; ordinary ones are not.
 // On another port than 80 or 443 the form and the help are addressed beside the page.
@@ -83,20 +69,28 @@ TEST(DataFolder, MarkupInTheServerNameOrScriptPathIsEscapedAndOtherPortsGetNoAdd
                              R"('500','500','yes');return false;">)"));
 }
 
-// A run that cannot get the folder within its wait fails naming the lock,
-// in the routine that waits for it.
-TEST(DataFolder, AWaitForTheFolderThatRunsOutNamesTheLock) {
+// A request waits while another run holds the folder and goes on once it lets
+// go; a run whose wait runs out fails naming the lock, in the routine that waits.
+TEST(DataFolder, ARunWaitsWhileAnotherHoldsTheFolderAndATimeoutNamesTheLock) {
+    Pool pool;
     RunFolder run;
-    int holder = open(run.Folder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int holder = open(pool.PathOf("").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     ASSERT_EQ(flock(holder, LOCK_EX), 0);
     R().FolderLockWaitSeconds = 1;
     try {
-        LockDataFolder(run.Folder());
+        LockDataFolder(pool.PathOf(""));
         ADD_FAILURE() << "the lock was given twice";
     } catch (const RunFailure& failure) {
         EXPECT_EQ(failure.Number, 75);
         EXPECT_STREQ(failure.what(), "Timed out after 1 seconds waiting for the data folder lock");
         EXPECT_EQ(R().CurrentRoutine, "LockDataFolder");
     }
+    CgiAnswer answer;
+    std::thread request([&] { answer = pool.Get(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(pool.Exists("zrp.log"));
     close(holder);
+    request.join();
+    EXPECT_EQ(answer.Errors, "");
+    EXPECT_EQ(pool.Read("zrp.log").size(), 120u);
 }
