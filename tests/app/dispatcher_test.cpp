@@ -11,8 +11,7 @@ const std::string kAnnsMenu = "Welcome! ANN LEE<br>";
 TEST(ActionTable, AnAdministratorsActionFromAPlayerShowsHisOwnMenuAndChangesNothing) {
     SeasonPool pool;
     pool.Login(kAnn, "pw1");
-    std::vector<std::string> files = pool.Files();
-    std::string season = pool.Read("zrp.cfg"), users = pool.UserFile();
+    auto before = pool.DataFiles();
     const Fields fields = {{"MONTH", "01"}, {"DAY", "02"}, {"COMMENTFIELD", "WEEK9"}, {"USEREMAIL", "me@x.com"},
                            {"USERPASSWORD", "x"}, {"USERREALNAME", "ANN LEE"}, {"USERSTATUS", "ADMINISTRATOR"},
                            {"NEWUSER", "BLOCKALL"}};
@@ -20,9 +19,8 @@ TEST(ActionTable, AnAdministratorsActionFromAPlayerShowsHisOwnMenuAndChangesNoth
                                "SETUSERSTATUS", " adminupdate ", "NEWUSER", "EDITTHISUSER"}) {
         CgiAnswer page = pool.Act(action, kAnn, "pw1", fields);
         EXPECT_TRUE(page.HasLine(kAnnsMenu) && !page.HasLine("<br><hr>") && page.Hidden("ACTION").empty()) << action;
-        EXPECT_TRUE(pool.Files() == files && pool.UserFile() == users) << action;
+        EXPECT_EQ(pool.DataFiles(), before) << action;
     }
-    EXPECT_EQ(pool.Read("zrp.cfg"), season);
     EXPECT_TRUE(pool.Admin("ADDUSER").HasLine("<!-- adminmiddle -->"));
 }
 
