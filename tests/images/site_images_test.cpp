@@ -44,7 +44,7 @@ std::vector<uint8_t> Unlzw(const std::string& codes, int minSize) {
     return pixels;
 }
 
-// The pixels of a GIF file holding one image that covers the screen; extension blocks are skipped.
+// The pixels of a GIF file holding one image that covers the screen.
 std::vector<uint8_t> GifPixels(const std::string& gif) {
     size_t at = 13 + 3 * (size_t{2} << (gif.at(10) & 7));
     auto subBlocks = [&] {
@@ -52,10 +52,7 @@ std::vector<uint8_t> GifPixels(const std::string& gif) {
         for (size_t n; (n = static_cast<uint8_t>(gif.at(at++))) != 0; at += n) data += gif.substr(at, n);
         return data;
     };
-    while (gif.at(at) == '!') {
-        at += 2;
-        subBlocks();
-    }
+    for (; gif.at(at) == '!'; subBlocks()) at += 2;  // extension blocks
     EXPECT_EQ(gif.substr(at, 10), std::string(",\0\0\0\0", 5) + gif.substr(6, 4) + '\0') << "image descriptor";
     at += 10;
     const int minSize = gif.at(at++);
