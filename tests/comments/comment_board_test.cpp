@@ -5,7 +5,7 @@
 #include "core/files.h"
 #include "support/admin_pool.h"
 
-TEST(CommentBoard, NewestCommentFirstAndBlankOnesIgnored) {
+TEST(CommentBoard, NewestFirstBlankOnesIgnoredAndLinesPastTheShown600Archived) {
     AdminPool pool;
     pool.AddUser("ann@pool.test", "Ann Lee", "pw1");
     auto add = [&](const std::string& email, const std::string& pw, const std::string& text) {
@@ -14,18 +14,15 @@ TEST(CommentBoard, NewestCommentFirstAndBlankOnesIgnored) {
     EXPECT_EQ(TextAreaLines(add("ann@pool.test", "pw1", " ")), std::vector<std::string>{"No Comments Exist Yet !"});
     add(kBoss, "secret", "Hello, all!");
     add("ann@pool.test", "pw1", "First line\r\nSecond line");
-    CgiAnswer board = add("ann@pool.test", "pw1", "  ");
+    CgiAnswer page = add("ann@pool.test", "pw1", "  ");
     std::string comments = pool.Read("ZRP__comments.txt");
     EXPECT_EQ(std::regex_replace(comments, std::regex(R"(\d\d-\d\d-\d{4} \d\d:\d\d:\d\d)"), "TIME"),
               "ANN LEE TIME : First line\r\nSecond line\r\n\r\n\r\nBIG BOSS TIME : Hello&#44; all&#33;\r\n\r\n\r\n");
-    EXPECT_EQ(TextAreaLines(board), SplitTextLines(comments));
-}
+    EXPECT_EQ(TextAreaLines(page), SplitTextLines(comments));
 
-// Only the first 600 lines of the board are shown; once a comment is added the
-// board file keeps just those, and older lines go, oldest last, to the end of
-// an archive that only grows.
-TEST(CommentBoard, LinesPastTheShownOnesMoveToTheArchiveAndThePageStaysTheSame) {
-    AdminPool pool;
+    // Only the first 600 lines of the board are shown; once a comment is added
+    // the board file keeps just those, and older lines go, oldest last, to the
+    // end of an archive that only grows.
     std::vector<std::string> lines;
     for (int i = 1; i <= 700; ++i) lines.push_back("line " + std::to_string(i));
     auto slice = [](const std::vector<std::string>& all, long from, long to) {
