@@ -120,7 +120,7 @@ TEST(SiteImages, FirstRequestWritesTheSevenImagesBesideTheProgram) {
 }
 
 // An existing image, even empty, is not rewritten.
-TEST(SiteImages, MarkerFileMovesTheImagesAndKeepsItsUrlPrefixAsItIs) {
+TEST(SiteImages, AMarkerFileMovesTheImagesKeepingItsUrlPrefixOrEndsInTheErrorPage) {
     Pool pool;
     std::filesystem::create_directory(pool.PathOf("pics"));
     pool.Write("zrpimage.txt", " " + pool.PathOf("pics") + " \r\n http://img.test/pics\r\n");
@@ -131,18 +131,17 @@ TEST(SiteImages, MarkerFileMovesTheImagesAndKeepsItsUrlPrefixAsItIs) {
         EXPECT_TRUE(pool.Exists(std::string("pics/ZRP") + e.Name) && !pool.Exists(std::string("ZRP") + e.Name)) << e.Name;
     EXPECT_EQ(pool.Read("pics/ZRPFsubmit.gif") + pool.Read("pics/ZRPFheader.gif"), "mine");
     EXPECT_EQ(pool.Read("pics/ZRPFmainmenu.gif").substr(0, 6), "GIF89a");
-}
 
-TEST(SiteImages, OneLineMarkerOrMissingFolderEndsInTheErrorPage) {
+    // A marker of one line or naming a missing folder ends in the error page.
     const std::pair<std::string, std::string> cases[] = {
         {"pics\r\n", "<PRE>Input past end of file Error Number =  62</PRE>"},
         {"missing\r\nhttp://img.test/\r\n", "<PRE>Path not found Error Number =  76</PRE>"}};
     for (const auto& [marker, error] : cases) {
-        Pool pool;
-        pool.Write("zrpimage.txt", pool.PathOf(marker));
-        CgiAnswer answer = pool.Get();
+        Pool bad;
+        bad.Write("zrpimage.txt", bad.PathOf(marker));
+        CgiAnswer answer = bad.Get();
         EXPECT_TRUE(answer.HasLine("<H1>Error in /cgi-bin/zrp.exe</H1>") && answer.HasLine(error)) << marker;
         EXPECT_EQ(answer.Errors, "");
-        EXPECT_FALSE(pool.Exists("ZRPFcomments.gif"));
+        EXPECT_FALSE(bad.Exists("ZRPFcomments.gif"));
     }
 }
