@@ -19,21 +19,20 @@ bool IsErrorPage(const CgiAnswer& answer) { return answer.HasLine("<H1>Error in 
 
 }  // namespace
 
-TEST(AllOrNothing, AScoringRunThatFailsChangesNoFile) {
-    AdminPool pool;
-    pool.Write("zrp.cfg", kSeason);
-    pool.Write("ZRP__LockDateTime.txt", "01\r\n01\r\n2001\r\n00\r\n00\r\n");
+TEST(AllOrNothing, AFailedScoringRunChangesNoFileAndADeadRunsWorkIsFinished) {
+    AdminPool scored;
+    scored.Write("zrp.cfg", kSeason);
+    scored.Write("ZRP__LockDateTime.txt", "01\r\n01\r\n2001\r\n00\r\n00\r\n");
     // A season total cut short: the run fails when it sorts it, after the
     // teams and the winning picks were archived.
-    pool.Write("ZRPOverAllWinners.dat", "BIG BOSS\r\n4\r\n");
-    pool.Admin("ADMIN");
-    auto before = pool.DataFiles();
-    CgiAnswer answer = pool.Admin("ENTERWINNERSFINAL", {{"UWP", "01"}, {"TIEBREAKER", "35"}});
-    EXPECT_TRUE(answer.HasLine("<PRE>Input past end of file Error Number =  62</PRE>"));
-    EXPECT_EQ(pool.DataFiles(), before);
-}
+    scored.Write("ZRPOverAllWinners.dat", "BIG BOSS\r\n4\r\n");
+    scored.Admin("ADMIN");
+    auto before = scored.DataFiles();
+    CgiAnswer failed = scored.Admin("ENTERWINNERSFINAL", {{"UWP", "01"}, {"TIEBREAKER", "35"}});
+    EXPECT_TRUE(failed.HasLine("<PRE>Input past end of file Error Number =  62</PRE>"));
+    EXPECT_EQ(scored.DataFiles(), before);
 
-TEST(AllOrNothing, ARequestFinishesWhatADeadRunLeftAndRemovesItsWorkFiles) {
+    // A request finishes what a dead run left and removes its work files.
     Pool pool;
     pool.Write("zrp.cfg", kSeason);
     pool.Write("ZRPweek.dat", "1\r\n1\r\n2\r\n");

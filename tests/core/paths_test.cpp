@@ -10,17 +10,15 @@
 #include "support/cgi_pool.h"
 #include "support/run_folder.h"
 
-TEST(FolderOf, KeepsEverythingUpToTheLastSeparatorOfEitherKind) {
+// The program's name gives the prefix of the pool's files; a game file
+// delivered as zrp.cfg becomes the pool's game file; a link to the program
+// in another folder is a pool of its own. Folder and file name are cut at
+// the last separator of either kind.
+TEST(DataFolder, FileNamesFollowTheScriptNameAndTheLinksFolder) {
     EXPECT_EQ(FolderOf("C:\\a\\b"), "C:\\a\\");
     EXPECT_EQ(FolderOf("/srv/pool/zrp.cgi "), "/srv/pool/");
     EXPECT_EQ(ScriptFileNameOf("/cgi-bin/zrp.exe"), "zrp.exe");
     EXPECT_EQ(ScriptFileNameOf("\\scripts/x\\Pool.EXE "), "Pool.EXE");
-}
-
-// The program's name gives the prefix of the pool's files; a game file
-// delivered as zrp.cfg becomes the pool's game file; a link to the program
-// in another folder is a pool of its own.
-TEST(DataFolder, FileNamesFollowTheScriptNameAndTheLinksFolder) {
     Pool pool("Pool.EXE"), linked;
     pool.Write("Pool.cfg", "old season\r\n");
     pool.Write("zrp.cfg", "WEEK1\r\nA at B\r\n");
