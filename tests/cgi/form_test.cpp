@@ -11,7 +11,7 @@ TEST(UrlDecode, DecodesPlusAndPercentOnceAndFailsOnABadPercent) {
         EXPECT_EQ(FailureOf([&] { UrlDecode(bad); }), kUrlDecode) << bad;
 }
 
-TEST(GetCgiValue, JoinsRepeatsThenEscapesPunctuationOnceInAllButActionXaiAndIax) {
+TEST(GetCgiValue, JoinsRepeatsAcrossSplitsThenEscapesPunctuationOnceInAllButActionXaiAndIax) {
     RunFolder run;
     SplitFormPairs("pick=1&NAME=John+Smith%21&Pick=&pick=3&ACTION=a%3Cb&action=c&XAI=%3C&IAX=%3E");
     EXPECT_EQ(GetCgiValue("PICK"), "1&#59;&#59;3");
@@ -24,10 +24,9 @@ TEST(GetCgiValue, JoinsRepeatsThenEscapesPunctuationOnceInAllButActionXaiAndIax)
                        "&#58;&#59;&#60;&#61;&#62;&#63;");
     EXPECT_EQ(EscapeFormValue("a b@c_d-e.f\xE9"), "a b@c_d-e.f\xE9");
     EXPECT_EQ(EscapeFormValue("&#60;"), "&#38;&#35;60&#59;");
-}
 
-TEST(GetCgiValue, FieldsOfLaterSplitsJoinBehindEarlierOnesUnderTheirUpperCasedNames) {
-    RunFolder run;
+    // Fields of later splits join behind earlier ones under their upper-cased names.
+    run.Enter();
     SplitFormPairs("caf%e9=1&a=b=c&=x");
     SplitFormPairs("CAF%C9=2&A=d&caf%e9=");
     EXPECT_EQ(GetCgiValue("CAF\xC9"), "1&#59;2&#59;");

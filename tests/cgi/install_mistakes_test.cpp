@@ -8,15 +8,11 @@
 // The advice line stands right below the failure's own line and also goes to
 // the web server's log (standard error).
 static void ExpectAdvice(const CgiAnswer& page, const std::string& failure, const std::string& advice) {
-    std::vector<std::string> lines = page.Lines();
-    auto at = std::find(lines.begin(), lines.end(), "<PRE>" + failure + "</PRE>");
-    ASSERT_NE(at, lines.end()) << page.Bytes;
-    ASSERT_NE(at + 1, lines.end());
-    EXPECT_EQ(at[1], "<P><B>" + advice + "</B></P>");
+    EXPECT_EQ(page.Between("<PRE>" + failure + "</PRE>", "<P><B>" + advice + "</B></P>").size(), 2u) << page.Bytes;
     EXPECT_TRUE(page.Errors.starts_with(advice + "\n")) << page.Errors;
 }
 
-TEST(InstallMistakes, AProgramAddressThatCannotWorkIsNamedWithWhatToChange) {
+TEST(InstallMistakes, AProgramAddressOrFolderThatCannotWorkIsNamedWithWhatToChange) {
     const std::string call = "Invalid procedure call or argument Error Number =  5";
     Pool pool("zrp.cgi");
     pool.Env["SCRIPT_NAME"] = "/pool/";
@@ -40,31 +36,30 @@ TEST(InstallMistakes, AProgramAddressThatCannotWorkIsNamedWithWhatToChange) {
     CgiAnswer page = apache.Get();
     EXPECT_TRUE(page.HasLine("<!-- body content-->")) << page.Bytes;
     EXPECT_TRUE(apache.Exists("htdocs/zrphelp/welcome1.html"));
-}
 
-// As root the program runs as nobody, who may not write in the folder root made;
-// a copy of the program in the folder, so nobody need not reach the build folder.
-TEST(InstallMistakes, AFolderTheServerCannotWriteIsNamedAndTheLogGoesToTheServer) {
-    Pool pool;
+    // A folder the server cannot write is named and the log goes to the server. As root the
+    // program runs as nobody, who may not write in the folder root made; a copy of the
+    // program in the folder, so nobody need not reach the build folder.
+    Pool locked;
     std::string user;
     if (geteuid() == 0) {
         user = "nobody";
-        std::filesystem::remove(pool.PathOf("zrp.exe"));
-        std::filesystem::copy_file(ZRP_PROGRAM, pool.PathOf("zrp.exe"));
-        pool.Launcher = "/usr/bin/setpriv --reuid=nobody --regid=nogroup --clear-groups";
-        chmod(pool.PathOf("").c_str(), 0755);
+        std::filesystem::remove(locked.PathOf("zrp.exe"));
+        std::filesystem::copy_file(ZRP_PROGRAM, locked.PathOf("zrp.exe"));
+        locked.Launcher = "/usr/bin/setpriv --reuid=nobody --regid=nogroup --clear-groups";
+        chmod(locked.PathOf("").c_str(), 0755);
     } else {
         user = getpwuid(geteuid())->pw_name;
-        chmod(pool.PathOf("").c_str(), 0555);
+        chmod(locked.PathOf("").c_str(), 0555);
     }
-    std::string folder = pool.PathOf("");
-    CgiAnswer page = pool.Get();
+    std::string folder = locked.PathOf("");
+    CgiAnswer denied = locked.Get();
     chmod(folder.c_str(), 0755);
-    ExpectAdvice(page, "Permission denied Error Number =  70",
+    ExpectAdvice(denied, "Permission denied Error Number =  70",
                  "The web server's user " + user + " cannot write in the pool's folder " + folder +
                      ": give that folder to " + user + ", for example: chown -R " + user + " " + folder);
-    EXPECT_NE(page.Errors.find("Internal Error\r\nError in /cgi-bin/zrp.exe\r\nThe following internal error has "
-                               "occurred:\r\nPermission denied Error Number =  70\r\n"),
+    EXPECT_NE(denied.Errors.find("Internal Error\r\nError in /cgi-bin/zrp.exe\r\nThe following internal error has "
+                                 "occurred:\r\nPermission denied Error Number =  70\r\n"),
               std::string::npos);
-    EXPECT_EQ(pool.Files(), std::vector<std::string>{"zrp.exe"});
+    EXPECT_EQ(locked.Files(), std::vector<std::string>{"zrp.exe"});
 }

@@ -48,8 +48,7 @@ TEST(Output, AFailureAfterALongPageLeavesOnlyTheErrorPageInAFileAndFollowsItOnAP
     R().ErrorText = "Overflow Error Number =  6";
     WriteErrorPage();
     Lines inFile = run.TakeLines();
-    ASSERT_FALSE(inFile.empty());
-    EXPECT_EQ(inFile.front(), "Status: 200 OK");
+    EXPECT_EQ(inFile.at(0), "Status: 200 OK");
 
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
@@ -79,11 +78,8 @@ TEST(Output, AFailingPageReachesAPipeAndAFileAsLineByLineWritingLeavesThem) {
     pool.OutputToFile = true;
     CgiAnswer inFile = pool.Act("SCOREBOARD", "ann@pool.test", "pw");
     ASSERT_TRUE(inFile.HasLine("<PRE>Input past end of file Error Number =  62</PRE>"));
-    EXPECT_EQ(inFile.Count("Status: 200 OK"), 1u);
-    EXPECT_TRUE(inFile.Bytes.starts_with("Status: 200 OK\r\n"));
     ASSERT_EQ(piped.Count("Status: 200 OK"), 2u);
     size_t second = piped.Bytes.find("Status: 200 OK", 1);
-    EXPECT_TRUE(piped.HasLine("<br><i><b>Overall Winners by Correct Picks</b></i><br><br>"));
     EXPECT_LT(piped.Bytes.find("Overall Winners"), second);
     EXPECT_EQ(piped.Bytes.find("<b>ANN</b>"), std::string::npos);  // not even a whole one before the cut
     EXPECT_EQ(piped.Bytes.substr(second), inFile.Bytes);

@@ -19,21 +19,20 @@ bool IsErrorPage(const CgiAnswer& answer) { return answer.HasLine("<H1>Error in 
 
 }  // namespace
 
-TEST(AllOrNothing, AScoringRunThatFailsChangesNoFile) {
-    AdminPool pool;
-    pool.Write("zrp.cfg", kSeason);
-    pool.Write("ZRP__LockDateTime.txt", "01\r\n01\r\n2001\r\n00\r\n00\r\n");
+TEST(AllOrNothing, AFailedScoringRunChangesNoFileAndADeadRunsWorkIsFinished) {
+    AdminPool scored;
+    scored.Write("zrp.cfg", kSeason);
+    scored.Write("ZRP__LockDateTime.txt", "01\r\n01\r\n2001\r\n00\r\n00\r\n");
     // A season total cut short: the run fails when it sorts it, after the
     // teams and the winning picks were archived.
-    pool.Write("ZRPOverAllWinners.dat", "BIG BOSS\r\n4\r\n");
-    pool.Admin("ADMIN");
-    auto before = pool.DataFiles();
-    CgiAnswer answer = pool.Admin("ENTERWINNERSFINAL", {{"UWP", "01"}, {"TIEBREAKER", "35"}});
-    EXPECT_TRUE(answer.HasLine("<PRE>Input past end of file Error Number =  62</PRE>"));
-    EXPECT_EQ(pool.DataFiles(), before);
-}
+    scored.Write("ZRPOverAllWinners.dat", "BIG BOSS\r\n4\r\n");
+    scored.Admin("ADMIN");
+    auto before = scored.DataFiles();
+    CgiAnswer failed = scored.Admin("ENTERWINNERSFINAL", {{"UWP", "01"}, {"TIEBREAKER", "35"}});
+    EXPECT_TRUE(failed.HasLine("<PRE>Input past end of file Error Number =  62</PRE>"));
+    EXPECT_EQ(scored.DataFiles(), before);
 
-TEST(AllOrNothing, ARequestFinishesWhatADeadRunLeftAndRemovesItsWorkFiles) {
+    // A request finishes what a dead run left and removes its work files.
     Pool pool;
     pool.Write("zrp.cfg", kSeason);
     pool.Write("ZRPweek.dat", "1\r\n1\r\n2\r\n");
@@ -68,9 +67,8 @@ TEST(AppendCutShort, LeavesTheFileAsItWasAndEndsInTheErrorPage) {
     pool.Write("zrp.cfg", kSeason);
     pool.ShellSetup = "ulimit -f 4";
     // 17 activity records end 8 bytes before the limit.
-    std::string log = pool.Read("zrp.log");
-    while (log.size() < 17 * 120) log += log.substr(0, 120);
-    log.resize(17 * 120);
+    std::string log;
+    for (int n = 0; n < 17; ++n) log += pool.Read("zrp.log").substr(0, 120);
     pool.Write("zrp.log", log);
     CgiAnswer refused = pool.Admin("ADMIN");
     EXPECT_TRUE(IsErrorPage(refused));
@@ -88,13 +86,11 @@ TEST(AppendCutShort, LeavesTheFileAsItWasAndEndsInTheErrorPage) {
     EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), picks);
 }
 
-TEST(FailFromErrno, AFullDiskIsNamed) {
+// A failed rewrite or batch leaves no work file and changes nothing; a full disk is named as such.
+TEST(WorkFiles, AFailedWriteChangesNothingLeavesNoWorkFileAndIsNamed) {
+    RunFolder folder;
     EXPECT_EQ(FailureOf([] { FailFromErrno(ENOSPC, false); }), kDiskFull);
     EXPECT_EQ(FailureDescription(kDiskFull), "Disk full");
-}
-
-TEST(WorkFiles, AFailedRewriteOrBatchLeavesNoWorkFileAndChangesNothing) {
-    RunFolder folder;
     folder.Write("ZRPweek.dat", "1\r\n1\r\n2\r\n");
     // A folder in the way of the rename.
     std::filesystem::create_directory(folder.PathOf("ZRPteams1_.dat"));

@@ -7,7 +7,7 @@
 
 // The first lines of a file are those of the whole file, whatever the line
 // ends, a last line without one, and lines across the pieces read.
-TEST(ReadFirstTextLines, GivesTheLeadingLinesOfReadTextLines) {
+TEST(TextLines, EveryReaderSeesTheLinesOfTheSameBytes) {
     RunFolder run;
     std::string bytes = "one\r\ntwo\n\r\nfour\r";
     for (int n = 0; n < 3000; ++n) bytes += std::to_string(n) + std::string(40, 'z') + (n % 2 ? "\r\n" : "\n");
@@ -19,11 +19,9 @@ TEST(ReadFirstTextLines, GivesTheLeadingLinesOfReadTextLines) {
         EXPECT_EQ(ReadFirstTextLines(run.PathOf("f.txt"), count), first) << count;
     }
     EXPECT_EQ(FailureOf([&] { ReadFirstTextLines(run.PathOf("none.txt"), 5); }), 53);
-}
 
-// Lines seen in place and their count agree with the lines made of the same
-// bytes, for every kind of line end and a last line with or without one.
-TEST(TextLineCursor, SeesTheLinesThatSplitTextLinesMakes) {
+    // Lines seen in place and their count agree with the lines made of the same
+    // bytes, for every kind of line end and a last line with or without one.
     for (std::string bytes : {"", "\n", "\r\n", "one", "one\r", "one\r\r\n", "\n\none\r\n\r\ntwo\n", "a\rb\nc"}) {
         std::vector<std::string> seen;
         for (TextLineCursor lines(bytes); !lines.AtEnd();) seen.emplace_back(lines.Next());

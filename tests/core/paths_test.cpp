@@ -10,17 +10,15 @@
 #include "support/cgi_pool.h"
 #include "support/run_folder.h"
 
-TEST(FolderOf, KeepsEverythingUpToTheLastSeparatorOfEitherKind) {
+// The program's name gives the prefix of the pool's files; a game file
+// delivered as zrp.cfg becomes the pool's game file; a link to the program
+// in another folder is a pool of its own. Folder and file name are cut at
+// the last separator of either kind.
+TEST(DataFolder, FileNamesFollowTheScriptNameAndTheLinksFolder) {
     EXPECT_EQ(FolderOf("C:\\a\\b"), "C:\\a\\");
     EXPECT_EQ(FolderOf("/srv/pool/zrp.cgi "), "/srv/pool/");
     EXPECT_EQ(ScriptFileNameOf("/cgi-bin/zrp.exe"), "zrp.exe");
     EXPECT_EQ(ScriptFileNameOf("\\scripts/x\\Pool.EXE "), "Pool.EXE");
-}
-
-// The program's name gives the prefix of the pool's files; a game file
-// delivered as zrp.cfg becomes the pool's game file; a link to the program
-// in another folder is a pool of its own.
-TEST(DataFolder, FileNamesFollowTheScriptNameAndTheLinksFolder) {
     Pool pool("Pool.EXE"), linked;
     pool.Write("Pool.cfg", "old season\r\n");
     pool.Write("zrp.cfg", "WEEK1\r\nA at B\r\n");
@@ -46,33 +44,10 @@ TEST(DataFolder, FileNamesFollowTheScriptNameAndTheLinksFolder) {
     EXPECT_FALSE(upper.Exists("zrp.cfg"));
 }
 
-// The pages then address their help beside themselves.
-TEST(DataFolder, AnotherPortThan80Or443LeavesTheFormAndTheHelpWithoutAddress) {
-    Pool pool;
-    pool.Env["SERVER_PORT"] = "8080";
-    CgiAnswer page = pool.Get();
-    EXPECT_TRUE(page.HasLine(R"(<FORM METHOD="POST" ACTION="">)"));
-    EXPECT_TRUE(page.HasLine(R"(        <a href="zrphelp/welcome1.html" onClick="NewWindow(this.href,'name',)"
-                             R"('500','500','yes');return false;">)"));
-}
-
-TEST(DataFolder, ARequestWaitsWhileAnotherRunHoldsTheFolder) {
-    Pool pool;
-    int folder = open(pool.PathOf("").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    ASSERT_EQ(flock(folder, LOCK_EX), 0);
-    CgiAnswer answer;
-    std::thread request([&] { answer = pool.Get(); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    EXPECT_FALSE(pool.Exists("zrp.log"));
-    close(folder);
-    request.join();
-    EXPECT_EQ(answer.Errors, "");
-    EXPECT_EQ(pool.Read("zrp.log").size(), 120u);
-}
-
 // The server name and script path come from outside: markup in them is
 // escaped in forms, links, images and the error page; ordinary ones are not.
-TEST(DataFolder, MarkupInTheServerNameOrScriptPathIsEscapedWhereItEntersAPage) {
+// On another port than 80 or 443 the form and the help are addressed beside the page.
+TEST(DataFolder, MarkupInTheServerNameOrScriptPathIsEscapedAndOtherPortsGetNoAddress) {
     Pool pool;
     pool.Env["SERVER_NAME"] = "x\"><b>&'.test";
     pool.Env["SCRIPT_NAME"] = "/<i>/zrp.exe";
@@ -85,30 +60,35 @@ TEST(DataFolder, MarkupInTheServerNameOrScriptPathIsEscapedWhereItEntersAPage) {
     pool.Env["SERVER_NAME"] = "pool-1.example.test";
     pool.Env["SCRIPT_NAME"] = "/~ann/cgi-bin/zrp.exe";
     EXPECT_TRUE(pool.Get().HasLine(R"(<FORM METHOD="POST" ACTION="http://pool-1.example.test/~ann/cgi-bin/zrp.exe">)"));
+    pool.Env["SERVER_PORT"] = "8080";
+    CgiAnswer page = pool.Get();
+    EXPECT_TRUE(page.HasLine(R"(<FORM METHOD="POST" ACTION="">)"));
+    EXPECT_TRUE(page.HasLine(R"(        <a href="zrphelp/welcome1.html" onClick="NewWindow(this.href,'name',)"
+                             R"('500','500','yes');return false;">)"));
 }
 
-// A run that cannot get the folder within its wait fails naming the lock,
-// in the routine that waits for it; the holder's lock is not disturbed.
-TEST(DataFolder, AWaitForTheFolderThatRunsOutNamesTheLock) {
+// A request waits while another run holds the folder and goes on once it lets
+// go; a run whose wait runs out fails naming the lock, in the routine that waits.
+TEST(DataFolder, ARunWaitsWhileAnotherHoldsTheFolderAndATimeoutNamesTheLock) {
+    Pool pool;
     RunFolder run;
-    int holder = open(run.Folder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int holder = open(pool.PathOf("").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     ASSERT_EQ(flock(holder, LOCK_EX), 0);
     R().FolderLockWaitSeconds = 1;
     try {
-        LockDataFolder(run.Folder());
+        LockDataFolder(pool.PathOf(""));
         ADD_FAILURE() << "the lock was given twice";
     } catch (const RunFailure& failure) {
         EXPECT_EQ(failure.Number, 75);
         EXPECT_STREQ(failure.what(), "Timed out after 1 seconds waiting for the data folder lock");
         EXPECT_EQ(R().CurrentRoutine, "LockDataFolder");
     }
-    close(R().FolderLockHandle);
-    std::thread release([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-        close(holder);
-    });
-    LockDataFolder(run.Folder());
-    release.join();
-    close(R().FolderLockHandle);
-    R().FolderLockHandle = -1;
+    CgiAnswer answer;
+    std::thread request([&] { answer = pool.Get(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(pool.Exists("zrp.log"));
+    close(holder);
+    request.join();
+    EXPECT_EQ(answer.Errors, "");
+    EXPECT_EQ(pool.Read("zrp.log").size(), 120u);
 }

@@ -15,16 +15,14 @@ TEST(Val, TakesTheLeadingNumberAndCIntRoundsHalvesToEvenWithinSixteenBits) {
     EXPECT_EQ(FailureOf([] { CInt(32767.5); }), kOverflow);
 }
 
-TEST(Trimm, CutsBlanksBothEndsAndControlCharactersOnlyAtTheEnd) {
+TEST(Trimm, CutsBlanksBothEndsAndControlCharactersOnlyAtTheEndAsItsViewsDo) {
     EXPECT_EQ(Trimm("  text \r\n  \r\n"), "text");
     EXPECT_EQ(R().CurrentRoutine, "Trimm");
     EXPECT_EQ(Trimm("\tindented\t"), "\tindented");
-}
 
-// Fields padded to their width are trimmed a word at a time: every mix of a
-// letter, a blank and a control byte up to two words long, and each one
-// inside long runs of blanks, trims as a byte-by-byte trim does.
-TEST(Trimm, ViewsTrimPaddedTextAsByteByByte) {
+    // Fields padded to their width are trimmed a word at a time: every mix of a
+    // letter, a blank and a control byte up to two words long, and each one
+    // inside long runs of blanks, trims as a byte-by-byte trim does.
     auto byBytes = [](std::string_view text, bool controls) {
         auto trailing = [controls](char c) { return c == ' ' || (controls && static_cast<unsigned char>(c) < 14); };
         while (!text.empty() && trailing(text.back())) text.remove_suffix(1);

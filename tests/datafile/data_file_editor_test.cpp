@@ -3,7 +3,7 @@
 #include "core/text.h"
 #include "support/admin_pool.h"
 
-TEST(DataFileEditor, SaveAndReloadRoundTrip) {
+TEST(DataFileEditor, SavesAndReloadsAGoodFileAndShowsABadOneAgainUnsaved) {
     AdminPool pool;
     pool.Write("zrp.cfg", "Season 2026\r\n\r\n  WEEK1  \r\nDallas at Boston\r\n   \r\nWEEK2\r\n<b>A</b> & Co at B\r\n");
     CgiAnswer page = pool.Admin("DF");
@@ -12,20 +12,15 @@ TEST(DataFileEditor, SaveAndReloadRoundTrip) {
     EXPECT_EQ(page.Hidden("ACTION"), "TDF");
     EXPECT_TRUE(page.HasLine(R"(<textarea name="COMMENTFIELD" cols="60" rows="15" wrap="soft">)"));  // no wrapping
 
-    std::string typed = "  WEEK1\r\nWaco, TX at Rome: NY\r\nWEEK2\r\nA at B\r\nWEEK3\r\nC at D  \r\n\r\n";
-    EXPECT_TRUE(pool.Admin("TDF", {{"COMMENTFIELD", typed}}).HasLine("<!-- AdminMainMenu -->"));
+    std::string edited = "  WEEK1\r\nWaco, TX at Rome: NY\r\nWEEK2\r\nA at B\r\nWEEK3\r\nC at D  \r\n\r\n";
+    EXPECT_TRUE(pool.Admin("TDF", {{"COMMENTFIELD", edited}}).HasLine("<!-- AdminMainMenu -->"));
     EXPECT_EQ(pool.Read("zrp.cfg"), "WEEK1\r\nWaco&#44; TX at Rome&#58; NY\r\nWEEK2\r\nA at B\r\nWEEK3\r\nC at D\r\n");
     EXPECT_EQ(pool.Read("ZRPweek.dat"), "1\r\n1\r\n3\r\n");
     EXPECT_FALSE(pool.Exists("ZRP__journal.txt"));  // both saved through one batch
     EXPECT_EQ(TextAreaLines(pool.Admin("DF"))[1], "Waco&#44; TX at Rome&#58; NY");
-}
 
-TEST(DataFileEditor, ABadFileIsShownAgainAndNotSaved) {
-    AdminPool pool;
-    const std::string season = "WEEK1\r\nDallas at Boston\r\n";
-    pool.Write("zrp.cfg", season);
-    pool.Admin("DF");
-    const std::string week = pool.Read("ZRPweek.dat");
+    // A bad file is shown again and not saved.
+    const std::string season = pool.Read("zrp.cfg"), week = pool.Read("ZRPweek.dat");
     const std::string head = R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#FF0000"><b>)";
     const std::string game = "a game line must be First Team at Second Team";
     const std::string header = "a period header must be WEEK and its number";
@@ -39,14 +34,13 @@ TEST(DataFileEditor, ABadFileIsShownAgainAndNotSaved) {
              {"WEEK1\r\nA at B at C", "Line 2 (A at B at C): " + game},
              {"WEEK1\r\n at B", "Line 2 (at B): " + game},
              {crowded, "Line 102 (A101 at B): a period holds at most 100 games"}}) {
-        CgiAnswer page = pool.Admin("TDF", {{"COMMENTFIELD", typed}});
-        EXPECT_TRUE(page.HasLine("<!-- AdminRegViewTDFile -->")) << why;
-        EXPECT_TRUE(page.HasLine(head + "File Not Saved! " + why + "</b></font></div>")) << why;
+        CgiAnswer shown = pool.Admin("TDF", {{"COMMENTFIELD", typed}});
+        EXPECT_TRUE(shown.HasLine("<!-- AdminRegViewTDFile -->")) << why;
+        EXPECT_TRUE(shown.HasLine(head + "File Not Saved! " + why + "</b></font></div>")) << why;
         // The text as typed, its punctuation as the form field brings it.
-        EXPECT_EQ(TextAreaLines(page), CrLfLines(ReplaceAll(typed, ":", "&#58;"))) << why;
-        EXPECT_EQ(page.Hidden("ACTION"), "TDF");
-        EXPECT_EQ(pool.Read("zrp.cfg"), season);
-        EXPECT_EQ(pool.Read("ZRPweek.dat"), week);
+        EXPECT_EQ(TextAreaLines(shown), CrLfLines(ReplaceAll(typed, ":", "&#58;"))) << why;
+        EXPECT_EQ(shown.Hidden("ACTION"), "TDF");
+        EXPECT_EQ(pool.Read("zrp.cfg") + pool.Read("ZRPweek.dat"), season + week);
     }
 
     // A preamble without period numbers, blank lines and dated headers are fine.
