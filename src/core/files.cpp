@@ -211,12 +211,6 @@ std::string ReadFirstTextBytes(const std::string& path, size_t count) {
     return bytes;
 }
 
-std::vector<std::string> ReadFirstTextLines(const std::string& path, size_t count) {
-    std::vector<std::string> lines = SplitTextLines(ReadFirstTextBytes(path, count));
-    if (lines.size() > count) lines.resize(count);
-    return lines;
-}
-
 std::string JoinTextLines(const std::vector<std::string>& lines) {
     std::string out;
     for (const std::string& line : lines) {

@@ -62,9 +62,8 @@ private:
 };
 // How many lines SplitTextLines would give, without making them.
 size_t CountTextLines(std::string_view bytes);
-// The first count lines, as ReadTextLines gives them, reading the file only
-// as far as they reach; or the bytes read for them, to be seen in place.
-std::vector<std::string> ReadFirstTextLines(const std::string& path, size_t count);
+// The bytes of the first count lines (up to the last of their line feeds),
+// reading the file only as far as they reach, to be seen in place.
 std::string ReadFirstTextBytes(const std::string& path, size_t count);
 // Lines joined, each ended with CR LF.
 std::string JoinTextLines(const std::vector<std::string>& lines);
