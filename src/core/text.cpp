@@ -1,6 +1,7 @@
 #include "core/text.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -8,20 +9,25 @@
 #include "core/failure.h"
 #include "core/run.h"
 
-// The text's length without the whole eight-byte words of blanks at its end:
-// stored fields are mostly padding, which is passed over a word at a time.
-static size_t EndBeforeBlankWords(std::string_view text) {
+// The text's length without the blanks at its end: stored fields are mostly
+// padding, which is passed over a word at a time, and the blanks that end
+// the last word with other bytes are counted at once.
+static size_t EndBeforeBlanks(std::string_view text) {
     constexpr uint64_t kBlanks = 0x2020202020202020ULL;
     size_t end = text.size();
-    for (uint64_t word; end >= 8; end -= 8) {
-        std::memcpy(&word, text.data() + end - 8, 8);
-        if (word != kBlanks) break;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (uint64_t word; end >= 8; end -= 8) {
+            std::memcpy(&word, text.data() + end - 8, 8);
+            // The text's last byte is the word's highest.
+            if (word != kBlanks) return end - static_cast<size_t>(std::countl_zero(word ^ kBlanks)) / 8;
+        }
     }
+    while (end > 0 && text[end - 1] == ' ') --end;
     return end;
 }
 
 std::string_view TrimmView(std::string_view text) {
-    size_t end = EndBeforeBlankWords(text);
+    size_t end = EndBeforeBlanks(text);
     while (end > 0 && (text[end - 1] == ' ' || static_cast<unsigned char>(text[end - 1]) < 14)) --end;
     size_t begin = 0;
     while (begin < end && text[begin] == ' ') ++begin;
@@ -34,8 +40,7 @@ std::string Trimm(const std::string& text) {
 }
 
 std::string_view TrimBlanksView(std::string_view text) {
-    size_t end = EndBeforeBlankWords(text);
-    while (end > 0 && text[end - 1] == ' ') --end;
+    size_t end = EndBeforeBlanks(text);
     if (end == 0) return {};
     size_t begin = 0;
     while (text[begin] == ' ') ++begin;
