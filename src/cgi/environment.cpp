@@ -14,8 +14,9 @@ void ReadEnvironment(std::span<const std::string_view> names, std::span<std::str
         const char* text = environ[entry];
         const char* equals = std::strchr(text, '=');
         if (!equals) continue;
-        std::string_view name(text, static_cast<size_t>(equals - text));
+        size_t length = static_cast<size_t>(equals - text);
+        // Most entries are none of the names: their lengths tell at once.
         for (size_t i = 0; i < names.size(); ++i)
-            if (names[i] == name) values[i] = equals + 1;
+            if (names[i].size() == length && names[i].compare(0, length, text, length) == 0) values[i] = equals + 1;
     }
 }

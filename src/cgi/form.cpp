@@ -114,9 +114,9 @@ std::string GetCgiValue(const std::string& name) {
     // stepping past slot 32767.
     if (r.FormPairs.size() > 32767) Fail(kOverflow);
     auto it = r.FormFields.find(UCase(name));
-    std::string result = it == r.FormFields.end() ? std::string() : it->second;
-    if (name == "IAX" || name == "XAI" || name == "ACTION") return result;
-    return EscapeFormValue(result);
+    if (it == r.FormFields.end()) return "";
+    if (name == "IAX" || name == "XAI" || name == "ACTION") return it->second;
+    return EscapeFormValue(it->second);
 }
 
 static bool IsEscaped(unsigned char c) { return (c >= 33 && c <= 47 && c != 45 && c != 46) || (c >= 58 && c <= 63); }
