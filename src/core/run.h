@@ -35,9 +35,12 @@ struct UserRecord {
 
 // A folder's names as listed while the folder had the stamp (see
 // core/folder_listings.h); Used when this run answered from it or made it.
+// The names are seen in place: in the kept file's bytes as read, or in
+// Listed when this run listed the folder.
 struct KeptListing {
     std::string Stamp;
-    std::vector<std::string> Files, Unsure;
+    std::vector<std::string_view> Files, Unsure;
+    std::shared_ptr<const FolderFiles> Listed;
     bool Used = false;
 };
 
@@ -117,6 +120,7 @@ struct Run {
     LinesRead LockDateFile, WeekFile;
     // Folder listings kept from run to run, by folder.
     std::map<std::string, KeptListing> FolderListings;
+    std::string FolderListingsBytes;  // the kept file as read
     bool FolderListingsRead = false, FolderListingsChanged = false;
 
     // Players
