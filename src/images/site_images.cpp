@@ -47,10 +47,8 @@ void WriteSiteImages(const FolderFiles& dataFolder) {
     std::optional<FolderFiles> otherFolder;
     if (r.ImageFolder != r.DataFolder) otherFolder = ListedFolder(r.ImageFolder);
     const FolderFiles& imageFolder = otherFolder ? *otherFolder : dataFolder;
-    std::string name;  // one buffer for the seven names
     for (const SitePicture& picture : SitePictures()) {
-        name = r.DataFilePrefix;
-        name += picture.BaseName;
+        const std::string name = ImageFileName(picture.BaseName);
         if (imageFolder.Has(name)) continue;
         const std::string path = r.ImageFolder + name;
         // Through a work file of this process alone: a browser fetching the picture meanwhile never gets half
