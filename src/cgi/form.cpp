@@ -3,28 +3,19 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 
+#include "cgi/environment.h"
 #include "cgi/settings.h"
 #include "core/failure.h"
 #include "core/run.h"
 #include "core/text.h"
-
-static const char* const kCgiVariables[] = {
-    "HTTP_ACCEPT", "AUTH_TYPE", "CONTENT_LENGTH", "CONTENT_TYPE", "HTTP_COOKIE", "GATEWAY_INTERFACE",
-    "PATH_INFO", "PATH_TRANSLATED", "QUERY_STRING", "HTTP_REFERER", "REMOTE_ADDR", "REMOTE_HOST",
-    "REMOTE_IDENT", "REMOTE_USER", "REQUEST_METHOD", "SCRIPT_NAME", "SERVER_SOFTWARE", "SERVER_NAME",
-    "SERVER_PORT", "SERVER_PROTOCOL", "HTTP_USER_AGENT"};
 
 void ReadCgiEnvironment() {
     Run& r = R();
     r.StdInHandle = STDIN_FILENO;
     r.StdOutHandle = STDOUT_FILENO;
     ReadInstallationSettings();
-    for (const char* name : kCgiVariables) {
-        const char* value = getenv(name);
-        r.CgiVars[name] = value ? value : "";
-    }
+    ReadEnvironment(kCgiVariables, r.CgiVars);
     r.ScriptName = CgiVar("SCRIPT_NAME");
     r.ContentLength = CLng(Val(CgiVar("CONTENT_LENGTH")));
     r.FormPairs.assign(1, FormPair{});
@@ -123,9 +114,9 @@ std::string GetCgiValue(const std::string& name) {
     // stepping past slot 32767.
     if (r.FormPairs.size() > 32767) Fail(kOverflow);
     auto it = r.FormFields.find(UCase(name));
-    std::string result = it == r.FormFields.end() ? std::string() : it->second;
-    if (name == "IAX" || name == "XAI" || name == "ACTION") return result;
-    return EscapeFormValue(result);
+    if (it == r.FormFields.end()) return "";
+    if (name == "IAX" || name == "XAI" || name == "ACTION") return it->second;
+    return EscapeFormValue(it->second);
 }
 
 static bool IsEscaped(unsigned char c) { return (c >= 33 && c <= 47 && c != 45 && c != 46) || (c >= 58 && c <= 63); }

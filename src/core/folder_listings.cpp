@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdint>
 #include <ctime>
 #include <string_view>
@@ -30,7 +31,17 @@ std::string Checksum(std::string_view bytes) {
     return text;
 }
 
-std::string Stamped(const timespec& t) { return std::to_string(t.tv_sec) + "." + std::to_string(t.tv_nsec); }
+template <class Number>
+void AppendNumber(std::string& out, Number number) {
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+}
+
+void AppendTime(std::string& out, const timespec& t) {
+    AppendNumber(out, t.tv_sec);
+    out += '.';
+    AppendNumber(out, t.tv_nsec);
+}
 
 // "" without the folder. settled tells whether its last change is more than
 // a second old: a change within the same clock tick as the one before it
@@ -43,8 +54,16 @@ std::string FolderStamp(const std::string& folder, bool& settled) {
     int64_t age = (static_cast<int64_t>(now.tv_sec) - st.st_ctim.tv_sec) * 1000000000LL + now.tv_nsec -
                   st.st_ctim.tv_nsec;
     settled = age > 1000000000LL;
-    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" + Stamped(st.st_mtim) + ":" +
-           Stamped(st.st_ctim);
+    std::string stamp;
+    stamp.reserve(64);
+    AppendNumber(stamp, st.st_dev);
+    stamp += ':';
+    AppendNumber(stamp, st.st_ino);
+    stamp += ':';
+    AppendTime(stamp, st.st_mtim);
+    stamp += ':';
+    AppendTime(stamp, st.st_ctim);
+    return stamp;
 }
 
 std::string ReadKeptBytes(const std::string& path) {
@@ -60,16 +79,22 @@ std::string ReadKeptBytes(const std::string& path) {
     return bytes;
 }
 
-// The fields of the kept file, or none when it is not whole.
-std::vector<std::string_view> KeptFields(std::string_view bytes) {
-    std::vector<std::string_view> fields;
-    while (!bytes.empty()) {
-        size_t end = bytes.find('\0');
-        if (end == std::string_view::npos) return {};
-        fields.push_back(bytes.substr(0, end));
-        bytes.remove_prefix(end + 1);
-    }
-    return fields;
+// Takes the next field off the front of bytes; false where none is ended.
+bool NextField(std::string_view& bytes, std::string_view& field) {
+    size_t end = bytes.find('\0');
+    if (end == std::string_view::npos) return false;
+    field = bytes.substr(0, end);
+    bytes.remove_prefix(end + 1);
+    return true;
+}
+
+bool NextNames(std::string_view& bytes, size_t count, std::vector<std::string_view>& names) {
+    names.clear();
+    if (count > bytes.size()) return false;  // each name takes a byte at least
+    names.reserve(count);
+    for (std::string_view name; names.size() < count; names.push_back(name))
+        if (!NextField(bytes, name)) return false;
+    return true;
 }
 
 bool ParseCount(std::string_view text, size_t& count) {
@@ -82,36 +107,35 @@ bool ParseCount(std::string_view text, size_t& count) {
     return true;
 }
 
-// Each kept folder: its path, stamp, numbers of files and unsure names, then the names.
-void ParseKept(const std::string& bytes, std::map<std::string, KeptListing>& listings) {
-    std::vector<std::string_view> fields = KeptFields(bytes);
-    if (fields.size() < 2 || fields[0] != kHeader) return;
-    std::string_view body = std::string_view(bytes).substr(fields[0].size() + fields[1].size() + 2);
-    if (fields[1] != Checksum(body)) return;
+// Each kept folder: its path, stamp, numbers of files and unsure names, then
+// the names. All or nothing: a file that is not whole gives no listing.
+void ParseKept(std::string_view bytes, std::map<std::string, KeptListing>& listings) {
+    std::string_view header, checksum;
+    if (!NextField(bytes, header) || header != kHeader || !NextField(bytes, checksum) || checksum != Checksum(bytes))
+        return;
     std::map<std::string, KeptListing> parsed;
-    for (size_t at = 2; at < fields.size();) {
-        size_t files = 0, unsure = 0;
-        if (at + 4 > fields.size() || !ParseCount(fields[at + 2], files) || !ParseCount(fields[at + 3], unsure) ||
-            at + 4 + files + unsure > fields.size())
+    while (!bytes.empty()) {
+        std::string_view folder, stamp, files, unsure;
+        size_t fileCount = 0, unsureCount = 0;
+        if (!NextField(bytes, folder) || !NextField(bytes, stamp) || !NextField(bytes, files) ||
+            !NextField(bytes, unsure) || !ParseCount(files, fileCount) || !ParseCount(unsure, unsureCount))
             return;
-        KeptListing& kept = parsed[std::string(fields[at])];
-        kept.Stamp = fields[at + 1];
-        at += 4;
-        kept.Files.assign(fields.begin() + static_cast<ptrdiff_t>(at),
-                          fields.begin() + static_cast<ptrdiff_t>(at + files));
-        at += files;
-        kept.Unsure.assign(fields.begin() + static_cast<ptrdiff_t>(at),
-                           fields.begin() + static_cast<ptrdiff_t>(at + unsure));
-        at += unsure;
+        KeptListing& kept = parsed[std::string(folder)];
+        kept.Stamp = stamp;
+        if (!NextNames(bytes, fileCount, kept.Files) || !NextNames(bytes, unsureCount, kept.Unsure)) return;
     }
     listings = std::move(parsed);
 }
+
+std::vector<std::string> Owned(const std::vector<std::string_view>& names) { return {names.begin(), names.end()}; }
+std::vector<std::string_view> Views(const std::vector<std::string>& names) { return {names.begin(), names.end()}; }
 
 std::map<std::string, KeptListing>& KeptListings() {
     Run& r = R();
     if (!r.FolderListingsRead) {
         r.FolderListingsRead = true;
-        ParseKept(ReadKeptBytes(FolderListingsFilePath()), r.FolderListings);
+        r.FolderListingsBytes = ReadKeptBytes(FolderListingsFilePath());
+        ParseKept(r.FolderListingsBytes, r.FolderListings);
     }
     return r.FolderListings;
 }
@@ -125,12 +149,13 @@ FolderFiles ListedFolder(const std::string& folder) {
     auto kept = listings.find(folder);
     if (!stamp.empty() && kept != listings.end() && kept->second.Stamp == stamp) {
         kept->second.Used = true;
-        return FolderFiles(folder, kept->second.Files, kept->second.Unsure);
+        return FolderFiles(folder, Owned(kept->second.Files), Owned(kept->second.Unsure));
     }
     FolderFiles listed(folder);
     // Kept only when nothing changed the folder while it was listed.
     if (!stamp.empty() && settled && FolderStamp(folder, settledAfter) == stamp) {
-        listings[folder] = KeptListing{stamp, listed.Files(), listed.Unsure(), true};
+        auto kept = std::make_shared<const FolderFiles>(listed);
+        listings[folder] = KeptListing{stamp, Views(kept->Files()), Views(kept->Unsure()), kept, true};
         R().FolderListingsChanged = true;
     }
     return listed;
@@ -147,8 +172,8 @@ void KeepFolderListings() {
         AddField(body, kept.Stamp);
         AddField(body, std::to_string(kept.Files.size()));
         AddField(body, std::to_string(kept.Unsure.size()));
-        for (const std::string& name : kept.Files) AddField(body, name);
-        for (const std::string& name : kept.Unsure) AddField(body, name);
+        for (std::string_view name : kept.Files) AddField(body, name);
+        for (std::string_view name : kept.Unsure) AddField(body, name);
     }
     std::string bytes;
     AddField(bytes, kHeader);

@@ -193,7 +193,13 @@ void DeriveFoldersAndAddresses() {
     DeriveWebRoot();
 }
 
-std::string DataPath(const std::string& namePart) { return R().DataFolder + R().DataFilePrefix + namePart; }
+std::string DataPath(std::string_view namePart) {
+    const Run& r = R();
+    std::string path;
+    path.reserve(r.DataFolder.size() + r.DataFilePrefix.size() + namePart.size());
+    path.append(r.DataFolder).append(r.DataFilePrefix).append(namePart);
+    return path;
+}
 std::string UserFilePath() { return DataPath("form_user.dat"); }
 std::string UserIndexFilePath() { return DataPath("__UserIndex.dat"); }
 std::string FolderListingsFilePath() { return DataPath("__FolderListings.dat"); }

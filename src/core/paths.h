@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 std::string FolderOf(const std::string& path);
 std::string ScriptFileNameOf(const std::string& scriptName);
@@ -18,7 +19,7 @@ void LockDataFolder(const std::string& folder);
 std::string FolderLockTimeoutText();
 
 // DataFolder + DataFilePrefix + name part.
-std::string DataPath(const std::string& namePart);
+std::string DataPath(std::string_view namePart);
 std::string UserFilePath();
 // A hash of each user record's e-mail, derived from the user file.
 std::string UserIndexFilePath();

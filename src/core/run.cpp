@@ -4,8 +4,9 @@ static Run g_run;
 
 Run& R() { return g_run; }
 
-const std::string& CgiVar(const std::string& name) {
+const std::string& CgiVar(std::string_view name) {
     static const std::string empty;
-    auto it = g_run.CgiVars.find(name);
-    return it == g_run.CgiVars.end() ? empty : it->second;
+    for (size_t i = 0; i < kCgiVariables.size(); ++i)
+        if (kCgiVariables[i] == name) return g_run.CgiVars[i];
+    return empty;
 }

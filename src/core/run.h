@@ -6,9 +6,17 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/files.h"
+
+// The CGI variables the gateway reads at the start of the run.
+inline constexpr std::array<std::string_view, 21> kCgiVariables = {
+    "HTTP_ACCEPT", "AUTH_TYPE", "CONTENT_LENGTH", "CONTENT_TYPE", "HTTP_COOKIE", "GATEWAY_INTERFACE",
+    "PATH_INFO", "PATH_TRANSLATED", "QUERY_STRING", "HTTP_REFERER", "REMOTE_ADDR", "REMOTE_HOST",
+    "REMOTE_IDENT", "REMOTE_USER", "REQUEST_METHOD", "SCRIPT_NAME", "SERVER_SOFTWARE", "SERVER_NAME",
+    "SERVER_PORT", "SERVER_PROTOCOL", "HTTP_USER_AGENT"};
 
 struct FormPair {
     std::string Name;
@@ -27,9 +35,12 @@ struct UserRecord {
 
 // A folder's names as listed while the folder had the stamp (see
 // core/folder_listings.h); Used when this run answered from it or made it.
+// The names are seen in place: in the kept file's bytes as read, or in
+// Listed when this run listed the folder.
 struct KeptListing {
     std::string Stamp;
-    std::vector<std::string> Files, Unsure;
+    std::vector<std::string_view> Files, Unsure;
+    std::shared_ptr<const FolderFiles> Listed;
     bool Used = false;
 };
 
@@ -64,7 +75,7 @@ struct Run {
     std::string AdminContactEmail;  // the installation settings, read at the start
     std::string Version;
     std::string ScriptName;
-    std::map<std::string, std::string> CgiVars;  // the 21 CGI variables
+    std::array<std::string, kCgiVariables.size()> CgiVars;  // in the order of kCgiVariables
     int32_t ContentLength = 0;
     std::string FormData;
     std::vector<FormPair> FormPairs;  // slot 0 is never used
@@ -113,6 +124,7 @@ struct Run {
     std::shared_ptr<const FolderFiles> DataFolderNames;
     // Folder listings kept from run to run, by folder.
     std::map<std::string, KeptListing> FolderListings;
+    std::string FolderListingsBytes;  // the kept file as read
     bool FolderListingsRead = false, FolderListingsChanged = false;
 
     // Players
@@ -141,4 +153,4 @@ struct Run {
 // The run now in progress.
 Run& R();
 // A CGI variable as the gateway read it at the start of the run ("" when unset).
-const std::string& CgiVar(const std::string& name);
+const std::string& CgiVar(std::string_view name);

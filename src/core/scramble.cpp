@@ -7,10 +7,12 @@
 // and a code that one byte can hold.
 static char CodeCharacter(const std::string& code) {
     if (code.empty() || code.find_first_not_of("0123456789") != std::string::npos) Fail(kTypeMismatch);
-    size_t first = code.find_first_not_of('0');
-    std::string digits = first == std::string::npos ? "0" : code.substr(first);
-    if (digits.size() > 3 || std::stoi(digits) > 255) Fail(kInvalidCall);
-    return static_cast<char>(std::stoi(digits));
+    int value = 0;
+    for (char digit : code) {
+        value = value * 10 + (digit - '0');
+        if (value > 255) Fail(kInvalidCall);
+    }
+    return static_cast<char>(value);
 }
 
 std::string ScrambleValue(const std::string& text) {

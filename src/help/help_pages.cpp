@@ -51,11 +51,13 @@ void WriteHelpPages() {
     r.HelpBaseUrl = (r.WebRootFound ? r.WebRootUrl : r.ScriptFolderUrl) + kHelpFolderName;
     bool folderChecked = false;
     FolderFiles written = ListedFolder(r.HelpFolder);
+    std::string name;  // one buffer for the twelve names
     for (const HelpPage& page : HelpPages()) {
-        const std::string path = r.HelpFolder + page.FileName;
-        if (written.Has(page.FileName)) continue;
+        name = page.FileName;
+        if (written.Has(name)) continue;
         if (!folderChecked) MakeFolder(r.HelpFolder);
         folderChecked = true;
+        const std::string path = r.HelpFolder + name;
         WriteFileVia(path, path + "." + std::to_string(getpid()) + ".new", HelpPageHtml(page));
     }
 }

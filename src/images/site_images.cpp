@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <optional>
+
 #include "core/files.h"
 #include "core/folder_listings.h"
 #include "core/run.h"
@@ -42,10 +44,13 @@ void WriteSiteImages(const FolderFiles& dataFolder) {
     Run& r = R();
     r.CurrentRoutine = "WriteSiteImages";
     ChooseImageLocation(dataFolder);
-    FolderFiles imageFolder = r.ImageFolder == r.DataFolder ? dataFolder : ListedFolder(r.ImageFolder);
+    std::optional<FolderFiles> otherFolder;
+    if (r.ImageFolder != r.DataFolder) otherFolder = ListedFolder(r.ImageFolder);
+    const FolderFiles& imageFolder = otherFolder ? *otherFolder : dataFolder;
     for (const SitePicture& picture : SitePictures()) {
-        const std::string name = ImageFileName(picture.BaseName), path = r.ImageFolder + name;
+        const std::string name = ImageFileName(picture.BaseName);
         if (imageFolder.Has(name)) continue;
+        const std::string path = r.ImageFolder + name;
         // Through a work file of this process alone: a browser fetching the picture meanwhile never gets half
         // of it, and the image folder may be shared by pools that do not share our lock.
         WriteFileVia(path, path + "." + std::to_string(getpid()) + ".new", CanvasGif(picture.Draw()));
