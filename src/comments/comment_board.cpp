@@ -70,7 +70,7 @@ void PostComments(const std::string&) {
     Send("</td></tr>");
     CloseTable();
     Send("<br>");
-    ImageButton(R().ImageUrlBase + ImageFileName("Fcomments.gif"), "Add Your Comments");
+    ImageButton("Fcomments.gif", "Add Your Comments");
     Send("</form>");
     EndOfCommentPage();
 }

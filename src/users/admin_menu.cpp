@@ -52,14 +52,14 @@ void AdminMainMenuSaying(const std::string& notice) {
     Send("<font face=" + Quoted(kFontFace) + " color=\"#0000FF\"><b>Welcome! " + r.CurrentUserRealName +
          "</b></font><br>");
     if (!notice.empty()) NoticeLine(notice);
-    Send(FormTag());
+    FormTag();
     Send("<table bgcolor=" + Quoted(kGrey) + R"( border="3" cellpadding="2" cellspacing="0" width="350">)");
     Send("  <tr>");
-    Send(R"(    <td align="left" valign="top">)" + FontTag("2", "#0000FF"));
+    SendLine({R"(    <td align="left" valign="top">)", FontTag("2", "#0000FF")});
     MenuEntries();
     Send("</font>");
     Send("<center>");
-    ImageButton(r.ImageUrlBase + ImageFileName("Fsubmit.gif"), "Submit");
+    ImageButton("Fsubmit.gif", "Submit");
     LoginFields();
     Send("</center>");
     Send("</form>");
