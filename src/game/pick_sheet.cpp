@@ -164,7 +164,7 @@ static void PickSummaryRow(const std::string& line) {
     const Run& r = R();
     if (r.LineNumber < 0 || r.LineNumber > 100) Fail(kSubscript);
     const std::string& pick = r.Picks[static_cast<size_t>(r.LineNumber)];
-    std::string first, second;
+    std::string_view first, second;
     SplitTeams(line, first, second);
     std::string mark1, mark2;
     if (pick == "0") {
@@ -177,16 +177,16 @@ static void PickSummaryRow(const std::string& line) {
     } else {
         return;
     }
-    std::string n = NumText(r.LineNumber);
-    GameRow("C" + n, "0", first, mark1, "C" + n, "1", second, mark2, "YES");
+    std::string name = "C" + NumText(r.LineNumber);
+    GameRow(name, "0", first, mark1, name, "1", second, mark2, "YES");
 }
 
 static void ChoiceRow(const std::string& line) {
-    std::string first, second;
+    std::string_view first, second;
     SplitTeams(line, first, second);
-    std::string n = NumText(R().LineNumber);
+    std::string name = "C" + NumText(R().LineNumber);
     std::string mark1, mark2;
-    GameRow("C" + n, "0", first, mark1, "C" + n, "1", second, mark2, "");
+    GameRow(name, "0", first, mark1, name, "1", second, mark2, "");
 }
 
 void PickSheet(const std::string& period, std::string& path) {
