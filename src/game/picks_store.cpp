@@ -1,7 +1,5 @@
 #include "game/picks_store.h"
 
-#include <bit>
-#include <cstring>
 #include <utility>
 
 #include "core/failure.h"
@@ -35,25 +33,6 @@ std::string_view PicksFile::TakeLine(size_t& at) const {
     return rest.substr(0, len);
 }
 
-// Calls visit with the place of each line feed in bytes, in order, until it
-// answers false. Eight bytes at a time: a lookup passes over every line of
-// files of tens of thousands of lines.
-template <class Visit>
-static void ForEachLineFeed(std::string_view bytes, Visit visit) {
-    const char* data = bytes.data();
-    size_t size = bytes.size(), at = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        for (; at + 8 <= size; at += 8) {
-            uint64_t word;
-            std::memcpy(&word, data + at, 8);
-            for (uint64_t feeds = BytesEqualTo(word, '\n'); feeds != 0; feeds &= feeds - 1)
-                if (!visit(at + static_cast<size_t>(std::countr_zero(feeds)) / 8)) return;
-        }
-    }
-    for (; at < size; ++at)
-        if (data[at] == '\n' && !visit(at)) return;
-}
-
 // Whether the line from start to its end (a line feed or the file's end) is
 // the name key; a line whose last byte is neither a blank nor the key's last
 // letter cannot be, and most are passed over on that one byte.
@@ -65,28 +44,23 @@ inline bool PicksFile::IsNameOf(size_t start, size_t end, std::string_view key) 
     return MatchesNameKey(bytes_.substr(start, end - start), key);
 }
 
-// Only the name line of each record, the first of its three, is looked at.
+// Only the name line of each record, the first of its three, is looked at;
+// the two after it are passed over with one search for each line feed.
 long PicksFile::ScanFor(std::string_view key) const {
-    long line = 0, found = -1;
-    size_t start = 0;
-    int place = 0;  // of the line in its record
-    ForEachLineFeed(bytes_, [&](size_t feed) {
-        if (place == 0 && IsNameOf(start, feed, key)) {
-            found = line;
-            return false;
+    constexpr size_t kNone = std::string_view::npos;
+    long line = 0;
+    for (size_t start = 0; start < bytes_.size(); line += 3) {
+        size_t feed = bytes_.find('\n', start);
+        if (IsNameOf(start, feed == kNone ? bytes_.size() : feed, key)) {
+            cursorLine_ = line;
+            cursorAt_ = start;
+            return line;
         }
-        place = place == 2 ? 0 : place + 1;
-        ++line;
+        for (int passed = 0; passed < 2 && feed != kNone; ++passed) feed = bytes_.find('\n', feed + 1);
+        if (feed == kNone) break;
         start = feed + 1;
-        return true;
-    });
-    // A last line without its line feed.
-    if (found < 0 && start < bytes_.size() && place == 0 && IsNameOf(start, bytes_.size(), key)) found = line;
-    if (found >= 0) {
-        cursorLine_ = found;
-        cursorAt_ = start;
     }
-    return found;
+    return -1;
 }
 
 void PicksFile::BuildIndex() const {
