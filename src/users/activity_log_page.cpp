@@ -69,12 +69,12 @@ std::string_view ShownByte(std::string_view record, size_t at) {
 }
 
 // A record as the text area shows it, the bytes kept as they are copied in
-// runs; most records go out as they are.
-void SendShownRecord(std::string_view record) {
+// runs into out, one buffer for every record of the page; most records go
+// out as they are.
+void SendShownRecord(std::string_view record, std::string& out) {
     size_t first = NextToLookAt(record, 0);
     if (first == record.size()) return Send(record);
-    std::string out;
-    out.reserve(record.size());
+    out.clear();
     size_t kept = 0;
     for (size_t i = first; i < record.size(); i = NextToLookAt(record, i + 1)) {
         std::string_view shown = ShownByte(record, i);
@@ -116,6 +116,7 @@ static void PastActivityLog(int16_t maxRecords) {
     int64_t first = count - shown;
     std::string_view records = log.View(first * recordLength, shown * recordLength);
     // Newest first.
+    std::string buffer;
     for (int64_t i = static_cast<int64_t>(records.size()) / recordLength - 1; i >= 0; --i)
-        SendShownRecord(records.substr(static_cast<size_t>(i * recordLength), kActivityRecordLength));
+        SendShownRecord(records.substr(static_cast<size_t>(i * recordLength), kActivityRecordLength), buffer);
 }
