@@ -8,12 +8,9 @@
 static char CodeCharacter(const std::string& code) {
     if (code.empty() || code.find_first_not_of("0123456789") != std::string::npos) Fail(kTypeMismatch);
     size_t first = code.find_first_not_of('0');
-    std::string_view digits = first == std::string::npos ? "0" : std::string_view(code).substr(first);
-    if (digits.size() > 3) Fail(kInvalidCall);
-    int value = 0;
-    for (char digit : digits) value = value * 10 + (digit - '0');
-    if (value > 255) Fail(kInvalidCall);
-    return static_cast<char>(value);
+    std::string digits = first == std::string::npos ? "0" : code.substr(first);
+    if (digits.size() > 3 || std::stoi(digits) > 255) Fail(kInvalidCall);
+    return static_cast<char>(std::stoi(digits));
 }
 
 // A byte's decimal code and a comma, each character of them one code up.
