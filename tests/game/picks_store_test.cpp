@@ -40,8 +40,8 @@ TEST(GamePicksStore, LinesReadBackAsTheFileSplitsThem) {
     EXPECT_EQ(FailureOf([] { PicksFile(std::string()).Line(0); }), kInputPastEnd);
 }
 
-// A first lookup, which passes over the two lines after each name with a
-// search apiece, finds what a line-by-line walk finds: lines of every length, with
+// A first lookup, which passes over the lines between names eight bytes at
+// a time, finds what a line-by-line walk finds: lines of every length, with
 // and without CR, a record cut short at the end, names in other cases and
 // names standing in the picks or guess lines.
 TEST(GamePicksStore, FirstLookupFindsWhatALineByLineWalkFinds) {
