@@ -13,7 +13,6 @@
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
-#include "images/site_images.h"
 
 static void ShowCommentsFile(const std::string& path, int16_t lineLimit);
 

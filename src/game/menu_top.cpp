@@ -8,7 +8,6 @@
 #include "game/periods.h"
 #include "html/form_pieces.h"
 #include "html/page_frame.h"
-#include "images/site_images.h"
 
 static void LockOutLine() {
     const Run& r = R();

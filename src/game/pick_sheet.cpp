@@ -8,7 +8,6 @@
 #include "game/periods.h"
 #include "game/picks_store.h"
 #include "html/form_pieces.h"
-#include "images/site_images.h"
 
 // The font every sheet cell text starts with.
 static constexpr FontTag kCellFont("2", "#990000");

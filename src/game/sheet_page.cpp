@@ -8,7 +8,6 @@
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
-#include "images/site_images.h"
 
 void SheetCaption(std::string_view caption, std::string_view comment) {
     PageCaption(caption);

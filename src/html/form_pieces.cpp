@@ -11,7 +11,6 @@
 #include "core/run.h"
 #include "core/scramble.h"
 #include "core/text.h"
-#include "images/site_images.h"
 
 void FormTag() { SendLine({"<FORM METHOD=\"POST\" ACTION=\"", R().ScriptUrl, "\">"}); }
 
@@ -87,6 +86,7 @@ void LoginFields() {
     HiddenField("IAX", R().LoginPassword);
 }
 
+// The picture's address: its file name (ImageFileName) under ImageUrlBase.
 void ImageButton(std::string_view picture, std::string_view alt) {
     const Run& r = R();
     SendLine({"<INPUT TYPE=\"image\" SRC=\"", r.ImageUrlBase, r.DataFilePrefix, picture, "\" ALT=\"", alt, "\">"});

@@ -7,7 +7,6 @@
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
-#include "images/site_images.h"
 #include "users/admission.h"
 #include "users/user_file.h"
 

@@ -12,7 +12,6 @@
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
-#include "images/site_images.h"
 #include "users/page_pieces.h"
 
 static void ExitLink();
