@@ -1,5 +1,7 @@
 #include "app/dispatcher.h"
 
+#include <memory>
+
 #include "cgi/request_state.h"
 #include "comments/comment_board.h"
 #include "core/activity_log.h"
@@ -187,12 +189,15 @@ void StartUp() {
     DeriveFoldersAndAddresses();
     // Under the lock, what a killed run left is finished or removed before
     // anything reads the pool.
-    FolderFiles dataFolder = ListedFolder(r.DataFolder);
-    TidyDataFolder(dataFolder);
+    auto dataFolder = std::make_shared<const FolderFiles>(ListedFolder(r.DataFolder));
+    // Most of the files the run looks for are found in the listing, until
+    // the run adds or removes one.
+    KeepDataFolderNames(dataFolder);
+    TidyDataFolder(*dataFolder);
     TakeOverDeliveredGameFile();
     r.CurrentRoutine = "Quarto_Main";
     r.Version = "0.99 - Build 9.6.2";
-    WriteSiteImages(dataFolder);
+    WriteSiteImages(*dataFolder);
     WriteHelpPages();
     KeepFolderListings();
     LoadAdministrator();

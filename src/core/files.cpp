@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "core/failure.h"
+#include "core/run.h"
 
 void FailFromErrno(int err, bool reading) {
     switch (err) {
@@ -39,8 +40,16 @@ struct Fd {
     Fd& operator=(const Fd&) = delete;
 };
 
+bool IsOrdinaryFile(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 int OpenOrFail(const std::string& path, int flags, bool reading) {
     if (path.empty()) Fail(kBadFileName);
+    if ((flags & (O_WRONLY | O_RDWR)) != 0) ++R().FileWrites;
+    // Without a listing to keep true there is no need to know.
+    if ((flags & O_CREAT) != 0 && R().DataFolderNames && !FileExists(path)) DataFolderNamesChange();
     int fd = open(path.c_str(), flags | O_CLOEXEC, 0644);
     if (fd < 0) {
         int err = errno;
@@ -90,8 +99,20 @@ void WriteWholeOrNothing(int fd, const std::string& bytes, int64_t offset = -1) 
 
 bool FileExists(const std::string& path) {
     if (path.find_first_not_of(' ') == std::string::npos) return false;
-    struct stat st;
-    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    const Run& r = R();
+    const std::string& folder = r.DataFolder;
+    if (r.DataFolderNames && !folder.empty() && path.size() > folder.size() && path.starts_with(folder) &&
+        path.find('/', folder.size()) == std::string::npos)
+        return r.DataFolderNames->Has(path.substr(folder.size()));
+    return IsOrdinaryFile(path);
+}
+
+void KeepDataFolderNames(std::shared_ptr<const FolderFiles> listing) { R().DataFolderNames = std::move(listing); }
+
+void DataFolderNamesChange() {
+    Run& r = R();
+    ++r.FileWrites;
+    r.DataFolderNames.reset();
 }
 
 // Calls visit(name, type) for each name of folder but "." and "..". The
@@ -132,26 +153,20 @@ std::vector<std::string> FolderFiles::Candidates() const {
 
 bool FolderFiles::Has(const std::string& name) const {
     if (std::binary_search(files_.begin(), files_.end(), name)) return true;
-    return std::binary_search(unsure_.begin(), unsure_.end(), name) && FileExists(folder_ + name);
+    return std::binary_search(unsure_.begin(), unsure_.end(), name) && IsOrdinaryFile(folder_ + name);
 }
 
-std::string FileStamp(const std::string& path) {
-    struct stat st;
-    if (path.find_first_not_of(' ') == std::string::npos || stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return "";
-    return std::to_string(st.st_size) + "/" + std::to_string(st.st_mtim.tv_sec) + "." +
-           std::to_string(st.st_mtim.tv_nsec) + "/" + std::to_string(st.st_ctim.tv_sec) + "." +
-           std::to_string(st.st_ctim.tv_nsec) + "/" + std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
-}
+uint64_t FileWritesSoFar() { return R().FileWrites; }
 
 const std::vector<std::string>* LinesWhileUnchanged(const std::string& path, LinesRead& last) {
-    std::string stamp = FileStamp(path);
-    if (stamp.empty()) return nullptr;
-    if (stamp != last.Stamp) {
-        last.Lines = ReadTextLines(path);
-        last.Stamp = stamp;
+    if (!last.Read || last.Path != path || last.Writes != FileWritesSoFar()) {
+        last.Exists = FileExists(path);
+        last.Lines = last.Exists ? ReadTextLines(path) : std::vector<std::string>{};
+        last.Path = path;
+        last.Writes = FileWritesSoFar();
+        last.Read = true;
     }
-    return &last.Lines;
+    return last.Exists ? &last.Lines : nullptr;
 }
 
 std::string ReadWholeFile(const std::string& path) {
@@ -269,6 +284,7 @@ void WriteAt(const std::string& path, int64_t offset, const std::string& bytes) 
 }
 
 void SetFileLength(const std::string& path, int64_t length) {
+    ++R().FileWrites;
     if (truncate(path.c_str(), length) != 0) FailFromErrno(errno, false);
 }
 
@@ -287,9 +303,16 @@ void FileRanges::Unmap() {
 // A mapped window costs no copy of the bytes: a walk through a large file
 // touches only the pages it reads, one window held at a time. Mapping all
 // pages up front costs more than the faults, which map several at a time.
-std::string_view FileRanges::View(int64_t offset, int64_t length) {
+std::string_view FileRanges::View(int64_t offset, int64_t length) { return ViewUpTo(offset, length, Length()); }
+
+std::string_view FileRanges::ViewWhole() {
+    int64_t length = Length();
+    return ViewUpTo(0, length, length);
+}
+
+std::string_view FileRanges::ViewUpTo(int64_t offset, int64_t length, int64_t fileLength) {
     Unmap();
-    int64_t end = std::min(offset + length, Length());
+    int64_t end = std::min(offset + length, fileLength);
     if (end <= offset) return {};
     int64_t start = offset - offset % sysconf(_SC_PAGESIZE);
     void* map = mmap(nullptr, static_cast<size_t>(end - start), PROT_READ, MAP_PRIVATE, fd_, start);
@@ -338,6 +361,7 @@ int64_t FileLength(const std::string& path) {
 void CopyFileOver(const std::string& from, const std::string& to) { WriteFileAtomic(to, ReadWholeFile(from)); }
 
 void DeleteFileIfExists(const std::string& path) {
+    DataFolderNamesChange();
     if (unlink(path.c_str()) != 0 && errno != ENOENT) FailFromErrno(errno, false);
 }
 

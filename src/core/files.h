@@ -5,11 +5,14 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // True when path names an existing ordinary file (no wildcards needed here).
+// A file of the data folder is answered from the run's listing of it while
+// the run has one (see KeepDataFolderNames).
 bool FileExists(const std::string& path);
 // Which names of one folder are ordinary files, from a single listing: the
 // start-up asks for many files of the same folder, and a look-up each cost
@@ -31,17 +34,26 @@ private:
     std::string folder_;
     std::vector<std::string> files_, unsure_;  // sorted
 };
-// What tells one state of a file from another: its length, last change and
-// file number; "" when there is no such file.
-std::string FileStamp(const std::string& path);
-// A small file's lines as last read in this run, with its stamp then.
+// Lets FileExists answer for the data folder's files from listing, which
+// must be the folder's names as they stand now, until the run changes them.
+void KeepDataFolderNames(std::shared_ptr<const FolderFiles> listing);
+// Called before this run adds, removes or renames a file: FileExists looks
+// at the disk again for the rest of the run.
+void DataFolderNamesChange();
+// A small file's lines as last read in this run, and the run's writes then.
 struct LinesRead {
-    std::string Stamp;
+    std::string Path;
+    uint64_t Writes = 0;
+    bool Read = false, Exists = false;
     std::vector<std::string> Lines;
 };
-// The lines of the file at path, or nullptr without it; read again only when
-// its stamp has changed since it was read into last: a page asks for the
-// week and lock-out files more than once.
+// How many times this run has written, created, cut, renamed or removed a
+// file through the routines of this file: what a run read stays as it was
+// read while the count stays, since the folder lock keeps other runs out.
+uint64_t FileWritesSoFar();
+// The lines of the file at path, or nullptr without it; read again only
+// after the run has written files since it was read into last: a page asks
+// for the week and lock-out files more than once.
 const std::vector<std::string>* LinesWhileUnchanged(const std::string& path, LinesRead& last);
 // The whole file; failure 53 (or 76, 70, 75) when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
@@ -108,8 +120,11 @@ public:
     // The same bytes seen in place where the file can be mapped, else read
     // into a buffer; valid until the next View.
     std::string_view View(int64_t offset, int64_t length);
+    // The whole file so, with one look at its length.
+    std::string_view ViewWhole();
 
 private:
+    std::string_view ViewUpTo(int64_t offset, int64_t length, int64_t fileLength);
     void Unmap();
     int fd_;
     void* map_ = nullptr;

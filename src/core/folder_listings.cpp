@@ -156,6 +156,7 @@ void KeepFolderListings() {
     bytes += body;
     // In place, so that the data folder itself does not change; a torn
     // write fails the checksum.
+    if (!FileExists(FolderListingsFilePath())) DataFolderNamesChange();
     int fd = open(FolderListingsFilePath().c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return;
     if (pwrite(fd, bytes.data(), bytes.size(), 0) == static_cast<ssize_t>(bytes.size()) &&

@@ -34,9 +34,10 @@ struct KeptListing {
 };
 
 // A player's record of a period's picks file as last read in this run, kept
-// while the file stays as it was read (its length, change time and number).
+// while the run writes no file (FileWritesSoFar).
 struct PicksLookup {
-    std::string Path, Name, FileStamp;
+    std::string Path, Name;
+    uint64_t Writes = 0;
     bool Found = false;
     std::string Picks, TieBreaker;
 };
@@ -107,6 +108,9 @@ struct Run {
     std::string CommentField;
     PicksLookup LastPicksLookup;
     LinesRead LockDateFile, WeekFile;
+    uint64_t FileWrites = 0;  // see FileWritesSoFar
+    // The data folder's names while they stand as listed (KeepDataFolderNames).
+    std::shared_ptr<const FolderFiles> DataFolderNames;
     // Folder listings kept from run to run, by folder.
     std::map<std::string, KeptListing> FolderListings;
     bool FolderListingsRead = false, FolderListingsChanged = false;

@@ -33,5 +33,8 @@ void TidyDataFolder(const FolderFiles& dataFolder) {
     for (const std::string& name : names)
         if (EndsWith(name, kJournalFileEnd) && FileExists(folder + name)) FinishJournal(folder + name);
     for (const std::string& name : names)
-        if (IsWorkFileName(name) && FileExists(folder + name)) unlink((folder + name).c_str());
+        if (IsWorkFileName(name) && FileExists(folder + name)) {
+            DataFolderNamesChange();
+            unlink((folder + name).c_str());
+        }
 }

@@ -17,7 +17,7 @@ PicksFile::PicksFile(const std::string& path) {
     exists_ = FileExists(path);
     if (!exists_) return;
     file_ = std::make_unique<FileRanges>(path);
-    bytes_ = file_->View(0, file_->Length());
+    bytes_ = file_->ViewWhole();
 }
 
 PicksFile::~PicksFile() = default;
@@ -139,11 +139,12 @@ void SavePicks() {
 // while it stays unchanged, and a save changes it.
 static const PicksLookup& LookUpUserPicks() {
     Run& r = R();
-    std::string path = PicksFilePath(r.CurrentWeek), stamp = FileStamp(path);
+    std::string path = PicksFilePath(r.CurrentWeek);
     PicksLookup& last = r.LastPicksLookup;
-    if (!stamp.empty() && last.Path == path && last.Name == r.CurrentUserRealName && last.FileStamp == stamp)
+    if (!last.Path.empty() && last.Path == path && last.Name == r.CurrentUserRealName &&
+        last.Writes == FileWritesSoFar())
         return last;
-    PicksLookup read{path, r.CurrentUserRealName, stamp, false, "", ""};
+    PicksLookup read{path, r.CurrentUserRealName, FileWritesSoFar(), false, "", ""};
     PicksFile picks(path);
     long at = picks.Exists() ? picks.Find(read.Name) : -1;
     if (at >= 0) {

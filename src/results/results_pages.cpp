@@ -30,7 +30,7 @@ std::string_view Centered(std::string_view text) {
 // a record is input past its end, found before the first row is shown.
 void StandingsRows(const std::string& path) {
     FileRanges file(path);
-    std::string_view bytes = file.View(0, file.Length());
+    std::string_view bytes = file.ViewWhole();
     if (CountTextLines(bytes) % 3 != 0) Fail(kInputPastEnd);
     for (TextLineCursor lines(bytes); !lines.AtEnd();) {
         std::string_view name = lines.Next();

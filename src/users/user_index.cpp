@@ -121,7 +121,10 @@ void WriteUserIndex(const struct stat& userFile, const std::vector<uint32_t>& ha
     }
 }
 
-void RemoveUserIndex() { unlink(UserIndexFilePath().c_str()); }
+void RemoveUserIndex() {
+    DataFolderNamesChange();
+    unlink(UserIndexFilePath().c_str());
+}
 
 UserIndexWrite::UserIndexWrite(int32_t number, uint32_t hash) : hash_(hash) {
     fd_ = open(UserIndexFilePath().c_str(), O_RDWR | O_CLOEXEC);

@@ -2,6 +2,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <memory>
+
 #include "core/files.h"
 #include "support/run_folder.h"
 
@@ -48,4 +51,44 @@ TEST(FolderFiles, AnswersAsFileExistsForEveryKindOfName) {
         EXPECT_EQ(files.Has(name), FileExists(folder + name)) << name;
     EXPECT_TRUE(files.Has("link.gif"));
     EXPECT_FALSE(FolderFiles(folder + "missing/").Has("plain.gif"));
+}
+
+// The data folder's listing answers FileExists while the run keeps it, and
+// every change the run makes to the folder's names sends FileExists back to
+// the disk. Lines read once are read again after any write of the run.
+TEST(FolderFiles, TheRunsListingGivesWayToItsOwnChanges) {
+    RunFolder run;
+    run.Write("a.txt", "one\r\n");
+    std::string folder = run.Folder();
+    auto keep = [&] { KeepDataFolderNames(std::make_shared<const FolderFiles>(folder)); };
+    // Behind the run's back, as another program would.
+    auto writeAside = [&](const std::string& name, const char* bytes) {
+        std::FILE* f = std::fopen((folder + name).c_str(), "wb");
+        std::fputs(bytes, f);
+        std::fclose(f);
+    };
+    keep();
+    writeAside("b.txt", "made aside");
+    EXPECT_FALSE(FileExists(folder + "b.txt"));
+    EXPECT_TRUE(FileExists(folder + "a.txt"));
+    WriteFileAtomic(folder + "c.txt", "x");
+    EXPECT_TRUE(FileExists(folder + "c.txt"));
+    keep();
+    AppendToFile(folder + "d.txt", "x");
+    EXPECT_TRUE(FileExists(folder + "d.txt"));
+    keep();
+    WriteAt(folder + "e.txt", 0, "x");
+    EXPECT_TRUE(FileExists(folder + "e.txt"));
+    keep();
+    DeleteFileIfExists(folder + "a.txt");
+    EXPECT_FALSE(FileExists(folder + "a.txt"));
+
+    LinesRead last;
+    run.Write("w.txt", "1\r\n");
+    EXPECT_EQ(*LinesWhileUnchanged(folder + "w.txt", last), std::vector<std::string>{"1"});
+    writeAside("w.txt", "2\r\n");
+    EXPECT_EQ(*LinesWhileUnchanged(folder + "w.txt", last), std::vector<std::string>{"1"});
+    AppendToFile(folder + "d.txt", "x");
+    EXPECT_EQ(*LinesWhileUnchanged(folder + "w.txt", last), std::vector<std::string>{"2"});
+    EXPECT_EQ(LinesWhileUnchanged(folder + "none.txt", last), nullptr);
 }

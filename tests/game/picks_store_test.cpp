@@ -40,26 +40,27 @@ TEST(GamePicksStore, LinesReadBackAsTheFileSplitsThem) {
     EXPECT_EQ(FailureOf([] { PicksFile(std::string()).Line(0); }), kInputPastEnd);
 }
 
-// A first lookup, which passes over the lines between names eight bytes at
+// A first lookup, which passes over the lines between names sixteen bytes at
 // a time, finds what a line-by-line walk finds: lines of every length, with
-// and without CR, a record cut short at the end, names in other cases and
-// names standing in the picks or guess lines.
+// and without CR (or with two), a record cut short at the end, names in other
+// cases (Latin-1 letters too) and names standing in the picks or guess lines.
 TEST(GamePicksStore, FirstLookupFindsWhatALineByLineWalkFinds) {
     RunFolder folder;
     std::mt19937 random(7);
-    const std::vector<std::string> names = {"ANN", "ann ", " BOB", "CY", "", "A LONGER NAME THAN EIGHT"};
+    const std::vector<std::string> names = {"ANN", "ann ", " BOB", "CY", "", "A LONGER NAME THAN EIGHT", "jos\xE9"};
     for (int round = 0; round < 300; ++round) {
         std::vector<std::string> lines;
         std::string bytes;
         for (int n = static_cast<int>(random() % 40); n > 0; --n) {
             std::string line = random() % 4 ? std::string(random() % 19, static_cast<char>('0' + random() % 2))
                                             : names[random() % names.size()];
-            lines.push_back(line);
-            bytes += line + (random() % 3 ? "\r\n" : "\n");
+            std::string end = random() % 3 ? "\r\n" : random() % 2 ? "\n" : "\r\r\n";
+            lines.push_back(end == "\r\r\n" ? line + "\r" : line);
+            bytes += line + end;
         }
         if (random() % 2 && !bytes.empty()) bytes.pop_back();
         folder.Write("ZRPpicks1_.dat", bytes);
-        for (const char* name : {"ANN", "bob", "CY", "A longer name than eight", "DAN"}) {
+        for (const char* name : {"ANN", "bob", "CY", "A longer name than eight", "DAN", "JOS\xC9"}) {
             long expected = -1;
             for (size_t n = 0; n < lines.size() && expected < 0; n += 3)
                 if (MatchesNameKey(lines[n], UCase(TrimBlanks(name)))) expected = static_cast<long>(n);
