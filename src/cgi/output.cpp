@@ -80,21 +80,25 @@ std::string Quoted(std::string_view value) {
 }
 
 void SendHeader(const std::string& title) {
+    // The lines after the title are the same on every page: they go out as
+    // one piece.
+    static constexpr std::string_view kScript =
+        "<SCRIPT LANGUAGE=\"JavaScript\">\r\n"
+        "<!-- Begin\r\n"
+        "function NewWindow(mypage, myname, w, h, scroll) {\r\n"
+        "var winl = (screen.width - w) / 2;\r\n"
+        "var wint = (screen.height - h) / 2;\r\n"
+        "winprops = 'height='+h+',width='+w+',top='+wint+',left='+winl+',scrollbars='+scroll+',resizable'\r\n"
+        "win = window.open(mypage, myname, winprops)\r\n"
+        "if (parseInt(navigator.appVersion) >= 4) { win.window.focus(); }\r\n"
+        "}\r\n"
+        "//  End -->\r\n"
+        "</script>\r\n"
+        "</HEAD>";
     Send("Status: 200 OK");
     Send("Content-type: text/html\r\n");
-    Send("<HTML><HEAD><TITLE>" + title + "</TITLE>");
-    Send(R"(<SCRIPT LANGUAGE="JavaScript">)");
-    Send("<!-- Begin");
-    Send("function NewWindow(mypage, myname, w, h, scroll) {");
-    Send("var winl = (screen.width - w) / 2;");
-    Send("var wint = (screen.height - h) / 2;");
-    Send("winprops = 'height='+h+',width='+w+',top='+wint+',left='+winl+',scrollbars='+scroll+',resizable'");
-    Send("win = window.open(mypage, myname, winprops)");
-    Send("if (parseInt(navigator.appVersion) >= 4) { win.window.focus(); }");
-    Send("}");
-    Send("//  End -->");
-    Send("</script>");
-    Send("</HEAD>");
+    SendLine({"<HTML><HEAD><TITLE>", title, "</TITLE>"});
+    Send(kScript);
 }
 
 void SendFooter() { Send("</BODY></HTML>"); }

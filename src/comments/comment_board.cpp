@@ -13,7 +13,6 @@
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
-#include "images/site_images.h"
 
 static void ShowCommentsFile(const std::string& path, int16_t lineLimit);
 
@@ -24,6 +23,25 @@ namespace {
 // at a time.
 std::string CommentWorkFilePath(const LocalTime& now) {
     return DataPath(NumText(now.Hour * 3600 + now.Minute * 60 + now.Second) + ".tmp");
+}
+
+// The lines of bytes, each ended with CR LF. Lines that end so in the file,
+// as this program writes them, go out as they stand, many at once.
+void SendTextLines(std::string_view bytes) {
+    while (!bytes.empty()) {
+        size_t kept = 0;
+        for (size_t feed = bytes.find('\n'); feed != std::string_view::npos && feed > 0 && bytes[feed - 1] == '\r';
+             feed = bytes.find('\n', feed + 1))
+            kept = feed + 1;
+        if (kept > 0) {
+            Send(bytes.substr(0, kept - 2));
+            bytes.remove_prefix(kept);
+            continue;
+        }
+        Send(TextLineCursor(bytes).Next());
+        size_t feed = bytes.find('\n');
+        bytes.remove_prefix(feed == std::string_view::npos ? bytes.size() : feed + 1);
+    }
 }
 
 void EndOfCommentPage() {
@@ -70,7 +88,7 @@ void PostComments(const std::string&) {
     Send("</td></tr>");
     CloseTable();
     Send("<br>");
-    ImageButton(R().ImageUrlBase + ImageFileName("Fcomments.gif"), "Add Your Comments");
+    ImageButton("Fcomments.gif", "Add Your Comments");
     Send("</form>");
     EndOfCommentPage();
 }
@@ -93,7 +111,6 @@ static void ShowCommentsFile(const std::string& path, int16_t lineLimit) {
         Send("No Comments Exist Yet !");
         return;
     }
-    size_t limit = static_cast<size_t>(std::max<int16_t>(lineLimit, 0)), shown = 0;
-    std::string bytes = ReadFirstTextBytes(path, limit);
-    for (TextLineCursor lines(bytes); !lines.AtEnd() && shown < limit; ++shown) Send(lines.Next());
+    // The reader stops at the last line shown.
+    SendTextLines(ReadFirstTextBytes(path, static_cast<size_t>(std::max<int16_t>(lineLimit, 0))));
 }

@@ -15,12 +15,21 @@ static char CodeCharacter(const std::string& code) {
     return static_cast<char>(value);
 }
 
+// A byte's decimal code and a comma, each character of them one code up.
+static void AppendScrambled(std::string& out, unsigned char byte) {
+    if (byte >= 100) out += static_cast<char>('0' + 1 + byte / 100);
+    if (byte >= 10) out += static_cast<char>('0' + 1 + byte / 10 % 10);
+    out += static_cast<char>('0' + 1 + byte % 10);
+    out += static_cast<char>(',' + 1);
+}
+
 std::string ScrambleValue(const std::string& text) {
     std::string out;
     if (!StartsWith(text, kScrambleMarker)) {
-        for (char c : text) out += std::to_string(static_cast<unsigned char>(c)) + ",";
-        for (char& c : out) c = static_cast<char>(c + 1);
-        return kScrambleMarker + out;
+        out.reserve(3 + 4 * text.size());
+        out = kScrambleMarker;
+        for (char c : text) AppendScrambled(out, static_cast<unsigned char>(c));
+        return out;
     }
     std::string code;
     for (size_t i = 3; i < text.size(); ++i) {

@@ -29,7 +29,7 @@ void EditorPage(const std::string& notice, const std::function<void()>& content)
     PageCaption("<br><i>Edit Data File</i><br>");
     Send("<!-- AdminRegViewTDFile -->");
     if (!notice.empty()) NoticeLine(notice);
-    Send(FormTag());
+    FormTag();
     // Soft wrapping only: the browser sends each game line as one line.
     OpenTextAreaTable("60", "15", "soft");
     content();

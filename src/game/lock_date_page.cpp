@@ -20,7 +20,7 @@ namespace {
 std::string TwoDigits(int v) { return (v < 10 ? "0" : "") + NumText(v); }
 
 void LabelCell(const std::string& label) {
-    Send(R"(    <td align="right">)" + FontTag("2") + "<b>" + label + "</b></font></td>");
+    SendLine({R"(    <td align="right">)", FontTag("2"), "<b>", label, "</b></font></td>"});
 }
 
 // The date the lists show selected: the stored one, else a week from now
@@ -81,7 +81,7 @@ void AdminSetLockOutDate() {
     MenuTop();
     PageCaption("<br><i><b>Lock Out Date</b></i><br><br>");
     Send("<!-- AdminLockOutDate -->");
-    Send(FormTag());
+    FormTag();
     HiddenField("ACTION", "SETLOCKDATE");
     LoginFields();
     DateTimeTable();

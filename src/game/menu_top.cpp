@@ -8,29 +8,28 @@
 #include "game/periods.h"
 #include "html/form_pieces.h"
 #include "html/page_frame.h"
-#include "images/site_images.h"
 
 static void LockOutLine() {
     const Run& r = R();
     if (Val(r.LockDateText) <= 0) {
         Send("      <font color=\"#FF0000\"><i>Lock Out Date Has Not Been Set!</i></font></font><br>");
     } else if (IsGameLocked()) {
-        Send("      <font color=\"#FF0000\"><b>GAME LOCKED  Date: " + r.LockDateText + "</b><br>");
+        SendLine({"      <font color=\"#FF0000\"><b>GAME LOCKED  Date: ", r.LockDateText, "</b><br>"});
         Send("You Will Not Be Able to Make Selections</font></font><br>");
     } else {
-        Send("      <font color=\"#FF0000\">Lock Out Date: " + r.LockDateText + "</font></font><br>");
+        SendLine({"      <font color=\"#FF0000\">Lock Out Date: ", r.LockDateText, "</font></font><br>"});
     }
 }
 
 static void FirstCell() {
     const Run& r = R();
     LocalTime now = NowLocal();
-    Send("    <td width=\"35%\" valign=\"middle\" align=\"center\">" + FontTag("1") + "Today's");
-    Send("      Date: " + DateMDY(now) + "  Time: " + TimeHM(now) + "<br>");
+    SendLine({"    <td width=\"35%\" valign=\"middle\" align=\"center\">", FontTag("1"), "Today's"});
+    SendLine({"      Date: ", DateMDY(now), "  Time: ", TimeHM(now), "<br>"});
     LockOutLine();
-    if (!Trimm(r.CurrentUserRealName).empty()) {
-        Send("      " + FontTag("2", "#006600") + "User");
-        Send("      : " + r.CurrentUserRealName + "</font></td>");
+    if (!TrimmView(r.CurrentUserRealName).empty()) {
+        SendLine({"      ", FontTag("2", "#006600"), "User"});
+        SendLine({"      : ", r.CurrentUserRealName, "</font></td>"});
     } else {
         Send("</font></td>");
     }
@@ -39,14 +38,13 @@ static void FirstCell() {
 static void PictureAndAdministratorCells() {
     const Run& r = R();
     Send("    <td width=\"30%\" valign=\"top\">");
-    Send("      <div align=\"center\"><img src=" + Quoted(r.ImageUrlBase + ImageFileName("Fheader.gif")) +
-         " width=\"191\" height=\"54\" usemap=\"#Map\" border=\"0\">");
+    SendLine({"      <div align=\"center\"><img src=\"", r.ImageUrlBase, r.DataFilePrefix,
+              "Fheader.gif\" width=\"191\" height=\"54\" usemap=\"#Map\" border=\"0\">"});
     Send("</div>");
     Send("    </td>");
     Send("    <td width=\"35%\">");
     Send("      <div align=\"center\">");
-    Send("        <a href=" + Quoted("MAILTO:" + r.AdministratorEmail) + ">" + FontTag("2") +
-         r.AdministratorName);
+    SendLine({"        <a href=\"MAILTO:", r.AdministratorEmail, "\">", FontTag("2"), r.AdministratorName});
     Send("        </font></a></div>");
     Send("    </td>");
     Send("  </tr>");
@@ -55,12 +53,12 @@ static void PictureAndAdministratorCells() {
 static void PeriodRow() {
     Run& r = R();
     Send("  <tr bgcolor=\"#000066\">");
-    Send("    <td width=\"35%\"><div align=\"center\">" + FontTag("1", "#FFFFCC") + "Period:");
+    SendLine({"    <td width=\"35%\"><div align=\"center\">", FontTag("1", "#FFFFCC"), "Period:"});
     if (PoolHasEnded()) {
         r.PoolEnded = true;
         Send("Team File Completed!<br>Pool Ended");
     } else {
-        Send("       " + r.CurrentWeek + " of " + TrimBlanks(r.LastWeek));
+        SendLine({"       ", r.CurrentWeek, " of ", TrimBlanksView(r.LastWeek)});
     }
     Send("</font></div></td>");
     Send("    <td width=\"30%\">");
@@ -90,6 +88,6 @@ void MenuTop() {
     PictureAndAdministratorCells();
     PeriodRow();
     Send("<map name=\"Map\">");
-    Send("  <area shape=\"rect\" coords=\"16,29,173,50\" href=" + Quoted(R().ImageMapUrl) + ">");
+    SendLine({"  <area shape=\"rect\" coords=\"16,29,173,50\" href=\"", R().ImageMapUrl, "\">"});
     Send("</map>");
 }

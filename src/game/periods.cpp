@@ -127,15 +127,26 @@ void ArchivePeriodTeams(FileBatch& batch) {
     if (!games.empty()) batch.Append(TeamsFilePath(r.CurrentWeek), JoinTextLines(games));
 }
 
+// Where the line after the first line holding text starts (the end when no
+// line holds it): one search passes over the lines before it. A line ends
+// before its line feed and a carriage return there, as TextLineCursor has it.
+static size_t LineAfterFirstHolding(std::string_view bytes, std::string_view text) {
+    for (size_t at = bytes.find(text); at != std::string_view::npos; at = bytes.find(text, at + 1)) {
+        size_t feed = bytes.find('\n', at);
+        size_t end = feed == std::string_view::npos ? bytes.size() : feed;
+        if (end > at && bytes[end - 1] == '\r') --end;
+        if (at + text.size() <= end) return feed == std::string_view::npos ? bytes.size() : feed + 1;
+    }
+    return bytes.size();
+}
+
 std::vector<std::string> PeriodGameLines(const std::string& period) {
     std::vector<std::string> games;
     if (!FileExists(GameDataFilePath())) return games;
     // Lines seen in place: only the period's games are made into strings.
     std::string bytes = ReadWholeFile(GameDataFilePath());
     std::string header = "WEEK" + TrimBlanks(period);
-    TextLineCursor lines(bytes);
-    while (!lines.AtEnd() && lines.Next().find(header) == std::string_view::npos) {
-    }
+    TextLineCursor lines(std::string_view(bytes).substr(LineAfterFirstHolding(bytes, header)));
     while (!lines.AtEnd()) {
         std::string_view line = TrimBlanksView(lines.Next());
         if (line.find("WEEK") != std::string_view::npos) break;
@@ -146,11 +157,11 @@ std::vector<std::string> PeriodGameLines(const std::string& period) {
     return games;
 }
 
-void SplitTeams(const std::string& line, std::string& first, std::string& second) {
+void SplitTeams(std::string_view line, std::string_view& first, std::string_view& second) {
     size_t comma = line.find(',');
     // The team split takes the text before the first comma: without one the
     // length is negative, an invalid call.
-    if (comma == std::string::npos) Fail(kInvalidCall);
+    if (comma == std::string_view::npos) Fail(kInvalidCall);
     first = line.substr(0, comma);
     second = line.substr(comma + 1);
 }

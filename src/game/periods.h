@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Loads CurrentWeek, FirstWeek, LastWeek (creating the week file when
@@ -29,4 +30,4 @@ void ArchivePeriodTeams(FileBatch& batch);
 // The game lines of one period, trimmed, with " at " replaced by ",".
 std::vector<std::string> PeriodGameLines(const std::string& period);
 // The two teams of a game line; a line without a comma is failure 5.
-void SplitTeams(const std::string& line, std::string& first, std::string& second);
+void SplitTeams(std::string_view line, std::string_view& first, std::string_view& second);

@@ -8,13 +8,9 @@
 #include "game/periods.h"
 #include "game/picks_store.h"
 #include "html/form_pieces.h"
-#include "images/site_images.h"
 
 // The font every sheet cell text starts with.
-static const std::string& CellFont() {
-    static const std::string font = FontTag("2", "#990000");
-    return font;
-}
+static constexpr FontTag kCellFont("2", "#990000");
 
 // A team cell as one line between before and after: the cell font, the radio
 // button when one is offered, then the team bold when chosen, plain when
@@ -37,10 +33,10 @@ static void TeamCell(std::string_view before, std::string_view name, std::string
     }
     team = TrimBlanksView(team);
     if (!radio) {
-        SendLine({before, CellFont(), open, team, close, after});
+        SendLine({before, kCellFont, open, team, close, after});
         return;
     }
-    SendLine({before, CellFont(), " <input type=\"radio\" name=\"", TrimBlanksView(name), "\" value=\"",
+    SendLine({before, kCellFont, " <input type=\"radio\" name=\"", TrimBlanksView(name), "\" value=\"",
               TrimBlanksView(value), checked ? "\" CHECKED>" : "\">", open, team, close, after});
 }
 
@@ -75,7 +71,7 @@ static void MiddleCell(std::string_view value, const std::string& mark1, const s
     if (mark1 == "NOCHOICE" || mark2 == "NOCHOICE")
         SendLine({kMiddleCell, "<b><i>NO CHOICE!</i></b></td>"});
     else if (r.Action == "SCOREBOARD" || r.Action == "LASTWEEK")
-        SendLine({kMiddleCell, "<b>", CellFont(), value, "</font></b></td>"});
+        SendLine({kMiddleCell, "<b>", kCellFont, value, "</font></b></td>"});
     else
         SendLine({kMiddleCell, "<b><i>AT</i></b></td>"});
 }
@@ -167,7 +163,7 @@ static void PickSummaryRow(const std::string& line) {
     const Run& r = R();
     if (r.LineNumber < 0 || r.LineNumber > 100) Fail(kSubscript);
     const std::string& pick = r.Picks[static_cast<size_t>(r.LineNumber)];
-    std::string first, second;
+    std::string_view first, second;
     SplitTeams(line, first, second);
     std::string mark1, mark2;
     if (pick == "0") {
@@ -180,16 +176,16 @@ static void PickSummaryRow(const std::string& line) {
     } else {
         return;
     }
-    std::string n = NumText(r.LineNumber);
-    GameRow("C" + n, "0", first, mark1, "C" + n, "1", second, mark2, "YES");
+    std::string name = "C" + NumText(r.LineNumber);
+    GameRow(name, "0", first, mark1, name, "1", second, mark2, "YES");
 }
 
 static void ChoiceRow(const std::string& line) {
-    std::string first, second;
+    std::string_view first, second;
     SplitTeams(line, first, second);
-    std::string n = NumText(R().LineNumber);
+    std::string name = "C" + NumText(R().LineNumber);
     std::string mark1, mark2;
-    GameRow("C" + n, "0", first, mark1, "C" + n, "1", second, mark2, "");
+    GameRow(name, "0", first, mark1, name, "1", second, mark2, "");
 }
 
 void PickSheet(const std::string& period, std::string& path) {
@@ -209,7 +205,7 @@ void PickSheet(const std::string& period, std::string& path) {
 void SheetFormHead(const std::string& next) {
     const Run& r = R();
     if (next != "SKIP" && r.Action != "VIEWUSERPICKS") {
-        Send(FormTag());
+        FormTag();
         HiddenField("ACTION", next);
         LoginFields();
         if (r.Action == "ENTERWINNERS2" || r.Action == "USERPICS1") {
@@ -225,13 +221,13 @@ void TieBreakerRow() {
     bool entering = r.Action == "ENTERWINNERS" || r.Action == "THISWEEK";
     std::string_view caption = entering ? "Enter Tie Breaker Score : " : "Your Tie Breaker Score : ";
     Send("  <tr>");
-    SendLine({"    <td colspan=\"2\" align=\"center\">", CellFont(), caption, "</font></td>"});
+    SendLine({"    <td colspan=\"2\" align=\"center\">", kCellFont, caption, "</font></td>"});
     std::string guess = Trimm(r.TieBreaker);
     if (entering)
         SendLine({kMiddleCell, "<input type=\"text\" name=\"TIEBREAKER\" size=\"3\" maxlength=\"3\" value=\"", guess,
                   "\"></td>"});
     else
-        SendLine({kMiddleCell, "<b>", CellFont(), guess, "</font></b></td>"});
+        SendLine({kMiddleCell, "<b>", kCellFont, guess, "</font></b></td>"});
     Send("    <td colspan=\"2\">&nbsp;</td>");
     Send("  </tr>");
     SpacerRow();
@@ -239,12 +235,12 @@ void TieBreakerRow() {
 
 void EditPicksForm(const std::string& next) {
     const Run& r = R();
-    Send(FormTag());
+    FormTag();
     HiddenField("ACTION", next);
     LoginFields();
     HiddenField("LINENUMBER", NumText(r.LineNumber));
     HiddenField("UWP", PicksFromArray());
     HiddenField("TIEBREAKER", TrimBlanks(r.TieBreaker));
-    ImageButton(r.ImageUrlBase + ImageFileName("Feditchoices.gif"), "Edit Your Picks");
+    ImageButton("Feditchoices.gif", "Edit Your Picks");
     Send("</form>");
 }

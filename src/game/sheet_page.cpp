@@ -8,14 +8,13 @@
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
-#include "images/site_images.h"
 
-void SheetCaption(const std::string& caption, const std::string& comment) {
+void SheetCaption(std::string_view caption, std::string_view comment) {
     PageCaption(caption);
     Send(comment);
 }
 
-void SheetPageTop(const std::string& routine, const std::string& caption, const std::string& comment) {
+void SheetPageTop(const std::string& routine, std::string_view caption, std::string_view comment) {
     R().CurrentRoutine = routine;
     MenuTop();
     SheetCaption(caption, comment);
@@ -30,9 +29,9 @@ void SheetOfCurrentWeek(const std::string& next) {
     Send("<br>");
 }
 
-void SheetSubmit(const std::string& image, const std::string& alt) {
+void SheetSubmit(std::string_view picture, std::string_view alt) {
     HiddenField("LINENUMBER", NumText(R().LineNumber));
-    ImageButton(R().ImageUrlBase + ImageFileName(image), alt);
+    ImageButton(picture, alt);
     Send("</form>");
 }
 

@@ -3,6 +3,7 @@
 #include <sys/random.h>
 #include <unistd.h>
 
+#include <array>
 #include <ctime>
 #include <random>
 
@@ -10,21 +11,13 @@
 #include "core/run.h"
 #include "core/scramble.h"
 #include "core/text.h"
-#include "images/site_images.h"
 
-std::string FontTag(std::string_view size, std::string_view color) {
-    std::string tag = "<font face=\"";
-    tag.append(kFontFace).append("\" size=\"").append(size).append("\"");
-    if (!color.empty()) tag.append(" color=\"").append(color).append("\"");
-    return tag += '>';
-}
-
-std::string FormTag() { return "<FORM METHOD=\"POST\" ACTION=" + Quoted(R().ScriptUrl) + ">"; }
+void FormTag() { SendLine({"<FORM METHOD=\"POST\" ACTION=\"", R().ScriptUrl, "\">"}); }
 
 void FormSetupAndHidden() {
     Run& r = R();
     r.CurrentRoutine = "FormSetupAndHidden";
-    Send(FormTag());
+    FormTag();
     if (r.Action != "LOGIN") HiddenField("ACTION", r.Action);
     HiddenField("XAI", r.LoginEmail);
     HiddenField("IAX", r.LoginPassword);
@@ -42,39 +35,45 @@ static unsigned DecoySeed() {
 }
 
 // 21 random characters, each followed by "-", never twice the same in a row.
-static std::string DecoyText() {
-    static const std::string kAlphabet = "2345678ABCDEFGHIJKLMNOPQRSTUVWXY";
+static std::array<char, 42> DecoyText() {
+    static constexpr std::string_view kAlphabet = "2345678ABCDEFGHIJKLMNOPQRSTUVWXY";
     // Decoys only need to differ from page to page: an engine whose seeding
     // costs nothing beside the page.
     static std::minstd_rand engine{DecoySeed()};
     std::uniform_int_distribution<size_t> pick(0, kAlphabet.size() - 1);
-    std::string text;
+    std::array<char, 42> text;
     char last = 0;
-    for (int i = 0; i < 21; ++i) {
+    for (size_t i = 0; i < text.size(); i += 2) {
         char c;
         do c = kAlphabet[pick(engine)];
         while (c == last);
-        text += c;
-        text += '-';
+        text[i] = c;
+        text[i + 1] = '-';
         last = c;
     }
     return text;
 }
 
-static void SendHidden(const std::string& name, const std::string& value) {
-    Send("<INPUT TYPE=\"HIDDEN\" NAME=" + Quoted(name) + " Value=" + Quoted(value) + ">");
+static void SendHidden(std::string_view name, std::string_view value) {
+    SendLine({"<INPUT TYPE=\"HIDDEN\" NAME=\"", name, "\" Value=\"", value, "\">"});
+}
+
+static void SendDecoy(std::string_view name) {
+    std::array<char, 42> decoy = DecoyText();
+    SendHidden(name, {decoy.data(), decoy.size()});
 }
 
 void HiddenField(const std::string& name, std::string& value) {
     bool credential = name == "XAI" || name == "IAX";
-    if (credential && !StartsWith(value, kScrambleMarker) && !TrimBlanks(value).empty()) {
+    if (credential && !StartsWith(value, kScrambleMarker) && !TrimBlanksView(value).empty()) {
         value = ScrambleValue(value);
         if (name == "XAI") {
-            SendHidden("AIX", DecoyText());
-            SendHidden("AAX", DecoyText());
+            SendDecoy("AIX");
+            SendDecoy("AAX");
         }
     }
-    if (!TrimBlanks(value).empty()) SendHidden(TrimBlanks(name), TrimBlanks(value));
+    std::string_view shown = TrimBlanksView(value);
+    if (!shown.empty()) SendHidden(TrimBlanksView(name), shown);
 }
 
 void HiddenField(const std::string& name, const std::string& value) {
@@ -87,15 +86,17 @@ void LoginFields() {
     HiddenField("IAX", R().LoginPassword);
 }
 
-void ImageButton(const std::string& src, const std::string& alt) {
-    Send("<INPUT TYPE=\"image\" SRC=" + Quoted(src) + " ALT=" + Quoted(alt) + ">");
+// The picture's address: its file name (ImageFileName) under ImageUrlBase.
+void ImageButton(std::string_view picture, std::string_view alt) {
+    const Run& r = R();
+    SendLine({"<INPUT TYPE=\"image\" SRC=\"", r.ImageUrlBase, r.DataFilePrefix, picture, "\" ALT=\"", alt, "\">"});
 }
 
 static void ReturnToMenuForm(const std::string& action) {
-    Send(FormTag());
+    FormTag();
     HiddenField("ACTION", action);
     LoginFields();
-    ImageButton(R().ImageUrlBase + ImageFileName("Fmainmenu.gif"), "Return to Main Menu");
+    ImageButton("Fmainmenu.gif", "Return to Main Menu");
     Send("</form>");
 }
 
@@ -103,10 +104,10 @@ void ReturnToMainMenuForm() { ReturnToMenuForm("LOGIN"); }
 void ReturnToAdminMenuForm() { ReturnToMenuForm("ADMIN"); }
 
 // The help page of an action ("" when there is none).
-static std::string HelpPageOf(const std::string& action) {
+static std::string_view HelpPageOf(const std::string& action) {
     static const struct {
-        const char* Page;
-        std::initializer_list<const char*> Actions;
+        std::string_view Page;
+        std::initializer_list<std::string_view> Actions;
     } kHelpPages[] = {
         {"mainmenu1.html", {"LOGIN"}},
         {"viewselections1.html", {"VIEWUSERPICKS"}},
@@ -124,16 +125,15 @@ static std::string HelpPageOf(const std::string& action) {
     };
     std::string word = UCase(TrimBlanks(action));
     for (const auto& entry : kHelpPages)
-        for (const char* a : entry.Actions)
+        for (std::string_view a : entry.Actions)
             if (word == a) return entry.Page;
     return "";
 }
 
 void HelpLink() {
-    std::string page = LCase(HelpPageOf(R().Action));
     Send("      <div align=\"center\">");
-    Send("        <a href=" + Quoted(R().HelpBaseUrl + page) +
-         " onClick=\"NewWindow(this.href,'name','500','500','yes');return false;\">");
+    SendLine({"        <a href=\"", R().HelpBaseUrl, HelpPageOf(R().Action),
+              "\" onClick=\"NewWindow(this.href,'name','500','500','yes');return false;\">"});
     Send(FontTag("1", "#FFFFFF"));
     Send("        Help</font></a></div>");
 }

@@ -3,28 +3,28 @@
 #include "cgi/output.h"
 #include "html/form_pieces.h"
 
-void PageCaption(const std::string& captionLine) {
+void PageCaption(std::string_view captionLine) {
     Send("<center>");
     Send(FontTag("3", "#990000"));
     Send(captionLine);
     Send("</font>");
 }
 
-void NoticeLine(const std::string& text) {
-    Send("<div align=\"center\"><font face=" + Quoted(kFontFace) + R"( size="2" color="#FF0000"><b>)" + text +
-         "</b></font></div>");
+void NoticeLine(std::string_view text) {
+    SendLine({"<div align=\"center\"><font face=\"", kFontFace, R"(" size="2" color="#FF0000"><b>)", text,
+              "</b></font></div>"});
 }
 
-void BlueHeading(const std::string& text) {
-    Send("<div align=\"center\"><font face=" + Quoted(kFontFace) + " color=\"#0000FF\"><b>" + text +
-         "</b></font></div>");
+void BlueHeading(std::string_view text) {
+    SendLine({"<div align=\"center\"><font face=\"", kFontFace, "\" color=\"#0000FF\"><b>", text,
+              "</b></font></div>"});
 }
 
-void SubmitButton(const std::string& value) {
-    Send("<input type=\"submit\" name=\"Submit\" value=" + Quoted(value) + ">");
+void SubmitButton(std::string_view value) {
+    SendLine({"<input type=\"submit\" name=\"Submit\" value=\"", value, "\">"});
 }
 
-void SubmitRow(const std::string& value) {
+void SubmitRow(std::string_view value) {
     Send("  <tr>");
     Send("    <td colspan=\"2\" align=\"center\">");
     SubmitButton(value);
@@ -32,13 +32,12 @@ void SubmitRow(const std::string& value) {
     Send("  </tr>");
 }
 
-void RadioButton(const std::string& name, const std::string& value, bool checked) {
-    Send("          <INPUT TYPE=\"RADIO\" NAME=" + Quoted(name) + " VALUE=" + Quoted(value) +
-         (checked ? " checked>" : ">"));
+void RadioButton(std::string_view name, std::string_view value, bool checked) {
+    SendLine({"          <INPUT TYPE=\"RADIO\" NAME=\"", name, "\" VALUE=\"", value, checked ? "\" checked>" : "\">"});
 }
 
 void SubmitForm(const std::string& action, const std::string& buttonValue) {
-    Send(FormTag());
+    FormTag();
     HiddenField("ACTION", action);
     LoginFields();
     SubmitButton(buttonValue);
@@ -51,10 +50,10 @@ void CentredSubmitForm(const std::string& action, const std::string& buttonValue
     Send("</center>");
 }
 
-void OpenTextAreaTable(const std::string& cols, const std::string& rows, const std::string& wrap) {
+void OpenTextAreaTable(std::string_view cols, std::string_view rows, std::string_view wrap) {
     Send(R"(<table  border="0" cellspacing="0" cellpadding="5" align="center" width ="550">)");
     Send("<tr><td>");
-    Send("<textarea name=\"COMMENTFIELD\" cols=" + Quoted(cols) + " rows=" + Quoted(rows) + " wrap=" + Quoted(wrap) + ">");
+    SendLine({"<textarea name=\"COMMENTFIELD\" cols=\"", cols, "\" rows=\"", rows, "\" wrap=\"", wrap, "\">"});
 }
 
 void CloseTextAreaTable() {

@@ -6,18 +6,14 @@
 
 // The footer writes the copyright line's first word with its fonts and the
 // rest on a line of its own.
-static std::string CopyrightFirstWord() { return R().Copyright.substr(0, R().Copyright.find(' ')); }
-
-static std::string CopyrightRest() {
-    size_t blank = R().Copyright.find(' ');
-    return blank == std::string::npos ? "" : R().Copyright.substr(blank + 1);
-}
-
 void PageFooter() {
+    std::string_view copyright = R().Copyright;
+    size_t blank = copyright.find(' ');
+    std::string_view rest = blank == std::string_view::npos ? "" : copyright.substr(blank + 1);
     Send("<hr align=\"center\" width=\"200\">");
-    Send("<P align=\"center\"><font size=\"2\"> " + FontTag("1", "#000000") + CopyrightFirstWord());
-    Send(CopyrightRest() + "<br>");
-    Send("Version " + R().Version + "</font><br>");
+    SendLine({"<P align=\"center\"><font size=\"2\"> ", FontTag("1", "#000000"), copyright.substr(0, blank)});
+    SendLine({rest, "<br>"});
+    SendLine({"Version ", R().Version, "</font><br>"});
     Send("  </font> </P>");
 }
 
@@ -33,7 +29,7 @@ void CentredPageEnd() {
 
 void BackLink() {
     Send("<div align=\"center\">");
-    Send(R"x(<a href="javascript:history.go(-1)"> <font color="#FFFFFF" face=)x" + Quoted(kFontFace) +
-         R"x( size="2"> Back</font></a>)x");
+    SendLine({R"x(<a href="javascript:history.go(-1)"> <font color="#FFFFFF" face=")x", kFontFace,
+              R"x(" size="2"> Back</font></a>)x"});
     Send("</div>");
 }

@@ -7,7 +7,6 @@
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
-#include "images/site_images.h"
 #include "users/admission.h"
 #include "users/user_file.h"
 
@@ -52,14 +51,14 @@ void AdminMainMenuSaying(const std::string& notice) {
     Send("<font face=" + Quoted(kFontFace) + " color=\"#0000FF\"><b>Welcome! " + r.CurrentUserRealName +
          "</b></font><br>");
     if (!notice.empty()) NoticeLine(notice);
-    Send(FormTag());
+    FormTag();
     Send("<table bgcolor=" + Quoted(kGrey) + R"( border="3" cellpadding="2" cellspacing="0" width="350">)");
     Send("  <tr>");
-    Send(R"(    <td align="left" valign="top">)" + FontTag("2", "#0000FF"));
+    SendLine({R"(    <td align="left" valign="top">)", FontTag("2", "#0000FF")});
     MenuEntries();
     Send("</font>");
     Send("<center>");
-    ImageButton(r.ImageUrlBase + ImageFileName("Fsubmit.gif"), "Submit");
+    ImageButton("Fsubmit.gif", "Submit");
     LoginFields();
     Send("</center>");
     Send("</form>");

@@ -56,7 +56,7 @@ void PickNewUserStatus() {
     PageCaption("<br><i><b>New User Status </b></i><br><br>");
     Send("<!-- PickNewUserStatus -->");
     LoadNewUserStatus();
-    Send(FormTag());
+    FormTag();
     HiddenField("ACTION", "SETUSERSTATUS");
     LoginFields();
     PolicyChoices();

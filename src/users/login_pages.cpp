@@ -21,18 +21,18 @@ void BodyStart() {
     Send("<!-- body content-->");
 }
 
-void InputRow(const std::string& label, const std::vector<std::string>& smallPrint, const std::string& type,
-              const std::string& name) {
+void InputRow(std::string_view label, std::initializer_list<std::string_view> smallPrint, std::string_view type,
+              std::string_view name) {
     Send("  <tr>");
     LabelCell(label, smallPrint);
-    Send("    <td><INPUT TYPE=" + Quoted(type) + " NAME=" + Quoted(name) + " SIZE=\"20\" MAXLENGTH=\"40\"></td>");
+    SendLine({"    <td><INPUT TYPE=\"", type, "\" NAME=\"", name, "\" SIZE=\"20\" MAXLENGTH=\"40\"></td>"});
     Send("  </tr>");
 }
 
-void ShownValueRow(const std::string& label, const std::vector<std::string>& smallPrint, const std::string& value) {
+void ShownValueRow(std::string_view label, std::initializer_list<std::string_view> smallPrint, std::string_view value) {
     Send("  <tr>");
     LabelCell(label, smallPrint);
-    Send("    <td>" + FontTag("1") + value + "</font></td>");
+    SendLine({"    <td>", FontTag("1"), value, "</font></td>"});
     Send("  </tr>");
 }
 
@@ -54,7 +54,7 @@ void StatusPage(const std::vector<std::string>& message) {
     Send("  <b>");
     GreyTableOpen("400");
     Send("  <tr>");
-    Send("    <td align=\"center\">" + FontTag("2"));
+    SendLine({"    <td align=\"center\">", FontTag("2")});
     for (const std::string& line : message) Send(line);
     Send("</font></td>");
     Send("  </tr>");
@@ -100,13 +100,13 @@ void NotListedPage() {
     std::string password = fromHiddenFields ? EscapeFormValue(r.LoginPassword) : r.LoginPassword;
     MenuTop();
     Send("<br><br>");
-    Send("<div align=\"center\">" + FontTag("3"));
+    SendLine({"<div align=\"center\">", FontTag("3")});
     Send("Your Email Address and Password is not listed for access.<br><br>");
     Send("<i>Did You Make An Error ? Is your Email Address or Password Missing?</i><br><br>");
     Send("Please contact your administrator for access to the program.<br><br>");
-    Send("<b>Email Address Submitted : " + email + "<br><br>");
-    Send("Password Submitted : " + password + "<br></b>");
-    Send("<br><br><a href=" + Quoted(r.ScriptUrl) + ">Re-Enter Information</a><br>");
+    SendLine({"<b>Email Address Submitted : ", email, "<br><br>"});
+    SendLine({"Password Submitted : ", password, "<br></b>"});
+    SendLine({"<br><br><a href=\"", r.ScriptUrl, "\">Re-Enter Information</a><br>"});
     Send("</font></div>");
     Send("<br><br>");
     SendFooter();
@@ -128,7 +128,7 @@ void LoginAnewUser(bool nameTaken) {
         Send(FontTag("2", "#FF0000"));
         Send("<i>Error : Another Player Already Has This Real Name</i><br></font>");
     }
-    Send(FormTag());
+    FormTag();
     LoginFields();
     bool admits = r.NewUserPolicy == "ALLOWALL" || r.NewUserPolicy == "APPROVE";
     HiddenField("ACTION", admits ? "LOGINAPPROVE" : "LOGIN");

@@ -12,24 +12,22 @@
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
-#include "images/site_images.h"
 #include "users/page_pieces.h"
 
 static void ExitLink();
 
 namespace {
 
-void Entry(const std::string& action, const std::string& text, bool checked = false) {
+void Entry(std::string_view action, std::string_view text, bool checked = false) {
     RadioButton("ACTION", action, checked);
-    Send("          <b>" + text + "</b><br>");
+    SendLine({"          <b>", text, "</b><br>"});
 }
 
 // A grey dot where the button would be, then the entry's text in italics.
-void NotAvailable(const std::string& opening, const std::string& text) {
-    std::string face = Quoted(kFontFace);
-    Send(opening + face + " color=\"#CCCCCC\" size=\"2\">.</font>");
-    Send("<font face=" + face + " color=\"#000099\" size=\"2\">");
-    Send("<i>" + text + "</i><br>");
+void NotAvailable(std::string_view opening, std::string_view text) {
+    SendLine({opening, "\"", kFontFace, "\" color=\"#CCCCCC\" size=\"2\">.</font>"});
+    SendLine({"<font face=\"", kFontFace, "\" color=\"#000099\" size=\"2\">"});
+    SendLine({"<i>", text, "</i><br>"});
 }
 
 void GameEntry() {
@@ -51,7 +49,7 @@ void LastPeriodEntry() {
 }
 
 void AdministratorEntry() {
-    if (TrimBlanks(R().CurrentUserStatus) != "ADMINISTRATOR") return;
+    if (TrimBlanksView(R().CurrentUserStatus) != "ADMINISTRATOR") return;
     Send("<br><hr>");
     Entry("ADMIN", "Administrative Access");
     Send("          </font>");
@@ -82,7 +80,7 @@ void MainMenuWithNotice(const std::string& notice) {
     TitleLines("Welcome! " + r.CurrentUserRealName + "<br>", "</font></b></p>");
     if (!notice.empty()) NoticeLine(notice);
     Send("  <b>");
-    Send(FormTag());
+    FormTag();
     if (r.Action != "LOGIN") HiddenField("ACTION", r.Action);
     LoginFields();
     GreyTableOpen("350");
@@ -91,8 +89,8 @@ void MainMenuWithNotice(const std::string& notice) {
     Send(FontTag("2", "#000099"));
     MenuEntries();
     Send("        <center><br>");
-    Send("          <font face=" + Quoted(kFontFace) + ">");
-    ImageButton(r.ImageUrlBase + ImageFileName("Fsubmit.gif"), "Submit");
+    SendLine({"          <font face=\"", kFontFace, "\">"});
+    ImageButton("Fsubmit.gif", "Submit");
     ExitLink();
     for (const char* line : {"          </font>", "        </center>", "      </td>", "      </tr>", "    </table>",
                              "    <br>", "</FORM>", "<br>"})
@@ -100,4 +98,4 @@ void MainMenuWithNotice(const std::string& notice) {
     PageEnd();
 }
 
-static void ExitLink() { Send("<br><br><a href=" + Quoted(R().ScriptUrl) + ">Exit Zarn Pool</a><br>"); }
+static void ExitLink() { SendLine({"<br><br><a href=\"", R().ScriptUrl, "\">Exit Zarn Pool</a><br>"}); }

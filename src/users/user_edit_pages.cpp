@@ -203,7 +203,7 @@ static void DatabaseUpdated() {
     R().CurrentRoutine = "DatabaseUpdated";
     MenuTop();
     Send("<br><br>");
-    Send("<center>" + FontTag("3"));
+    SendLine({"<center>", FontTag("3")});
     Send("Database Has Been Updated.<br><br>");
     SubmitForm("ADMINMAINMENU", "Return to Administrators Menu");
     Send("</font></center>");

@@ -10,13 +10,13 @@ void OpenUserTable(const std::string& width) {
 void OpenHeaderRow() { Send(R"(  <tr bgcolor="#000066">)"); }
 
 void HeadingCell(const std::string& width, const std::string& first, const std::string& second) {
-    std::string open = "    <td width=" + Quoted(width) + R"(><div align="center">)" + FontTag("1", "#FFFFFF") + "<b>";
+    static constexpr FontTag kFont("1", "#FFFFFF");
     if (second.empty()) {
-        Send(open + first + "</b></font></div></td>");
+        SendLine({"    <td width=\"", width, R"("><div align="center">)", kFont, "<b>", first, "</b></font></div></td>"});
         return;
     }
-    Send(open + first);
-    Send("      " + second + "</b></font></div></td>");
+    SendLine({"    <td width=\"", width, R"("><div align="center">)", kFont, "<b>", first});
+    SendLine({"      ", second, "</b></font></div></td>"});
 }
 
 void EmailAndNameHeadings() {
@@ -25,7 +25,7 @@ void EmailAndNameHeadings() {
 }
 
 const std::string& SmallCellFont() {
-    static const std::string font = FontTag("1");
+    static const std::string font(std::string_view(FontTag("1")));
     return font;
 }
 

@@ -46,3 +46,13 @@ TEST(CommentBoard, NewestFirstBlankOnesIgnoredAndLinesPastTheShown600Archived) {
     EXPECT_EQ(TextAreaLines(second), after);
     for (const std::string& name : pool.Files()) EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
 }
+
+// Each line of the board is shown ended with CR LF, whatever ends it in the file.
+TEST(CommentBoard, EveryLineShownEndsWithCrLf) {
+    AdminPool pool;
+    pool.Write("ZRP__comments.txt", "one\r\ntwo\nthree\r\r\n\r\n\nfour\r\nfive\r");
+    std::string page = pool.Admin("VIEWCOMMENTS").Bytes, open = "wrap=\"PHYSICAL\">\r\n";
+    size_t from = page.find(open) + open.size();
+    EXPECT_EQ(page.substr(from, page.find("</textarea>") - from),
+              "one\r\ntwo\r\nthree\r\r\n\r\n\r\nfour\r\nfive\r\n");
+}

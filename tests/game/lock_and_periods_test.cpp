@@ -48,3 +48,15 @@ TEST(GamePeriods, WeekFileGameLinesAndLastPeriod) {
         EXPECT_EQ(LastWeeksNumberIs(), before) << current;
     }
 }
+
+// The games follow the first line that holds the header; a header that would
+// take in a line's closing carriage return is not held by that line.
+TEST(GamePeriods, GamesFollowTheFirstLineHoldingTheHeader) {
+    RunFolder folder;
+    folder.Write("zrp.cfg", "WEEK1\r\nA at B\r\nx WEEK1\rX\r\nC at D\r\nWEEK2\r\nE at F\r\nWEEK3");
+    EXPECT_EQ(PeriodGameLines("1"), (std::vector<std::string>{"A,B"}));
+    EXPECT_EQ(PeriodGameLines("1\r"), (std::vector<std::string>{"C,D"}));
+    EXPECT_EQ(PeriodGameLines("2"), (std::vector<std::string>{"E,F"}));
+    EXPECT_TRUE(PeriodGameLines("3").empty());
+    EXPECT_TRUE(PeriodGameLines("4").empty());
+}

@@ -40,7 +40,7 @@ TEST(GamePicksStore, LinesReadBackAsTheFileSplitsThem) {
     EXPECT_EQ(FailureOf([] { PicksFile(std::string()).Line(0); }), kInputPastEnd);
 }
 
-// A first lookup, which passes over the lines between names sixteen bytes at
+// A first lookup, which passes over the lines between names eight bytes at
 // a time, finds what a line-by-line walk finds: lines of every length, with
 // and without CR (or with two), a record cut short at the end, names in other
 // cases (Latin-1 letters too) and names standing in the picks or guess lines.
