@@ -208,22 +208,17 @@ std::vector<std::string> SplitTextLines(const std::string& bytes) {
 
 std::vector<std::string> ReadTextLines(const std::string& path) { return SplitTextLines(ReadWholeFile(path)); }
 
+// The file is seen in place, so only the pages up to the last line asked for
+// are touched, and its bytes are copied once.
 std::string ReadFirstTextBytes(const std::string& path, size_t count) {
     FileRanges file(path);
-    std::string bytes, piece;
-    size_t lineEnds = 0;
-    for (int64_t at = 0; lineEnds < count; at += static_cast<int64_t>(piece.size())) {
-        file.Read(at, 65536, piece);
-        if (piece.empty()) break;
-        size_t kept = piece.size();
-        for (size_t i = piece.find('\n'); i != std::string::npos; i = piece.find('\n', i + 1))
-            if (++lineEnds == count) {
-                kept = i + 1;
-                break;
-            }
-        bytes.append(piece, 0, kept);
+    std::string_view bytes = file.ViewWhole();
+    size_t end = 0;
+    for (size_t lineEnds = 0; lineEnds < count && end < bytes.size(); ++lineEnds) {
+        size_t feed = bytes.find('\n', end);
+        end = feed == std::string_view::npos ? bytes.size() : feed + 1;
     }
-    return bytes;
+    return std::string(bytes.substr(0, end));
 }
 
 std::string JoinTextLines(const std::vector<std::string>& lines) {
