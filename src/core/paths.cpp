@@ -196,6 +196,7 @@ void DeriveFoldersAndAddresses() {
 std::string DataPath(const std::string& namePart) { return R().DataFolder + R().DataFilePrefix + namePart; }
 std::string UserFilePath() { return DataPath("form_user.dat"); }
 std::string UserIndexFilePath() { return DataPath("__UserIndex.dat"); }
+std::string UserFieldsFilePath() { return DataPath("__UserFields.dat"); }
 std::string FolderListingsFilePath() { return DataPath("__FolderListings.dat"); }
 std::string NewUserStatusFilePath() { return DataPath("__NewUserStatus.txt"); }
 std::string LockDateFilePath() { return DataPath("__LockDateTime.txt"); }

@@ -22,6 +22,8 @@ std::string DataPath(const std::string& namePart);
 std::string UserFilePath();
 // A hash of each user record's e-mail, derived from the user file.
 std::string UserIndexFilePath();
+// The field bytes of each user record, derived from the user file.
+std::string UserFieldsFilePath();
 std::string FolderListingsFilePath();
 std::string NewUserStatusFilePath();
 std::string LockDateFilePath();
