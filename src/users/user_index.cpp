@@ -5,13 +5,11 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <string>
 
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/text.h"
-#include "users/user_file.h"
 #include "users/user_stamp.h"
 
 namespace {
