@@ -12,6 +12,7 @@
 #include "core/name_key.h"
 #include "core/paths.h"
 #include "core/text.h"
+#include "users/user_fields.h"
 #include "users/user_index.h"
 
 namespace {
@@ -20,7 +21,7 @@ struct Field {
     size_t Offset, Width;
 };
 constexpr Field kEmail{0, 40}, kPassword{40, 40}, kRealName{80, 60}, kLastAccess{140, 35}, kStatus{175, 20};
-constexpr size_t kFieldsEnd = 195;  // reserved zero bytes follow
+constexpr size_t kFieldsEnd = kUserFieldsLength;  // reserved zero bytes follow
 
 // A field is written as one line of text: the real name and e-mail end up as
 // lines of the picks and standings files, where a line break would forge records.
@@ -134,11 +135,36 @@ static void ForEachUserRecordBytes(FileRanges& file, const Visit& visit) {
     }
 }
 
+// The field bytes of each whole record in file order until visit answers
+// false, from the copy of the fields when it describes the file; else from
+// the file, which then makes the copy anew (when copying) if the walk
+// reaches its end.
+template <class Visit>
+static void ForEachUserFieldBytes(FileRanges& file, bool copying, const Visit& visit) {
+    struct stat status = file.Status();
+    UserFieldsCopy copy(status);
+    if (copy.Valid()) {
+        for (int32_t number = 1; number <= static_cast<int32_t>(copy.Count()); ++number)
+            if (!visit(number, copy.Fields(number))) return;
+        return;
+    }
+    std::optional<UserFieldsBuild> build;
+    if (copying) build.emplace(status);
+    bool whole = true;
+    ForEachUserRecordBytes(file, [&](int32_t number, std::string_view bytes) {
+        if (build) build->Add(bytes);
+        return whole = visit(number, bytes);
+    });
+    if (build && whole) build->Done();
+}
+
+// A walk for a page leaves the copy of the fields behind it; the scoring
+// run's and the editor's walks only read one that is there.
 void ForEachUserRecord(const std::function<bool(int32_t, const UserRecord&)>& visit) {
     if (!FileExists(UserFilePath())) return;
     FileRanges file(UserFilePath());
     UserRecord record;
-    ForEachUserRecordBytes(file, [&](int32_t number, std::string_view bytes) {
+    ForEachUserFieldBytes(file, false, [&](int32_t number, std::string_view bytes) {
         DecodeFieldsInto(bytes, record);
         return visit(number, record);
     });
@@ -148,7 +174,7 @@ int32_t ForEachUserFields(const std::function<bool(int32_t, const UserFieldViews
     if (!FileExists(UserFilePath())) return 0;
     FileRanges file(UserFilePath());
     int32_t last = 0;
-    ForEachUserRecordBytes(file, [&](int32_t number, std::string_view bytes) {
+    ForEachUserFieldBytes(file, true, [&](int32_t number, std::string_view bytes) {
         last = number;
         return visit(number, FieldsIn(bytes));
     });
@@ -157,6 +183,12 @@ int32_t ForEachUserFields(const std::function<bool(int32_t, const UserFieldViews
 
 UserRecord ReadUserRecord(int32_t number) {
     return DecodeUserRecord(ReadFileRange(UserFilePath(), (number - 1) * kUserRecordLength, kUserRecordLength));
+}
+
+// Before a rewrite of the user file that the derived files cannot follow.
+static void RemoveUserCopies() {
+    RemoveUserIndex();
+    RemoveUserFields();
 }
 
 static uint32_t EmailKeyHash(std::string_view record) {
@@ -168,13 +200,15 @@ void WriteUserRecord(int32_t number, const UserRecord& record) {
     // A new user file appears whole: an empty one left by a failed first
     // write would make the next player record 1 without being administrator.
     if (number == 1 && !FileExists(UserFilePath())) {
-        RemoveUserIndex();
+        RemoveUserCopies();
         WriteFileAtomic(UserFilePath(), bytes);
         return;
     }
     UserIndexWrite index(number, EmailKeyHash(bytes));
+    UserFieldsWrite fields(number, bytes);
     WriteAt(UserFilePath(), static_cast<int64_t>(number - 1) * kUserRecordLength, bytes);
     index.Written();
+    fields.Written();
 }
 
 namespace {
@@ -317,7 +351,7 @@ static bool CompactionKeepsAll(int64_t length, std::optional<bool> everyRecordKe
     if (everyRecordKept) return *everyRecordKept;
     bool keepsAll = true;
     FileRanges file(UserFilePath());
-    ForEachUserRecordBytes(file, [&](int32_t number, std::string_view bytes) {
+    ForEachUserFieldBytes(file, false, [&](int32_t number, std::string_view bytes) {
         return keepsAll = KeptByCompaction(number, FieldsIn(bytes));
     });
     return keepsAll;
@@ -344,7 +378,7 @@ void CompactUserFile(std::optional<bool> everyRecordKept) {
     // The work file is the user file's name with ".ddd" for ".dat"; the folder
     // lock keeps any other run from writing it meanwhile.
     std::string workFile = path.substr(0, path.size() - 4) + ".ddd";
-    RemoveUserIndex();
+    RemoveUserCopies();
     WriteFileVia(path, workFile, kept);
 }
 
@@ -358,7 +392,7 @@ void ChangeAndCompactUserFile(const std::function<void()>& change) {
     } catch (...) {
         // The compaction renames last: the file holds the change in place.
         try {
-            RemoveUserIndex();
+            RemoveUserCopies();
             if (!existed) {
                 DeleteFileIfExists(path);
             } else {

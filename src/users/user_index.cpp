@@ -5,64 +5,16 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <string>
 
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/text.h"
-#include "users/user_file.h"
+#include "users/user_stamp.h"
 
 namespace {
 
-// The index's first bytes, in the machine's own byte order (the index is
-// never carried elsewhere: a copied pool has another stamp and rebuilds it).
-struct Header {
-    char Magic[8];
-    uint64_t Size;
-    int64_t ModifiedNs, ChangedNs;
-    uint64_t Inode, Device;
-    uint32_t Count, Unused;
-};
-static_assert(sizeof(Header) == 56);
-constexpr char kMagic[8] = {'Z', 'R', 'P', 'U', 'I', 'X', '0', '1'};
-constexpr int64_t kHashSize = sizeof(uint32_t);
-
-int64_t Nanoseconds(const timespec& t) { return static_cast<int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec; }
-
-uint32_t RecordsOf(const struct stat& userFile) {
-    return static_cast<uint32_t>(userFile.st_size / kUserRecordLength);
-}
-
-Header HeaderOf(const struct stat& userFile, uint32_t count) {
-    Header h{};
-    std::memcpy(h.Magic, kMagic, sizeof kMagic);
-    h.Size = static_cast<uint64_t>(userFile.st_size);
-    h.ModifiedNs = Nanoseconds(userFile.st_mtim);
-    h.ChangedNs = Nanoseconds(userFile.st_ctim);
-    h.Inode = userFile.st_ino;
-    h.Device = userFile.st_dev;
-    h.Count = count;
-    return h;
-}
-
-// True when an index of indexLength bytes that starts with h holds one hash
-// of each whole record of the user file as it is now.
-bool Describes(const Header& h, int64_t indexLength, const struct stat& userFile) {
-    Header now = HeaderOf(userFile, RecordsOf(userFile));
-    return std::memcmp(&h, &now, sizeof h) == 0 &&
-           indexLength == static_cast<int64_t>(sizeof(Header)) + kHashSize * h.Count;
-}
-
-int64_t HashOffset(uint32_t index) { return static_cast<int64_t>(sizeof(Header)) + kHashSize * index; }
-
-bool ReadExactly(int fd, void* to, size_t length, int64_t offset) {
-    return pread(fd, to, length, offset) == static_cast<ssize_t>(length);
-}
-
-bool WriteExactly(int fd, const void* from, size_t length, int64_t offset) {
-    return pwrite(fd, from, length, offset) == static_cast<ssize_t>(length);
-}
+constexpr DerivedKind kIndex{{'Z', 'R', 'P', 'U', 'I', 'X', '0', '1'}, sizeof(uint32_t)};
 
 template <typename Byte>
 uint32_t Fnv1a(std::string_view text, Byte byte) {
@@ -88,9 +40,8 @@ std::optional<std::vector<int32_t>> IndexedUserRecords(const struct stat& userFi
                                                        const std::vector<uint32_t>& hashes) {
     int fd = open(UserIndexFilePath().c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
-    struct stat self;
-    Header h;
-    bool valid = fstat(fd, &self) == 0 && ReadExactly(fd, &h, sizeof h, 0) && Describes(h, self.st_size, userFile);
+    UserFileStamp h;
+    bool valid = DescribesUserFile(kIndex, fd, userFile, h);
     std::vector<int32_t> found;
     // A piece at a time through one buffer on the stack: a large index asks
     // for no fresh memory.
@@ -98,7 +49,7 @@ std::optional<std::vector<int32_t>> IndexedUserRecords(const struct stat& userFi
     uint32_t piece[kPiece];
     for (uint32_t first = 0; valid && first < h.Count; first += kPiece) {
         uint32_t count = std::min(kPiece, h.Count - first);
-        valid = ReadExactly(fd, piece, count * kHashSize, HashOffset(first));
+        valid = ReadExactly(fd, piece, count * sizeof(uint32_t), EntryOffset(kIndex, first));
         for (uint32_t i = 0; valid && i < count; ++i)
             if (std::ranges::find(hashes, piece[i]) != hashes.end()) found.push_back(static_cast<int32_t>(first + i) + 1);
     }
@@ -111,9 +62,9 @@ std::optional<std::vector<int32_t>> IndexedUserRecords(const struct stat& userFi
 // leaves only a work file, which the next run removes.
 void WriteUserIndex(const struct stat& userFile, const std::vector<uint32_t>& hashes) {
     if (hashes.size() != RecordsOf(userFile)) return;
-    Header h = HeaderOf(userFile, static_cast<uint32_t>(hashes.size()));
+    UserFileStamp h = StampOf(kIndex, userFile, static_cast<uint32_t>(hashes.size()));
     std::string bytes(reinterpret_cast<const char*>(&h), sizeof h);
-    bytes.append(reinterpret_cast<const char*>(hashes.data()), hashes.size() * kHashSize);
+    bytes.append(reinterpret_cast<const char*>(hashes.data()), hashes.size() * sizeof(uint32_t));
     try {
         WriteFileAtomic(UserIndexFilePath(), bytes);
     } catch (...) {
@@ -133,10 +84,9 @@ UserIndexWrite::UserIndexWrite(int32_t number, uint32_t hash) : hash_(hash) {
         if (errno != ENOENT) RemoveUserIndex();
         return;
     }
-    struct stat userFile, self;
-    Header h;
-    bool valid = stat(UserFilePath().c_str(), &userFile) == 0 && fstat(fd_, &self) == 0 &&
-                 ReadExactly(fd_, &h, sizeof h, 0) && Describes(h, self.st_size, userFile) && number >= 1;
+    struct stat userFile;
+    UserFileStamp h;
+    bool valid = stat(UserFilePath().c_str(), &userFile) == 0 && DescribesUserFile(kIndex, fd_, userFile, h) && number >= 1;
     count_ = valid ? h.Count : 0;
     append_ = valid && static_cast<uint32_t>(number) == count_ + 1;
     if (valid && !append_) {
@@ -144,7 +94,7 @@ UserIndexWrite::UserIndexWrite(int32_t number, uint32_t hash) : hash_(hash) {
         // A record that takes another key in place is looked up by a walk
         // until the index is rebuilt.
         valid = static_cast<uint32_t>(number) <= count_ &&
-                ReadExactly(fd_, &stored, sizeof stored, HashOffset(static_cast<uint32_t>(number) - 1)) &&
+                ReadExactly(fd_, &stored, sizeof stored, EntryOffset(kIndex, static_cast<uint32_t>(number) - 1)) &&
                 stored == hash;
     }
     if (!valid) Drop();
@@ -161,9 +111,9 @@ void UserIndexWrite::Written() {
     struct stat userFile;
     uint32_t count = count_ + (append_ ? 1 : 0);
     if (stat(UserFilePath().c_str(), &userFile) != 0 || RecordsOf(userFile) != count ||
-        (append_ && !WriteExactly(fd_, &hash_, sizeof hash_, HashOffset(count_))))
+        (append_ && !WriteExactly(fd_, &hash_, sizeof hash_, EntryOffset(kIndex, count_))))
         return Drop();
-    Header h = HeaderOf(userFile, count);
+    UserFileStamp h = StampOf(kIndex, userFile, count);
     if (!WriteExactly(fd_, &h, sizeof h, 0)) return Drop();
     close(fd_);
     fd_ = -1;

@@ -21,6 +21,13 @@ compaction_base() {
     printf '%-20s' DELETE | dd of="$1/ZRPform_user.dat" bs=1 seek=$((3 * 1695 + 175)) conv=notrunc status=none
 }
 no_change() { :; }
+listed_base() {
+    # Carl's last access without digits, so that the login's new one shows
+    # in the state; the player list then makes the copy of the user file's
+    # fields, which the login rewrites in place.
+    printf '%-35s' NEVER | dd of="$1/ZRPform_user.dat" bs=1 seek=$((3 * 1695 + 140)) conv=notrunc status=none
+    request "$1" "$(as ann@pool.test VIEWPLAYERS)"
+}
 
 CASES=(
     "scoring|scoring_base|$(as boss@pool.test ENTERWINNERSFINAL 'UWP=000&TIEBREAKER=35')"
@@ -28,6 +35,7 @@ CASES=(
     "add-user|no_change|$(as boss@pool.test ADMINUPDATE 'USEREMAIL=dan@pool.test&USERREALNAME=Dan+Wu&USERPASSWORD=pw&USERSTATUS=USER')"
     "comment|no_change|$(as ann@pool.test ADDCOMMENTS 'COMMENTFIELD=Second+one')"
     "editor-save|no_change|$(as boss@pool.test TDF "COMMENTFIELD=$(printf '%s' "${SEASON}WEEK3"$'\r\n''Iota at Kappa' | sed 's/ /+/g; s/\r/%0D/g; s/$/%0A/' | tr -d '\n' | sed 's/%0A$//')")"
+    "login|listed_base|$(as carl@pool.test LOGIN)"
     "picks-save|no_change|$(as ann@pool.test USERPICS2 'UWP=011&TIEBREAKER=28')"
 )
 

@@ -47,9 +47,10 @@ join() {
 state() {
     local name
     (cd "$1" && for name in $(ls | sort); do
-        # The key index of the user file is derived from it (index_true checks it);
-        # the kept folder listings hold the folders' own times.
-        case $name in zrp.exe|zrp.log|ZRPerror.log|*.gif|ZRP__UserIndex.dat|ZRP__FolderListings.dat) continue ;; esac
+        # The key index and the copy of the fields are derived from the user
+        # file (index_true checks them); the kept folder listings hold the
+        # folders' own times.
+        case $name in zrp.exe|zrp.log|ZRPerror.log|*.gif|ZRP__UserIndex.dat|ZRP__UserFields.dat|ZRP__FolderListings.dat) continue ;; esac
         [ -f "$name" ] || continue  # the help pages' folder
         if [ "$name" = ZRP__comments.txt ] || [ "$name" = ZRPform_user.dat ]; then
             echo "$name $(tr '0-9' '#' < "$name" | md5sum | cut -c1-32)"
@@ -60,9 +61,10 @@ state() {
 }
 
 # index_true FOLDER: a key index that the user file's stamp still fits holds
-# the hash of every record's e-mail key.
+# the hash of every record's e-mail key; a copy of the fields that it fits
+# holds every record's field bytes.
 index_true() {
-    python3 "$(dirname "${BASH_SOURCE[0]}")/user_index.py" "$1" || fault "$1: the key index does not fit the user file"
+    python3 "$(dirname "${BASH_SOURCE[0]}")/user_index.py" "$1" || fault "$1: the key index or the copy of the fields does not fit the user file"
 }
 
 # work_files FOLDER: what a finished run must not leave behind.
