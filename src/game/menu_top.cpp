@@ -27,7 +27,7 @@ static void FirstCell() {
     SendLine({"    <td width=\"35%\" valign=\"middle\" align=\"center\">", FontTag("1"), "Today's"});
     SendLine({"      Date: ", DateMDY(now), "  Time: ", TimeHM(now), "<br>"});
     LockOutLine();
-    if (!TrimmView(r.CurrentUserRealName).empty()) {
+    if (!Trimm(r.CurrentUserRealName).empty()) {
         SendLine({"      ", FontTag("2", "#006600"), "User"});
         SendLine({"      : ", r.CurrentUserRealName, "</font></td>"});
     } else {
