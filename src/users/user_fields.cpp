@@ -4,7 +4,6 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstring>
 
 #include "core/files.h"
@@ -14,7 +13,7 @@
 
 namespace {
 
-constexpr DerivedKind kFields{{'Z', 'R', 'P', 'U', 'F', 'D', '0', '1'}, kUserFieldsLength};
+constexpr DerivedKind kFields{{'Z', 'R', 'P', 'U', 'F', 'D', '0', '1'}, kUserFieldsLength, UserFieldsFilePath, true};
 static_assert(kUserFieldsLength <= kUserRecordLength);
 
 }  // namespace
@@ -68,56 +67,7 @@ void UserFieldsBuild::Done() {
     }
 }
 
-void RemoveUserFields() {
-    DataFolderNamesChange();
-    unlink(UserFieldsFilePath().c_str());
-}
+void RemoveUserFields() { RemoveDerivedFile(kFields); }
 
 UserFieldsWrite::UserFieldsWrite(int32_t number, std::string_view record)
-    : entry_(record.substr(0, kUserFieldsLength)) {
-    fd_ = open(UserFieldsFilePath().c_str(), O_RDWR | O_CLOEXEC);
-    if (fd_ < 0) {
-        // One that cannot be opened for writing must not outlive the change.
-        if (errno != ENOENT) RemoveUserFields();
-        return;
-    }
-    struct stat userFile;
-    UserFileStamp stamp;
-    bool valid = number >= 1 && stat(UserFilePath().c_str(), &userFile) == 0 &&
-                 DescribesUserFile(kFields, fd_, userFile, stamp) && static_cast<uint32_t>(number) <= stamp.Count + 1;
-    count_ = valid ? stamp.Count : 0;
-    index_ = valid ? static_cast<uint32_t>(number) - 1 : 0;
-    append_ = valid && index_ == count_;
-    if (valid && !append_) {
-        char stored[kUserFieldsLength];
-        valid = ReadExactly(fd_, stored, sizeof stored, EntryOffset(kFields, index_));
-        changed_ = entry_ != std::string_view(stored, sizeof stored);
-        if (valid && changed_) valid = WriteExactly(fd_, "", 1, 0);
-    }
-    if (!valid) Drop();
-}
-
-UserFieldsWrite::~UserFieldsWrite() {
-    if (fd_ >= 0) Drop();
-}
-
-// The entry goes in first and the stamp last: a run killed between the two
-// leaves a stamp that no longer matches.
-void UserFieldsWrite::Written() {
-    if (fd_ < 0) return;
-    struct stat userFile;
-    uint32_t count = count_ + (append_ ? 1 : 0);
-    if (stat(UserFilePath().c_str(), &userFile) != 0 || RecordsOf(userFile) != count ||
-        ((append_ || changed_) && !WriteExactly(fd_, entry_.data(), entry_.size(), EntryOffset(kFields, index_))))
-        return Drop();
-    UserFileStamp stamp = StampOf(kFields, userFile, count);
-    if (!WriteExactly(fd_, &stamp, sizeof stamp, 0)) return Drop();
-    close(fd_);
-    fd_ = -1;
-}
-
-void UserFieldsWrite::Drop() {
-    if (fd_ >= 0) close(fd_);
-    fd_ = -1;
-    RemoveUserFields();
-}
+    : DerivedFileWrite(kFields, number, record.substr(0, kUserFieldsLength)) {}

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "users/user_stamp.h"
+
 inline constexpr int64_t kUserFieldsLength = 195;
 
 // The copy opened and seen in place; not Valid when it is missing or does
@@ -49,24 +51,9 @@ private:
 
 void RemoveUserFields();
 
-// Keeps the copy true to one record written in place or added at the end.
-// Made before the write: it removes a copy that the write would leave with
-// a gap, and unstamps one whose entry changes in place, so that a run killed
-// during the write leaves a stamp that matches nothing. Written puts the
-// entry in and stamps the copy with the user file as written; without
-// Written (the write failed) the copy is removed.
-class UserFieldsWrite {
+// Keeps the copy true to one record written in place or added at the end
+// (see DerivedFileWrite); record is the record's bytes as written.
+class UserFieldsWrite : public DerivedFileWrite {
 public:
     UserFieldsWrite(int32_t number, std::string_view record);
-    ~UserFieldsWrite();
-    UserFieldsWrite(const UserFieldsWrite&) = delete;
-    UserFieldsWrite& operator=(const UserFieldsWrite&) = delete;
-    void Written();
-
-private:
-    void Drop();
-    std::string_view entry_;
-    int fd_ = -1;
-    uint32_t count_ = 0, index_ = 0;
-    bool append_ = false, changed_ = false;
 };

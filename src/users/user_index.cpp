@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <string>
 
 #include "core/files.h"
@@ -14,7 +13,7 @@
 
 namespace {
 
-constexpr DerivedKind kIndex{{'Z', 'R', 'P', 'U', 'I', 'X', '0', '1'}, sizeof(uint32_t)};
+constexpr DerivedKind kIndex{{'Z', 'R', 'P', 'U', 'I', 'X', '0', '1'}, sizeof(uint32_t), UserIndexFilePath, false};
 
 template <typename Byte>
 uint32_t Fnv1a(std::string_view text, Byte byte) {
@@ -72,55 +71,7 @@ void WriteUserIndex(const struct stat& userFile, const std::vector<uint32_t>& ha
     }
 }
 
-void RemoveUserIndex() {
-    DataFolderNamesChange();
-    unlink(UserIndexFilePath().c_str());
-}
+void RemoveUserIndex() { RemoveDerivedFile(kIndex); }
 
-UserIndexWrite::UserIndexWrite(int32_t number, uint32_t hash) : hash_(hash) {
-    fd_ = open(UserIndexFilePath().c_str(), O_RDWR | O_CLOEXEC);
-    if (fd_ < 0) {
-        // One that cannot be opened for writing must not outlive the change.
-        if (errno != ENOENT) RemoveUserIndex();
-        return;
-    }
-    struct stat userFile;
-    UserFileStamp h;
-    bool valid = stat(UserFilePath().c_str(), &userFile) == 0 && DescribesUserFile(kIndex, fd_, userFile, h) && number >= 1;
-    count_ = valid ? h.Count : 0;
-    append_ = valid && static_cast<uint32_t>(number) == count_ + 1;
-    if (valid && !append_) {
-        uint32_t stored = 0;
-        // A record that takes another key in place is looked up by a walk
-        // until the index is rebuilt.
-        valid = static_cast<uint32_t>(number) <= count_ &&
-                ReadExactly(fd_, &stored, sizeof stored, EntryOffset(kIndex, static_cast<uint32_t>(number) - 1)) &&
-                stored == hash;
-    }
-    if (!valid) Drop();
-}
-
-UserIndexWrite::~UserIndexWrite() {
-    if (fd_ >= 0) Drop();
-}
-
-// The hash goes in first and the stamp last: a run killed between the two
-// leaves a stamp that no longer matches.
-void UserIndexWrite::Written() {
-    if (fd_ < 0) return;
-    struct stat userFile;
-    uint32_t count = count_ + (append_ ? 1 : 0);
-    if (stat(UserFilePath().c_str(), &userFile) != 0 || RecordsOf(userFile) != count ||
-        (append_ && !WriteExactly(fd_, &hash_, sizeof hash_, EntryOffset(kIndex, count_))))
-        return Drop();
-    UserFileStamp h = StampOf(kIndex, userFile, count);
-    if (!WriteExactly(fd_, &h, sizeof h, 0)) return Drop();
-    close(fd_);
-    fd_ = -1;
-}
-
-void UserIndexWrite::Drop() {
-    if (fd_ >= 0) close(fd_);
-    fd_ = -1;
-    RemoveUserIndex();
-}
+UserIndexWrite::UserIndexWrite(int32_t number, uint32_t hash)
+    : DerivedFileWrite(kIndex, number, {reinterpret_cast<const char*>(&hash), sizeof hash}) {}

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "users/user_stamp.h"
+
 // The hash of a stored field as MatchesNameKey compares it: trimmed of
 // blanks, upper-cased bytes.
 uint32_t NameKeyHash(std::string_view field);
@@ -29,21 +31,9 @@ std::optional<std::vector<int32_t>> IndexedUserRecords(const struct stat& userFi
 void WriteUserIndex(const struct stat& userFile, const std::vector<uint32_t>& hashes);
 void RemoveUserIndex();
 
-// Keeps the index true to one record written in place or added at the end.
-// Made before the write, it removes an index that the write would make
-// wrong (another key in place, a gap); Written stamps the index with the
-// user file as written. Without Written (the write failed) it removes it.
-class UserIndexWrite {
+// Keeps the index true to one record written in place or added at the end
+// (see DerivedFileWrite); a record that takes another key in place removes it.
+class UserIndexWrite : public DerivedFileWrite {
 public:
     UserIndexWrite(int32_t number, uint32_t hash);
-    ~UserIndexWrite();
-    UserIndexWrite(const UserIndexWrite&) = delete;
-    UserIndexWrite& operator=(const UserIndexWrite&) = delete;
-    void Written();
-
-private:
-    void Drop();
-    int fd_ = -1;
-    uint32_t count_ = 0, hash_ = 0;
-    bool append_ = false;
 };

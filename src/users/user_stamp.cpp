@@ -1,9 +1,13 @@
 #include "users/user_stamp.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 
+#include "core/files.h"
+#include "core/paths.h"
 #include "users/user_file.h"
 
 namespace {
@@ -45,4 +49,58 @@ bool DescribesUserFile(const DerivedKind& kind, int fd, const struct stat& userF
     if (fstat(fd, &self) != 0 || !ReadExactly(fd, &stamp, sizeof stamp, 0)) return false;
     UserFileStamp now = StampOf(kind, userFile, RecordsOf(userFile));
     return std::memcmp(&stamp, &now, sizeof stamp) == 0 && self.st_size == EntryOffset(kind, stamp.Count);
+}
+
+void RemoveDerivedFile(const DerivedKind& kind) {
+    DataFolderNamesChange();
+    unlink(kind.Path().c_str());
+}
+
+DerivedFileWrite::DerivedFileWrite(const DerivedKind& kind, int32_t number, std::string_view entry)
+    : kind_(kind), entry_(entry) {
+    fd_ = open(kind.Path().c_str(), O_RDWR | O_CLOEXEC);
+    if (fd_ < 0) {
+        // One that cannot be opened for writing must not outlive the change.
+        if (errno != ENOENT) RemoveDerivedFile(kind);
+        return;
+    }
+    struct stat userFile;
+    UserFileStamp stamp;
+    bool valid = number >= 1 && stat(UserFilePath().c_str(), &userFile) == 0 &&
+                 DescribesUserFile(kind, fd_, userFile, stamp) && static_cast<uint32_t>(number) <= stamp.Count + 1;
+    count_ = valid ? stamp.Count : 0;
+    index_ = valid ? static_cast<uint32_t>(number) - 1 : 0;
+    append_ = valid && index_ == count_;
+    if (valid && !append_) {
+        std::string stored(entry_.size(), '\0');
+        valid = ReadExactly(fd_, stored.data(), stored.size(), EntryOffset(kind, index_));
+        changed_ = entry_ != stored;
+        if (valid && changed_) valid = kind.TakesChangedEntries && WriteExactly(fd_, "", 1, 0);
+    }
+    if (!valid) Drop();
+}
+
+DerivedFileWrite::~DerivedFileWrite() {
+    if (fd_ >= 0) Drop();
+}
+
+// The entry goes in first and the stamp last: a run killed between the two
+// leaves a stamp that no longer matches.
+void DerivedFileWrite::Written() {
+    if (fd_ < 0) return;
+    struct stat userFile;
+    uint32_t count = count_ + (append_ ? 1 : 0);
+    if (stat(UserFilePath().c_str(), &userFile) != 0 || RecordsOf(userFile) != count ||
+        ((append_ || changed_) && !WriteExactly(fd_, entry_.data(), entry_.size(), EntryOffset(kind_, index_))))
+        return Drop();
+    UserFileStamp stamp = StampOf(kind_, userFile, count);
+    if (!WriteExactly(fd_, &stamp, sizeof stamp, 0)) return Drop();
+    close(fd_);
+    fd_ = -1;
+}
+
+void DerivedFileWrite::Drop() {
+    if (fd_ >= 0) close(fd_);
+    fd_ = -1;
+    RemoveDerivedFile(kind_);
 }

@@ -8,6 +8,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 // In the machine's own byte order (a derived file is never carried
 // elsewhere: a copied pool has another stamp and makes it anew).
@@ -20,10 +22,15 @@ struct UserFileStamp {
 };
 static_assert(sizeof(UserFileStamp) == 56);
 
-// The kind of derived file: its first bytes and the width of an entry.
+// The kind of derived file: its first bytes, the width of an entry, its
+// path, and what a record rewritten in place with another entry does to it:
+// the entry is taken in, or the file is removed (the key index: the record
+// is then found by a walk until the index is made anew).
 struct DerivedKind {
     char Magic[8];
     int64_t EntryWidth;
+    std::string (*Path)();
+    bool TakesChangedEntries;
 };
 
 uint32_t RecordsOf(const struct stat& userFile);
@@ -34,3 +41,28 @@ bool WriteExactly(int fd, const void* from, size_t length, int64_t offset);
 // True when the open file fd starts with a stamp of the user file as it is
 // now and holds one entry of each whole record; its stamp goes to stamp.
 bool DescribesUserFile(const DerivedKind& kind, int fd, const struct stat& userFile, UserFileStamp& stamp);
+// Removes the derived file; a missing one is no failure.
+void RemoveDerivedFile(const DerivedKind& kind);
+
+// Keeps a derived file true to one record written in place or added at the
+// end. Made before the write: it removes a file that the write would leave
+// with a gap, and unstamps one whose entry changes in place, so that a run
+// killed during the write leaves a stamp that matches nothing. Written puts
+// the entry in and stamps the file with the user file as written; without
+// Written (the write failed) the file is removed.
+class DerivedFileWrite {
+public:
+    DerivedFileWrite(const DerivedKind& kind, int32_t number, std::string_view entry);
+    ~DerivedFileWrite();
+    DerivedFileWrite(const DerivedFileWrite&) = delete;
+    DerivedFileWrite& operator=(const DerivedFileWrite&) = delete;
+    void Written();
+
+private:
+    void Drop();
+    const DerivedKind& kind_;
+    std::string entry_;
+    int fd_ = -1;
+    uint32_t count_ = 0, index_ = 0;
+    bool append_ = false, changed_ = false;
+};
