@@ -11,6 +11,7 @@
 #include "core/run.h"
 #include "core/scramble.h"
 #include "core/text.h"
+#include "images/site_images.h"
 
 void FormTag() { SendLine({"<FORM METHOD=\"POST\" ACTION=\"", R().ScriptUrl, "\">"}); }
 
@@ -86,10 +87,9 @@ void LoginFields() {
     HiddenField("IAX", R().LoginPassword);
 }
 
-// The picture's address: its file name (ImageFileName) under ImageUrlBase.
+// The picture's address: its file name under ImageUrlBase.
 void ImageButton(std::string_view picture, std::string_view alt) {
-    const Run& r = R();
-    SendLine({"<INPUT TYPE=\"image\" SRC=\"", r.ImageUrlBase, r.DataFilePrefix, picture, "\" ALT=\"", alt, "\">"});
+    SendLine({"<INPUT TYPE=\"image\" SRC=\"", R().ImageUrlBase, ImageFileName(picture), "\" ALT=\"", alt, "\">"});
 }
 
 static void ReturnToMenuForm(const std::string& action) {

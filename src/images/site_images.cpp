@@ -12,7 +12,10 @@
 
 static const char* const kImageLocationFile = "zrpimage.txt";
 
-std::string ImageFileName(const std::string& baseName) { return R().DataFilePrefix + baseName; }
+std::string ImageFileName(std::string_view baseName) {
+    std::string name = R().DataFilePrefix;
+    return name.append(baseName);
+}
 
 static bool ReadImageLocation(const FolderFiles& dataFolder) {
     Run& r = R();

@@ -2,11 +2,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/files.h"
 
 // DataFilePrefix followed by the base name, for example "ZRPFsubmit.gif".
-std::string ImageFileName(const std::string& baseName);
+std::string ImageFileName(std::string_view baseName);
 // dataFolder: the listing of the data folder, where zrpimage.txt and, by
 // default, the images are.
 void WriteSiteImages(const FolderFiles& dataFolder);
