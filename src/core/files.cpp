@@ -145,12 +145,6 @@ FolderFiles::FolderFiles(const std::string& folder) : folder_(folder) {
 FolderFiles::FolderFiles(std::string folder, std::vector<std::string> files, std::vector<std::string> unsure)
     : folder_(std::move(folder)), files_(std::move(files)), unsure_(std::move(unsure)) {}
 
-std::vector<std::string> FolderFiles::Candidates() const {
-    std::vector<std::string> names = files_;
-    names.insert(names.end(), unsure_.begin(), unsure_.end());
-    return names;
-}
-
 bool FolderFiles::Has(const std::string& name) const {
     if (std::binary_search(files_.begin(), files_.end(), name)) return true;
     return std::binary_search(unsure_.begin(), unsure_.end(), name) && IsOrdinaryFile(folder_ + name);

@@ -25,8 +25,6 @@ public:
     // unsure type, each sorted.
     FolderFiles(std::string folder, std::vector<std::string> files, std::vector<std::string> unsure);
     bool Has(const std::string& name) const;
-    // Every name that may be a file: to be asked of Has.
-    std::vector<std::string> Candidates() const;
     const std::vector<std::string>& Files() const { return files_; }
     const std::vector<std::string>& Unsure() const { return unsure_; }
 

@@ -8,8 +8,8 @@
 
 namespace {
 
-// Each name of the listing that may be a file, in the order Candidates gives
-// them, without copying them.
+// Each name of the listing that may be a file (its files, then its names of
+// unsure type), without copying them.
 template <class Visit>
 void ForEachCandidate(const FolderFiles& listing, Visit visit) {
     for (const std::string& name : listing.Files()) visit(name);
