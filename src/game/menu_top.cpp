@@ -8,6 +8,7 @@
 #include "game/periods.h"
 #include "html/form_pieces.h"
 #include "html/page_frame.h"
+#include "images/site_images.h"
 
 static void LockOutLine() {
     const Run& r = R();
@@ -38,8 +39,8 @@ static void FirstCell() {
 static void PictureAndAdministratorCells() {
     const Run& r = R();
     Send("    <td width=\"30%\" valign=\"top\">");
-    SendLine({"      <div align=\"center\"><img src=\"", r.ImageUrlBase, r.DataFilePrefix,
-              "Fheader.gif\" width=\"191\" height=\"54\" usemap=\"#Map\" border=\"0\">"});
+    SendLine({"      <div align=\"center\"><img src=\"", r.ImageUrlBase, ImageFileName("Fheader.gif"),
+              "\" width=\"191\" height=\"54\" usemap=\"#Map\" border=\"0\">"});
     Send("</div>");
     Send("    </td>");
     Send("    <td width=\"35%\">");
