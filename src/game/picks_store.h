@@ -30,9 +30,10 @@ private:
     std::string_view TakeLine(size_t& at) const;
     // The first lookup: a scan of the name lines.
     long ScanFor(std::string_view key) const;
-    // Whether the line from start to end (its line feed) is a name line that
-    // matches key.
-    bool IsNameOf(size_t start, size_t end, std::string_view key) const;
+    // Whether the line ending at end holds key alone, give or take blanks
+    // and case.
+    bool IsNameOf(size_t end, std::string_view key) const;
+    long Found(long record, size_t end) const;
     void BuildIndex() const;
 
     bool exists_ = false;
