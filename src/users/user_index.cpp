@@ -49,11 +49,19 @@ std::optional<std::vector<int32_t>> IndexedUserRecords(const struct stat& userFi
     for (uint32_t first = 0; valid && first < h.Count; first += kPiece) {
         uint32_t count = std::min(kPiece, h.Count - first);
         valid = ReadExactly(fd, piece, count * sizeof(uint32_t), EntryOffset(kIndex, first));
-        for (uint32_t i = 0; valid && i < count; ++i)
-            if (std::ranges::find(hashes, piece[i]) != hashes.end()) found.push_back(static_cast<int32_t>(first + i) + 1);
+        // One search per hash: the entries pass by without a loop over
+        // the hashes for each of them.
+        for (uint32_t hash : hashes)
+            for (uint32_t* at = piece; valid && (at = std::find(at, piece + count, hash)) != piece + count; ++at)
+                found.push_back(static_cast<int32_t>(first + static_cast<uint32_t>(at - piece)) + 1);
     }
     close(fd);
     if (!valid) return std::nullopt;
+    // In record order, each once, whichever hashes it matched.
+    if (hashes.size() > 1) {
+        std::ranges::sort(found);
+        found.erase(std::unique(found.begin(), found.end()), found.end());
+    }
     return found;
 }
 
