@@ -144,6 +144,33 @@ inline std::string ActBody(const std::string& action, const std::string& email, 
     return FormBody(fields);
 }
 
+// The pages a benchmark asks for, as a browser sends them.
+struct Page {
+    std::string Label, Method, Body;
+};
+
+// The last player asks: every lookup runs through the whole user file.
+inline std::vector<Page> Pages(int players) {
+    std::string me = PlayerEmail(players);
+    std::string picks;
+    for (int g = 0; g < kGames; ++g) picks += g % 2 ? '1' : '0';
+    return {
+        {"login screen", "GET", ""},
+        {"LOGIN", "POST", FormBody({{"ACTION", "LOGIN"}, {"NNAME", me}, {"PASS", kPassword}})},
+        {"THISWEEK", "POST", ActBody("THISWEEK", me)},
+        {"VIEWUSERPICKS", "POST", ActBody("VIEWUSERPICKS", me)},
+        {"USERPICS2", "POST",
+         ActBody("USERPICS2", me, {{"UWP", picks}, {"TIEBREAKER", "35"}, {"LINENUMBER", std::to_string(kGames)}})},
+        {"SCOREBOARD", "POST", ActBody("SCOREBOARD", me)},
+        {"LASTWEEK", "POST", ActBody("LASTWEEK", me)},
+        {"VIEWPLAYERS", "POST", ActBody("VIEWPLAYERS", me)},
+        {"POSTCOMMENTS", "POST", ActBody("POSTCOMMENTS", me)},
+        {"VIEWCOMMENTS", "POST", ActBody("VIEWCOMMENTS", me)},
+        {"ACTIVITYLOG", "POST", ActBody("ACTIVITYLOG", kAdminEmail)},
+        {"VIEWUSERS", "POST", ActBody("VIEWUSERS", kAdminEmail)},
+    };
+}
+
 inline void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
     out << bytes;
