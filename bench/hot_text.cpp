@@ -11,6 +11,7 @@
 //   build-bench/hot_text PROGRAM MAP OUTPUT
 
 #include <algorithm>
+#include <bit>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -132,19 +133,26 @@ int main(int argc, char** argv) {
     std::string program = argv[1];
     std::vector<InputSection> sections = TextSections(argv[2]);
     std::map<std::string, unsigned long> addresses = FunctionAddresses(program);
-    std::map<std::string, int> pagesRunning;
+    // The requests that ran each function, one bit each.
+    std::map<std::string, uint32_t> runBy;
     std::vector<std::string> firstMet;
+    int request = 0;
     setenv("ZRP_BENCH_PROGRAM", program.c_str(), 1);
     for (int players : {100, 1000}) {
         std::string folder = MakePool(players, 9);
         for (const Page& page : Pages(players)) RunCgi({folder + "/zrp.exe"}, page.Body, page.Method);
         SettlePool(folder);
-        for (const Page& page : Pages(players))
+        for (const Page& page : Pages(players)) {
             for (const std::string& name : FunctionsRun(folder, page))
-                if (pagesRunning[name]++ == 0) firstMet.push_back(name);
+                if (std::exchange(runBy[name], runBy[name] | 1u << request) == 0) firstMet.push_back(name);
+            ++request;
+        }
         RemoveFolder(folder);
     }
-    std::ranges::stable_sort(firstMet, std::greater{}, [&](const std::string& name) { return pagesRunning[name]; });
+    // The most run first; functions run by the same requests side by side.
+    std::ranges::stable_sort(firstMet, std::greater{}, [&](const std::string& name) {
+        return std::pair(std::popcount(runBy[name]), runBy[name]);
+    });
     std::set<std::string> listed;
     std::string script;
     for (const std::string& name : firstMet) {
