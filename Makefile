@@ -70,7 +70,7 @@ bench:
 	ZRP_BUILD=$(CURDIR)/build-bench bash bench/load_run.sh
 
 hot-text:
-	$(NEED) $(BUILD_TOOLS) valgrind
+	$(NEED) $(BUILD_TOOLS)
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZRP_TESTS=OFF -DZRP_BENCH=ON
 	cmake --build build-bench -j$(JOBS)
 	./build-bench/hot_text build-bench/zrp build-bench/zrp.map src/hot_text.ld

@@ -232,6 +232,17 @@ struct Timing {
     std::string Answer;        // what the program wrote
 };
 
+// What a web server puts in the program's environment for one request.
+inline std::vector<std::string> CgiEnvironment(const std::string& method, size_t bodyLength) {
+    std::vector<std::string> env = {"SCRIPT_NAME=/cgi-bin/zrp.exe", "SERVER_NAME=pool.test", "SERVER_PORT=80",
+                                    "REQUEST_METHOD=" + method, "REMOTE_ADDR=127.0.0.1", "QUERY_STRING="};
+    if (method == "POST") {
+        env.push_back("CONTENT_TYPE=application/x-www-form-urlencoded");
+        env.push_back("CONTENT_LENGTH=" + std::to_string(bodyLength));
+    }
+    return env;
+}
+
 // Runs program (argv[0] and argv[1]) as a CGI process with body on standard
 // input and its answer in a file, as a web server runs it.
 inline Timing RunCgi(const std::vector<std::string>& argv, const std::string& body, const std::string& method = "POST") {
@@ -240,12 +251,7 @@ inline Timing RunCgi(const std::vector<std::string>& argv, const std::string& bo
     input += std::to_string(getpid()) + "-" + std::to_string(++serial);
     output += std::to_string(getpid()) + "-" + std::to_string(serial);
     WriteFile(input, body);
-    std::vector<std::string> env = {"SCRIPT_NAME=/cgi-bin/zrp.exe", "SERVER_NAME=pool.test", "SERVER_PORT=80",
-                                    "REQUEST_METHOD=" + method, "REMOTE_ADDR=127.0.0.1", "QUERY_STRING="};
-    if (method == "POST") {
-        env.push_back("CONTENT_TYPE=application/x-www-form-urlencoded");
-        env.push_back("CONTENT_LENGTH=" + std::to_string(body.size()));
-    }
+    std::vector<std::string> env = CgiEnvironment(method, body.size());
     std::vector<char*> envp, args;
     for (std::string& e : env) envp.push_back(e.data());
     envp.push_back(nullptr);

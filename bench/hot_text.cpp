@@ -4,14 +4,19 @@
 // costs a page fault: spread over the whole text, the start-up and a small
 // page touch about twice as many pieces as they need.
 //
-// Each page of the benchmarks runs once under callgrind, on pools of 100
-// and 1,000 players; the functions it ran are found in the program's link
-// map, and their input sections are listed, those run by the most pages
-// first. Run by `make hot-text` on a build made with -ffunction-sections:
-//   build-bench/hot_text PROGRAM MAP OUTPUT
+// Each page of the benchmarks runs once under ptrace, on this machine's
+// processor and from its first instruction, on pools of 100 and 1,000
+// players; the input sections of the functions it enters are found in the
+// program's link map and listed, those run by the most requests first,
+// those run by the same requests side by side. Run by `make hot-text` on a
+// build made with -ffunction-sections: build-bench/hot_text PROGRAM MAP OUTPUT
+
+#include <sys/ptrace.h>
+#include <sys/user.h>
 
 #include <algorithm>
 #include <bit>
+#include <cstddef>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -28,16 +33,6 @@ struct InputSection {
     std::string Name, File;
 };
 
-std::string CommandOutput(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[65536];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-        pclose(pipe);
-    }
-    return out;
-}
-
 std::vector<std::string> LinesOf(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
@@ -45,7 +40,7 @@ std::vector<std::string> LinesOf(const std::string& text) {
     return lines;
 }
 
-// The input sections of the map's .text output section: " NAME ADDRESS SIZE
+// The input sections of the map's .text output sections: " NAME ADDRESS SIZE
 // FILE", the name on a line of its own when it is long.
 std::vector<InputSection> TextSections(const std::string& mapPath) {
     std::vector<InputSection> sections;
@@ -73,44 +68,94 @@ std::vector<InputSection> TextSections(const std::string& mapPath) {
     return sections;
 }
 
-// Every function symbol of the program with its address.
-std::map<std::string, unsigned long> FunctionAddresses(const std::string& program) {
-    std::map<std::string, unsigned long> addresses;
-    for (const std::string& line : LinesOf(CommandOutput("nm --defined-only '" + program + "'"))) {
+// Where the system loaded the program: its first mapping, of offset 0.
+unsigned long LoadAddress(pid_t pid, const std::string& program) {
+    for (const std::string& line : LinesOf(ReadFile("/proc/" + std::to_string(pid) + "/maps"))) {
         std::istringstream fields(line);
-        std::string address, type, name;
-        if ((fields >> address >> type >> name) && std::string("tTWi").find(type) != std::string::npos)
-            addresses.emplace(name, std::stoul(address, nullptr, 16));
+        std::string range, mode, offset, device, inode, path;
+        fields >> range >> mode >> offset >> device >> inode >> path;
+        if (path == program && std::stoul(offset, nullptr, 16) == 0) return std::stoul(range, nullptr, 16);
     }
-    return addresses;
+    return 0;
 }
 
-// The functions one request ran, by their mangled names, in the order it
-// first met them.
-std::vector<std::string> FunctionsRun(const std::string& folder, const Page& page) {
-    std::string profile = folder + "/callgrind.out";
-    Timing t = RunCgi({"/usr/bin/valgrind", "--tool=callgrind", "--demangle=no", "--callgrind-out-file=" + profile,
-                       folder + "/zrp.exe"},
-                      page.Body, page.Method);
-    if (IsErrorPage(t.Answer)) {
-        std::fprintf(stderr, "%s answered the error page\n", page.Label.c_str());
-        std::exit(1);
+// The start of every function of the program that lies in sections.
+std::vector<unsigned long> FunctionStarts(const std::string& program, const std::vector<InputSection>& sections) {
+    std::set<unsigned long> starts;
+    FILE* pipe = popen(("nm --defined-only '" + program + "'").c_str(), "r");
+    std::string text;
+    char buffer[65536];
+    for (size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, n);
+    if (pipe) pclose(pipe);
+    for (const std::string& line : LinesOf(text)) {
+        std::istringstream fields(line);
+        std::string address, type;
+        if (!(fields >> address >> type) || std::string("tTWi").find(type) == std::string::npos) continue;
+        unsigned long at = std::stoul(address, nullptr, 16);
+        auto after = std::ranges::upper_bound(sections, at, {}, &InputSection::Start);
+        if (after != sections.begin() && at < std::prev(after)->Start + std::prev(after)->Size) starts.insert(at);
     }
-    // "fn=(7) name" starts the costs of a function; "(7)" alone stands for
-    // a name given before, there or in a call ("cfn=(7) name").
-    std::map<std::string, std::string> named;
-    std::vector<std::string> ran, names;
-    for (const std::string& line : LinesOf(ReadFile(profile))) {
-        bool costs = line.rfind("fn=(", 0) == 0;
-        if (!costs && line.rfind("cfn=(", 0) != 0) continue;
-        size_t open = line.find('('), close = line.find(')');
-        std::string id = line.substr(open, close + 1 - open);
-        if (close + 2 < line.size()) named.emplace(id, line.substr(close + 2));
-        if (costs) ran.push_back(id);
+    return {starts.begin(), starts.end()};
+}
+
+// The sections (by their place in sections) whose code one request ran:
+// the program runs under ptrace with a breakpoint on every function, each
+// taken away when first hit, from its first instruction to its exit.
+std::set<size_t> SectionsRun(const std::string& folder, const Page& page, const std::vector<InputSection>& sections,
+                             const std::vector<unsigned long>& functions) {
+#if !defined(__x86_64__)
+#error "hot_text traces x86-64 programs only"
+#endif
+    std::string program = folder + "/zrp.exe", input = folder + ".request";
+    WriteFile(input, page.Body);
+    std::vector<std::string> env = CgiEnvironment(page.Method, page.Body.size());
+    pid_t child = fork();
+    if (child == 0) {
+        std::vector<char*> envp;
+        for (std::string& e : env) envp.push_back(e.data());
+        envp.push_back(nullptr);
+        char* argv[] = {program.data(), nullptr};
+        dup2(open(input.c_str(), O_RDONLY), 0);
+        dup2(open("/dev/null", O_WRONLY), 1);
+        ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+        execve(program.c_str(), argv, envp.data());
+        _exit(127);
     }
-    for (const std::string& id : ran) names.push_back(named[id]);
-    unlink(profile.c_str());
-    return names;
+    int status = 0;
+    waitpid(child, &status, 0);  // stopped at the start of the new program
+    unsigned long base = LoadAddress(child, program);
+    // One byte at a time through the word that holds it.
+    auto setByte = [&](unsigned long at, unsigned char value) {
+        unsigned long word = at & ~7ul;
+        long bytes = ptrace(PTRACE_PEEKTEXT, child, reinterpret_cast<void*>(word), nullptr);
+        unsigned long shift = 8 * (at - word);
+        unsigned char old = static_cast<unsigned char>(static_cast<unsigned long>(bytes) >> shift);
+        bytes = static_cast<long>((static_cast<unsigned long>(bytes) & ~(0xfful << shift)) |
+                                  static_cast<unsigned long>(value) << shift);
+        ptrace(PTRACE_POKETEXT, child, reinterpret_cast<void*>(word), reinterpret_cast<void*>(bytes));
+        return old;
+    };
+    std::map<unsigned long, unsigned char> original;
+    for (unsigned long function : functions) original[base + function] = setByte(base + function, 0xCC);
+    std::set<size_t> ran;
+    for (;;) {
+        int signal = WIFSTOPPED(status) && WSTOPSIG(status) != SIGTRAP ? WSTOPSIG(status) : 0;
+        ptrace(PTRACE_CONT, child, nullptr, reinterpret_cast<void*>(static_cast<long>(signal)));
+        waitpid(child, &status, 0);
+        if (!WIFSTOPPED(status)) break;
+        if (WSTOPSIG(status) != SIGTRAP) continue;
+        unsigned long at =
+            static_cast<unsigned long>(ptrace(PTRACE_PEEKUSER, child, offsetof(user_regs_struct, rip), nullptr)) - 1;
+        auto hit = original.find(at);
+        if (hit == original.end()) continue;
+        setByte(at, hit->second);
+        original.erase(hit);
+        ptrace(PTRACE_POKEUSER, child, offsetof(user_regs_struct, rip), reinterpret_cast<void*>(at));
+        auto after = std::ranges::upper_bound(sections, at - base, {}, &InputSection::Start);
+        ran.insert(static_cast<size_t>(std::prev(after) - sections.begin()));
+    }
+    unlink(input.c_str());
+    return ran;
 }
 
 // "*libc.a:malloc.o(.text)" for an archive member, "*files.cpp.o(.text.X)"
@@ -130,46 +175,37 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: hot_text PROGRAM MAP OUTPUT\n");
         return 2;
     }
-    std::string program = argv[1];
     std::vector<InputSection> sections = TextSections(argv[2]);
-    std::map<std::string, unsigned long> addresses = FunctionAddresses(program);
-    // The requests that ran each function, one bit each.
-    std::map<std::string, uint32_t> runBy;
-    std::vector<std::string> firstMet;
+    std::vector<unsigned long> functions = FunctionStarts(argv[1], sections);
+    setenv("ZRP_BENCH_PROGRAM", argv[1], 1);
+    // The requests that ran each section, one bit each, and the order in
+    // which the sections were first met.
+    std::map<size_t, uint32_t> runBy;
+    std::vector<size_t> firstMet;
     int request = 0;
-    setenv("ZRP_BENCH_PROGRAM", program.c_str(), 1);
     for (int players : {100, 1000}) {
         std::string folder = MakePool(players, 9);
         for (const Page& page : Pages(players)) RunCgi({folder + "/zrp.exe"}, page.Body, page.Method);
         SettlePool(folder);
         for (const Page& page : Pages(players)) {
-            for (const std::string& name : FunctionsRun(folder, page))
-                if (std::exchange(runBy[name], runBy[name] | 1u << request) == 0) firstMet.push_back(name);
+            for (size_t section : SectionsRun(folder, page, sections, functions))
+                if (std::exchange(runBy[section], runBy[section] | 1u << request) == 0) firstMet.push_back(section);
             ++request;
         }
         RemoveFolder(folder);
     }
-    // The most run first; functions run by the same requests side by side.
-    std::ranges::stable_sort(firstMet, std::greater{}, [&](const std::string& name) {
-        return std::pair(std::popcount(runBy[name]), runBy[name]);
+    // The most run first; sections run by the same requests side by side.
+    std::ranges::stable_sort(firstMet, std::greater{}, [&](size_t section) {
+        return std::pair(std::popcount(runBy[section]), runBy[section]);
     });
     std::set<std::string> listed;
     std::string script;
-    for (const std::string& name : firstMet) {
-        // A function callgrind knows only by its address in the running
-        // program (a PIE is moved) is left out.
-        auto known = addresses.find(name);
-        if (known == addresses.end()) continue;
-        auto after = std::ranges::upper_bound(sections, known->second, {}, &InputSection::Start);
-        if (after == sections.begin()) continue;
-        const InputSection& s = *std::prev(after);
-        if (known->second >= s.Start + s.Size) continue;
-        if (listed.insert(Pattern(s)).second) script += "    " + Pattern(s) + "\n";
-    }
+    for (size_t section : firstMet)
+        if (listed.insert(Pattern(sections[section])).second) script += "    " + Pattern(sections[section]) + "\n";
     WriteFile(argv[3],
               "/* The code every page runs, first, side by side: written by `make hot-text`\n"
-              "   (bench/hot_text.cpp) from the functions the benchmark pages run. A name\n"
-              "   that no longer matches only leaves its code where it was. */\n"
+              "   (bench/hot_text.cpp) from the code the benchmark pages run. A name that\n"
+              "   no longer matches only leaves its code where it was. */\n"
               "SECTIONS\n{\n  .text.hot_pages :\n  {\n" +
                   script + "  }\n}\nINSERT BEFORE .text;\n");
     std::printf("%zu sections listed in %s\n", listed.size(), argv[3]);
