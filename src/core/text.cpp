@@ -49,18 +49,6 @@ std::string_view TrimBlanksView(std::string_view text) {
 
 std::string TrimBlanks(const std::string& text) { return std::string(TrimBlanksView(text)); }
 
-static constexpr unsigned char LowerByte(unsigned char c) {
-    if (c >= 'A' && c <= 'Z') return c + 32;
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
-    switch (c) {
-        case 0x8A: return 0x9A;
-        case 0x8C: return 0x9C;
-        case 0x8E: return 0x9E;
-        case 0x9F: return 0xFF;
-        default: return c;
-    }
-}
-
 std::string UCase(const std::string& text) {
     std::string out = text;
     for (char& c : out) c = static_cast<char>(UpperByte(static_cast<unsigned char>(c)));

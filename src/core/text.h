@@ -28,6 +28,18 @@ inline unsigned char UpperByte(unsigned char c) {
         default: return c;
     }
 }
+// The other way: UpperByte of LowerByte(c) is c for every upper-case c.
+constexpr unsigned char LowerByte(unsigned char c) {
+    if (c >= 'A' && c <= 'Z') return c + 32;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+    switch (c) {
+        case 0x8A: return 0x9A;
+        case 0x8C: return 0x9C;
+        case 0x8E: return 0x9E;
+        case 0x9F: return 0xFF;
+        default: return c;
+    }
+}
 // Bit 7 of each byte of the answer is set exactly where that byte of word is
 // c: long files are passed over eight bytes at a time.
 inline uint64_t BytesEqualTo(uint64_t word, unsigned char c) {

@@ -1,6 +1,5 @@
 #include "game/picks_store.h"
 
-#include <array>
 #include <bit>
 #include <cstring>
 #if defined(__SSE2__)
@@ -88,14 +87,14 @@ bool PicksFile::IsNameOf(size_t end, std::string_view key) const {
 long PicksFile::ScanFor(std::string_view key) const {
     // No line holds a line feed; read back, a key with one could match two.
     if (key.find('\n') != std::string_view::npos) return -1;
-    std::array<bool, 256> lastBytes{};
-    for (int c = 0; c < 256; ++c)
-        lastBytes[c] = c == ' ' || UpperByte(static_cast<unsigned char>(c)) == static_cast<unsigned char>(key.back());
+    // The key is upper case: its last letter ends a name line in either
+    // case, or is followed by blanks.
+    const unsigned char upper = static_cast<unsigned char>(key.back()), lower = LowerByte(upper);
     const unsigned char* data = reinterpret_cast<const unsigned char*>(bytes_.data());
     auto isName = [&](size_t feed) {
         unsigned char last = feed > 0 ? data[feed - 1] : '\n';
         if (last == '\r' && feed > 1) last = data[feed - 2];
-        return lastBytes[last] && IsNameOf(feed, key);
+        return (last == upper || last == lower || last == ' ') && IsNameOf(feed, key);
     };
     size_t size = bytes_.size(), at = 0;
     long records = 0;
