@@ -69,5 +69,5 @@ void UserFieldsBuild::Done() {
 
 void RemoveUserFields() { RemoveDerivedFile(kFields); }
 
-UserFieldsWrite::UserFieldsWrite(int32_t number, std::string_view record)
-    : DerivedFileWrite(kFields, number, record.substr(0, kUserFieldsLength)) {}
+UserFieldsWrite::UserFieldsWrite(int32_t number, std::string_view record, UserFileStatus& before)
+    : DerivedFileWrite(kFields, number, record.substr(0, kUserFieldsLength), before) {}

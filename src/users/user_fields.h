@@ -55,5 +55,5 @@ void RemoveUserFields();
 // (see DerivedFileWrite); record is the record's bytes as written.
 class UserFieldsWrite : public DerivedFileWrite {
 public:
-    UserFieldsWrite(int32_t number, std::string_view record);
+    UserFieldsWrite(int32_t number, std::string_view record, UserFileStatus& before);
 };

@@ -204,11 +204,12 @@ void WriteUserRecord(int32_t number, const UserRecord& record) {
         WriteFileAtomic(UserFilePath(), bytes);
         return;
     }
-    UserIndexWrite index(number, EmailKeyHash(bytes));
-    UserFieldsWrite fields(number, bytes);
+    UserFileStatus before, after;
+    UserIndexWrite index(number, EmailKeyHash(bytes), before);
+    UserFieldsWrite fields(number, bytes, before);
     WriteAt(UserFilePath(), static_cast<int64_t>(number - 1) * kUserRecordLength, bytes);
-    index.Written();
-    fields.Written();
+    index.Written(after);
+    fields.Written(after);
 }
 
 namespace {

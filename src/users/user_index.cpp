@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <string>
 
 #include "core/files.h"
@@ -37,7 +38,13 @@ uint32_t KeyHash(std::string_view key) {
 
 std::optional<std::vector<int32_t>> IndexedUserRecords(const struct stat& userFile,
                                                        const std::vector<uint32_t>& hashes) {
-    int fd = open(UserIndexFilePath().c_str(), O_RDONLY | O_CLOEXEC);
+    // Open for writing too where it may be, for a login's write of its record.
+    bool writable = true;
+    int fd = open(UserIndexFilePath().c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0 && errno != ENOENT) {
+        writable = false;
+        fd = open(UserIndexFilePath().c_str(), O_RDONLY | O_CLOEXEC);
+    }
     if (fd < 0) return std::nullopt;
     UserFileStamp h;
     bool valid = DescribesUserFile(kIndex, fd, userFile, h);
@@ -55,7 +62,10 @@ std::optional<std::vector<int32_t>> IndexedUserRecords(const struct stat& userFi
             for (uint32_t* at = piece; valid && (at = std::find(at, piece + count, hash)) != piece + count; ++at)
                 found.push_back(static_cast<int32_t>(first + static_cast<uint32_t>(at - piece)) + 1);
     }
-    close(fd);
+    if (valid && writable)
+        KeepOpenDerivedFile(kIndex, fd, h);
+    else
+        close(fd);
     if (!valid) return std::nullopt;
     // In record order, each once, whichever hashes it matched.
     if (hashes.size() > 1) {
@@ -81,5 +91,5 @@ void WriteUserIndex(const struct stat& userFile, const std::vector<uint32_t>& ha
 
 void RemoveUserIndex() { RemoveDerivedFile(kIndex); }
 
-UserIndexWrite::UserIndexWrite(int32_t number, uint32_t hash)
-    : DerivedFileWrite(kIndex, number, {reinterpret_cast<const char*>(&hash), sizeof hash}) {}
+UserIndexWrite::UserIndexWrite(int32_t number, uint32_t hash, UserFileStatus& before)
+    : DerivedFileWrite(kIndex, number, {reinterpret_cast<const char*>(&hash), sizeof hash}, before) {}

@@ -35,5 +35,5 @@ void RemoveUserIndex();
 // (see DerivedFileWrite); a record that takes another key in place removes it.
 class UserIndexWrite : public DerivedFileWrite {
 public:
-    UserIndexWrite(int32_t number, uint32_t hash);
+    UserIndexWrite(int32_t number, uint32_t hash, UserFileStatus& before);
 };

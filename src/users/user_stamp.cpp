@@ -5,9 +5,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "core/files.h"
 #include "core/paths.h"
+#include "core/run.h"
 #include "users/user_file.h"
 
 namespace {
@@ -56,18 +58,46 @@ void RemoveDerivedFile(const DerivedKind& kind) {
     unlink(kind.Path().c_str());
 }
 
-DerivedFileWrite::DerivedFileWrite(const DerivedKind& kind, int32_t number, std::string_view entry)
+const struct stat* UserFileStatus::Get() {
+    if (!std::exchange(asked_, true)) known_ = stat(UserFilePath().c_str(), &status_) == 0;
+    return known_ ? &status_ : nullptr;
+}
+
+OpenDerivedFile::~OpenDerivedFile() {
+    if (Fd >= 0) close(Fd);
+}
+
+void KeepOpenDerivedFile(const DerivedKind& kind, int fd, const UserFileStamp& stamp) {
+    auto open = std::make_shared<OpenDerivedFile>();
+    open->Kind = &kind;
+    open->Fd = fd;
+    open->Writes = FileWritesSoFar();
+    open->Stamp = stamp;
+    R().DerivedFileOpen = std::move(open);
+}
+
+bool DerivedFileWrite::TakeOpen(UserFileStamp& stamp) {
+    std::shared_ptr<OpenDerivedFile> open = std::exchange(R().DerivedFileOpen, nullptr);
+    if (!open || open->Kind != &kind_ || open->Writes != FileWritesSoFar()) return false;
+    fd_ = std::exchange(open->Fd, -1);
+    stamp = open->Stamp;
+    return true;
+}
+
+DerivedFileWrite::DerivedFileWrite(const DerivedKind& kind, int32_t number, std::string_view entry,
+                                   UserFileStatus& before)
     : kind_(kind), entry_(entry) {
-    fd_ = open(kind.Path().c_str(), O_RDWR | O_CLOEXEC);
+    UserFileStamp stamp;
+    bool taken = TakeOpen(stamp);
+    if (!taken) fd_ = open(kind.Path().c_str(), O_RDWR | O_CLOEXEC);
     if (fd_ < 0) {
         // One that cannot be opened for writing must not outlive the change.
         if (errno != ENOENT) RemoveDerivedFile(kind);
         return;
     }
-    struct stat userFile;
-    UserFileStamp stamp;
-    bool valid = number >= 1 && stat(UserFilePath().c_str(), &userFile) == 0 &&
-                 DescribesUserFile(kind, fd_, userFile, stamp) && static_cast<uint32_t>(number) <= stamp.Count + 1;
+    const struct stat* userFile = taken ? nullptr : before.Get();
+    bool valid = number >= 1 && (taken || (userFile && DescribesUserFile(kind, fd_, *userFile, stamp))) &&
+                 static_cast<uint32_t>(number) <= stamp.Count + 1;
     count_ = valid ? stamp.Count : 0;
     index_ = valid ? static_cast<uint32_t>(number) - 1 : 0;
     append_ = valid && index_ == count_;
@@ -86,14 +116,14 @@ DerivedFileWrite::~DerivedFileWrite() {
 
 // The entry goes in first and the stamp last: a run killed between the two
 // leaves a stamp that no longer matches.
-void DerivedFileWrite::Written() {
+void DerivedFileWrite::Written(UserFileStatus& after) {
     if (fd_ < 0) return;
-    struct stat userFile;
+    const struct stat* userFile = after.Get();
     uint32_t count = count_ + (append_ ? 1 : 0);
-    if (stat(UserFilePath().c_str(), &userFile) != 0 || RecordsOf(userFile) != count ||
+    if (!userFile || RecordsOf(*userFile) != count ||
         ((append_ || changed_) && !WriteExactly(fd_, entry_.data(), entry_.size(), EntryOffset(kind_, index_))))
         return Drop();
-    UserFileStamp stamp = StampOf(kind_, userFile, count);
+    UserFileStamp stamp = StampOf(kind_, *userFile, count);
     if (!WriteExactly(fd_, &stamp, sizeof stamp, 0)) return Drop();
     close(fd_);
     fd_ = -1;

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,35 @@ bool DescribesUserFile(const DerivedKind& kind, int fd, const struct stat& userF
 // Removes the derived file; a missing one is no failure.
 void RemoveDerivedFile(const DerivedKind& kind);
 
+// The user file's status as stat sees it at one moment of a write, asked of
+// the system once for every derived file that needs it.
+class UserFileStatus {
+public:
+    // nullptr when there is no status to be had.
+    const struct stat* Get();
+
+private:
+    bool asked_ = false, known_ = false;
+    struct stat status_ {};
+};
+
+// A derived file that a reader opened for reading and writing and found
+// describing the user file, left open for a record write that follows
+// before the run writes anything else (FileWritesSoFar): the write then
+// neither opens it again nor checks its stamp again.
+struct OpenDerivedFile {
+    const DerivedKind* Kind = nullptr;
+    int Fd = -1;  // closed with it
+    uint64_t Writes = 0;
+    UserFileStamp Stamp{};
+    OpenDerivedFile() = default;
+    OpenDerivedFile(const OpenDerivedFile&) = delete;
+    OpenDerivedFile& operator=(const OpenDerivedFile&) = delete;
+    ~OpenDerivedFile();
+};
+// Leaves fd (open for reading and writing, its stamp checked) to the run.
+void KeepOpenDerivedFile(const DerivedKind& kind, int fd, const UserFileStamp& stamp);
+
 // Keeps a derived file true to one record written in place or added at the
 // end. Made before the write: it removes a file that the write would leave
 // with a gap, and unstamps one whose entry changes in place, so that a run
@@ -52,13 +82,17 @@ void RemoveDerivedFile(const DerivedKind& kind);
 // Written (the write failed) the file is removed.
 class DerivedFileWrite {
 public:
-    DerivedFileWrite(const DerivedKind& kind, int32_t number, std::string_view entry);
+    // before is the user file's status before the write.
+    DerivedFileWrite(const DerivedKind& kind, int32_t number, std::string_view entry, UserFileStatus& before);
     ~DerivedFileWrite();
     DerivedFileWrite(const DerivedFileWrite&) = delete;
     DerivedFileWrite& operator=(const DerivedFileWrite&) = delete;
-    void Written();
+    // after is the user file's status once written.
+    void Written(UserFileStatus& after);
 
 private:
+    // The file as a reader left it open; false when there is none to take.
+    bool TakeOpen(UserFileStamp& stamp);
     void Drop();
     const DerivedKind& kind_;
     std::string entry_;

@@ -184,14 +184,16 @@ TEST(UserFields, CopyIsNeverValidWhileARecordIsWritten) {
     std::string changed = EncodeUserRecord({"B@X", "SECRET", "BEE", kStamp, "USER"});
     for (int32_t number : {2, 4, 5}) {
         {
-            UserFieldsWrite write(number, changed);
+            UserFileStatus before;
+            UserFieldsWrite write(number, changed, before);
             EXPECT_EQ(UserFieldsCopy(users).Valid(), number == 4) << number;
         }
         EXPECT_FALSE(folder.Exists(kCopy)) << number;
         walkAll(ForEachUserFields);
     }
     // The same bytes in place keep it valid throughout.
-    UserFieldsWrite same(1, EncodeUserRecord(Player("A@X", "A")));
+    UserFileStatus before;
+    UserFieldsWrite same(1, EncodeUserRecord(Player("A@X", "A")), before);
     EXPECT_TRUE(UserFieldsCopy(users).Valid());
 }
 
