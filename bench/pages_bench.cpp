@@ -62,7 +62,7 @@ void ComparePages(int players, int runs) {
         }
         unlink(captured.c_str());
         double w = Median(wall), c = Median(cpu), fw = Median(floorWall), fc = Median(floorCpu);
-        std::printf("| %s | %d | %zu | %.2f | %.2f | %.1fx | %.2f | %.2f | %.1fx |\n", page.Label.c_str(), players,
+        std::printf("| %s | %d | %zu | %.2f | %.2f | %.2fx | %.2f | %.2f | %.2fx |\n", page.Label.c_str(), players,
                     first.Answer.size(), w * 1e3, fw * 1e3, w / fw, c * 1e3, fc * 1e3, fc > 0 ? c / fc : 0.0);
         std::fflush(stdout);
     }
@@ -96,7 +96,7 @@ void FullUserFile(int runs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 61;
+    int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 101;
     std::printf("Program: %s\n\n", Program().c_str());
     std::printf("| page | players | bytes | wall ms | floor wall ms | wall ratio | cpu ms | floor cpu ms | cpu ratio |\n");
     std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
