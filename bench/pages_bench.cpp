@@ -96,7 +96,7 @@ void FullUserFile(int runs) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 101;
+    int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 201;
     std::printf("Program: %s\n\n", Program().c_str());
     std::printf("| page | players | bytes | wall ms | floor wall ms | wall ratio | cpu ms | floor cpu ms | cpu ratio |\n");
     std::printf("|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
