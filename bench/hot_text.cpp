@@ -79,6 +79,22 @@ unsigned long LoadAddress(pid_t pid, const std::string& program) {
     return 0;
 }
 
+// The traced program's instruction pointer (x86-64 only: the listing is
+// made on the development machine; elsewhere the tool says so and stops).
+#if defined(__x86_64__)
+constexpr bool kTraceable = true;
+unsigned long InstructionAddress(pid_t child) {
+    return static_cast<unsigned long>(ptrace(PTRACE_PEEKUSER, child, offsetof(user_regs_struct, rip), nullptr));
+}
+void SetInstructionAddress(pid_t child, unsigned long at) {
+    ptrace(PTRACE_POKEUSER, child, offsetof(user_regs_struct, rip), reinterpret_cast<void*>(at));
+}
+#else
+constexpr bool kTraceable = false;
+unsigned long InstructionAddress(pid_t) { return 0; }
+void SetInstructionAddress(pid_t, unsigned long) {}
+#endif
+
 // The start of every function of the program that lies in sections.
 std::vector<unsigned long> FunctionStarts(const std::string& program, const std::vector<InputSection>& sections) {
     std::set<unsigned long> starts;
@@ -103,9 +119,6 @@ std::vector<unsigned long> FunctionStarts(const std::string& program, const std:
 // taken away when first hit, from its first instruction to its exit.
 std::set<size_t> SectionsRun(const std::string& folder, const Page& page, const std::vector<InputSection>& sections,
                              const std::vector<unsigned long>& functions) {
-#if !defined(__x86_64__)
-#error "hot_text traces x86-64 programs only"
-#endif
     std::string program = folder + "/zrp.exe", input = folder + ".request";
     WriteFile(input, page.Body);
     std::vector<std::string> env = CgiEnvironment(page.Method, page.Body.size());
@@ -144,13 +157,12 @@ std::set<size_t> SectionsRun(const std::string& folder, const Page& page, const 
         waitpid(child, &status, 0);
         if (!WIFSTOPPED(status)) break;
         if (WSTOPSIG(status) != SIGTRAP) continue;
-        unsigned long at =
-            static_cast<unsigned long>(ptrace(PTRACE_PEEKUSER, child, offsetof(user_regs_struct, rip), nullptr)) - 1;
+        unsigned long at = InstructionAddress(child) - 1;
         auto hit = original.find(at);
         if (hit == original.end()) continue;
         setByte(at, hit->second);
         original.erase(hit);
-        ptrace(PTRACE_POKEUSER, child, offsetof(user_regs_struct, rip), reinterpret_cast<void*>(at));
+        SetInstructionAddress(child, at);
         auto after = std::ranges::upper_bound(sections, at - base, {}, &InputSection::Start);
         ran.insert(static_cast<size_t>(std::prev(after) - sections.begin()));
     }
@@ -174,6 +186,10 @@ int main(int argc, char** argv) {
     if (argc != 4) {
         std::fprintf(stderr, "usage: hot_text PROGRAM MAP OUTPUT\n");
         return 2;
+    }
+    if (!kTraceable) {
+        std::fprintf(stderr, "hot_text traces x86-64 programs only\n");
+        return 1;
     }
     std::vector<InputSection> sections = TextSections(argv[2]);
     std::vector<unsigned long> functions = FunctionStarts(argv[1], sections);
