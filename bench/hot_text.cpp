@@ -119,7 +119,7 @@ std::vector<unsigned long> FunctionStarts(const std::string& program, const std:
 // taken away when first hit, from its first instruction to its exit.
 std::set<size_t> SectionsRun(const std::string& folder, const Page& page, const std::vector<InputSection>& sections,
                              const std::vector<unsigned long>& functions) {
-    std::string program = folder + "/zrp.exe", input = folder + ".request";
+    std::string program = folder + "/zrp.exe", input = folder + ".request", answer = folder + ".answer";
     WriteFile(input, page.Body);
     std::vector<std::string> env = CgiEnvironment(page.Method, page.Body.size());
     pid_t child = fork();
@@ -129,7 +129,7 @@ std::set<size_t> SectionsRun(const std::string& folder, const Page& page, const 
         envp.push_back(nullptr);
         char* argv[] = {program.data(), nullptr};
         dup2(open(input.c_str(), O_RDONLY), 0);
-        dup2(open("/dev/null", O_WRONLY), 1);
+        dup2(open(answer.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
         ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
         execve(program.c_str(), argv, envp.data());
         _exit(127);
@@ -166,7 +166,13 @@ std::set<size_t> SectionsRun(const std::string& folder, const Page& page, const 
         auto after = std::ranges::upper_bound(sections, at - base, {}, &InputSection::Start);
         ran.insert(static_cast<size_t>(std::prev(after) - sections.begin()));
     }
+    // An error page would list the code of a failure, not of the page.
+    if (IsErrorPage(ReadFile(answer))) {
+        std::fprintf(stderr, "%s answered the error page\n", page.Label.c_str());
+        std::exit(1);
+    }
     unlink(input.c_str());
+    unlink(answer.c_str());
     return ran;
 }
 
