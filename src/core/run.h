@@ -35,17 +35,6 @@ struct UserRecord {
     std::string UserStatus;
 };
 
-// A folder's names as listed while the folder had the stamp (see
-// core/folder_listings.h); Used when this run answered from it or made it.
-// The names are seen in place: in the kept file's bytes as read, or in
-// Listed when this run listed the folder.
-struct KeptListing {
-    std::string Stamp;
-    std::vector<std::string_view> Files, Unsure;
-    std::shared_ptr<const FolderFiles> Listed;
-    bool Used = false;
-};
-
 // A player's record of a period's picks file as last read in this run, kept
 // while the run writes no file (FileWritesSoFar).
 struct PicksLookup {
@@ -125,12 +114,6 @@ struct Run {
     // A file derived from the user file as a lookup left it open for a
     // record write (users/user_stamp.h).
     std::shared_ptr<OpenDerivedFile> DerivedFileOpen;
-    // The data folder's names while they stand as listed (KeepDataFolderNames).
-    std::shared_ptr<const FolderFiles> DataFolderNames;
-    // Folder listings kept from run to run, by folder.
-    std::map<std::string, KeptListing> FolderListings;
-    std::string FolderListingsBytes;  // the kept file as read
-    bool FolderListingsRead = false, FolderListingsChanged = false;
 
     // Players
     UserRecord User;

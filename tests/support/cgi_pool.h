@@ -12,8 +12,6 @@
 
 inline constexpr char kUserIndexEnd[] = "__UserIndex.dat";
 inline constexpr char kUserFieldsEnd[] = "__UserFields.dat";
-// Kept by a run only once a folder has not changed for a second.
-inline constexpr char kFolderListingsEnd[] = "__FolderListings.dat";
 
 using Fields = std::vector<std::pair<std::string, std::string>>;
 
