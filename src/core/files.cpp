@@ -40,7 +40,7 @@ struct Fd {
 
 int OpenOrFail(const std::string& path, int flags, bool reading) {
     if (path.empty()) Fail(kBadFileName);
-    if ((flags & (O_WRONLY | O_RDWR)) != 0) ++R().FileWrites;
+    if ((flags & (O_WRONLY | O_RDWR)) != 0) ++R().ReadThisRun.FileWrites;
     int fd = open(path.c_str(), flags | O_CLOEXEC, 0644);
     if (fd < 0) {
         int err = errno;
@@ -94,7 +94,7 @@ bool FileExists(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-uint64_t FileWritesSoFar() { return R().FileWrites; }
+uint64_t FileWritesSoFar() { return R().ReadThisRun.FileWrites; }
 
 const std::vector<std::string>* LinesWhileUnchanged(const std::string& path, LinesRead& last) {
     if (!last.Read || last.Path != path || last.Writes != FileWritesSoFar()) {
@@ -217,7 +217,7 @@ void WriteAt(const std::string& path, int64_t offset, const std::string& bytes) 
 }
 
 void SetFileLength(const std::string& path, int64_t length) {
-    ++R().FileWrites;
+    ++R().ReadThisRun.FileWrites;
     if (truncate(path.c_str(), length) != 0) FailFromErrno(errno, false);
 }
 
@@ -294,12 +294,12 @@ int64_t FileLength(const std::string& path) {
 void CopyFileOver(const std::string& from, const std::string& to) { WriteFileAtomic(to, ReadWholeFile(from)); }
 
 void RenameFile(const std::string& from, const std::string& to) {
-    ++R().FileWrites;
+    ++R().ReadThisRun.FileWrites;
     if (rename(from.c_str(), to.c_str()) != 0) FailFromErrno(errno, false);
 }
 
 void DeleteFileIfExists(const std::string& path) {
-    ++R().FileWrites;
+    ++R().ReadThisRun.FileWrites;
     if (unlink(path.c_str()) != 0 && errno != ENOENT) FailFromErrno(errno, false);
 }
 

@@ -35,13 +35,21 @@ struct UserRecord {
     std::string UserStatus;
 };
 
-// A player's record of a period's picks file as last read in this run, kept
-// while the run writes no file (FileWritesSoFar).
+// A player's record of a period's picks file as last read in this run.
 struct PicksLookup {
     std::string Path, Name;
     uint64_t Writes = 0;
     bool Found = false;
     std::string Picks, TieBreaker;
+};
+
+// What the run has read of its files, kept while the run writes none: the
+// folder lock keeps other runs out, so what was read stays true until the
+// run itself writes, creates, cuts, renames or removes a file.
+struct FilesReadThisRun {
+    uint64_t FileWrites = 0;  // see FileWritesSoFar
+    LinesRead LockDateFile, WeekFile;
+    PicksLookup LastPicksLookup;
 };
 
 struct Run {
@@ -108,9 +116,6 @@ struct Run {
     std::array<std::string, 101> Picks;  // place 0 unused
     std::string Uwp;
     std::string CommentField;
-    PicksLookup LastPicksLookup;
-    LinesRead LockDateFile, WeekFile;
-    uint64_t FileWrites = 0;  // see FileWritesSoFar
     // A file derived from the user file as a lookup left it open for a
     // record write (users/user_stamp.h).
     std::shared_ptr<OpenDerivedFile> DerivedFileOpen;
@@ -136,6 +141,9 @@ struct Run {
 
     // Help pages written beside the program ("" when the help is elsewhere)
     std::string HelpFolder;
+
+    // The in-run cache: every field that keeps a read for a later ask.
+    FilesReadThisRun ReadThisRun;
 };
 
 // The run now in progress.
