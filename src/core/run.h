@@ -59,9 +59,6 @@ struct Run {
     // CGI gateway
     int StdInHandle = 0;
     int StdOutHandle = 1;
-    // Set by main where the process is this one run: a page that ends itself
-    // leaves through it at once instead of unwinding back to the entry.
-    void (*LeaveAfterPage)() = nullptr;
     // Page bytes not yet written (bounded, see Send): a block allocated once,
     // its pages touched only as far as a page fills it.
     std::unique_ptr<char[]> OutputBlock;
