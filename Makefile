@@ -1,7 +1,6 @@
 # make serve  - build the program and serve a demo pool on http://127.0.0.1:8080/
 # make test   - build and run every test, then again under the sanitizers
 # make bench  - build and run the benchmarks in bench/ and the load run under lighttpd
-# make hot-text - list the code every page runs in src/hot_text.ld, for the linker to put first
 # make stress - build with the sanitizers and run the bounded stress runs in stress/
 # make clean  - remove every build folder (the demo pool with it)
 # make install POOL=/srv/pool PROGRAM=zrp.cgi SERVER=apache|lighttpd|nginx [OWNER=www-data]
@@ -23,7 +22,7 @@ OWNER    ?= www-data
 NEED  := $(CURDIR)/tools/ensure-packages
 BUILD_TOOLS := g++ cmake make
 
-.PHONY: serve test bench hot-text stress clean install e2e
+.PHONY: serve test bench stress clean install e2e
 
 serve:
 	$(NEED) $(BUILD_TOOLS) lighttpd
@@ -68,13 +67,6 @@ bench:
 	done
 	@echo "== load run"
 	ZRP_BUILD=$(CURDIR)/build-bench bash bench/load_run.sh
-
-hot-text:
-	$(NEED) $(BUILD_TOOLS)
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZRP_TESTS=OFF -DZRP_BENCH=ON
-	cmake --build build-bench -j$(JOBS)
-	./build-bench/hot_text build-bench/zrp build-bench/zrp.map src/hot_text.ld
-	cmake --build build-bench -j$(JOBS)
 
 stress:
 	$(NEED) $(BUILD_TOOLS) libgtest-dev strace

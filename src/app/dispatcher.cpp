@@ -1,13 +1,9 @@
 #include "app/dispatcher.h"
 
-#include <memory>
-
 #include "cgi/request_state.h"
 #include "comments/comment_board.h"
 #include "core/activity_log.h"
 #include "core/file_batch.h"
-#include "core/files.h"
-#include "core/folder_listings.h"
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -189,17 +185,12 @@ void StartUp() {
     DeriveFoldersAndAddresses();
     // Under the lock, what a killed run left is finished or removed before
     // anything reads the pool.
-    auto dataFolder = std::make_shared<const FolderFiles>(ListedFolder(r.DataFolder));
-    // Most of the files the run looks for are found in the listing, until
-    // the run adds or removes one.
-    KeepDataFolderNames(dataFolder);
-    TidyDataFolder(*dataFolder);
+    TidyDataFolder();
     TakeOverDeliveredGameFile();
     r.CurrentRoutine = "Quarto_Main";
     r.Version = "0.99 - Build 9.6.2";
-    WriteSiteImages(*dataFolder);
+    WriteSiteImages();
     WriteHelpPages();
-    KeepFolderListings();
     LoadAdministrator();
     if (!GetData()) NotListedPage();
     WriteActivityLog();

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <cstdlib>
 #include <new>
 
 #include "cgi/form.h"
@@ -82,11 +81,6 @@ static void ReportFailure(long number, const std::string& description, const std
         // Out of memory while reporting: the failure path must not start
         // again nor leave an uncaught exception behind.
     }
-}
-
-void LeaveAfterPage() {
-    FlushOutput();
-    std::_Exit(0);
 }
 
 int RequestEntry(void (*answer)()) {

@@ -1,7 +1,5 @@
 #include "core/failure.h"
 
-#include "core/run.h"
-
 std::string FailureDescription(int number) {
     switch (number) {
         case kInvalidCall: return "Invalid procedure call or argument";
@@ -27,7 +25,4 @@ void FailWithAdvice(int number, const std::string& advice) {
     throw RunFailure(number, FailureDescription(number), advice);
 }
 
-void EndRun() {
-    if (R().LeaveAfterPage) R().LeaveAfterPage();
-    throw RunEnded{};
-}
+void EndRun() { throw RunEnded{}; }

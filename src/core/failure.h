@@ -37,4 +37,5 @@ std::string FailureDescription(int number);
 [[noreturn]] void Fail(int number);
 // A failure that an installation mistake causes, with the line that tells what to change.
 [[noreturn]] void FailWithAdvice(int number, const std::string& advice);
+// Ends the run after a whole page: throws RunEnded up to RequestEntry.
 [[noreturn]] void EndRun();

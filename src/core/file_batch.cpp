@@ -3,8 +3,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
-
 #include "core/failure.h"
 #include "core/files.h"
 #include "core/paths.h"
@@ -38,9 +36,7 @@ void ApplyJournal(const std::string& journalPath, const std::vector<std::string>
     for (const std::string& line : lines) {
         if (line.starts_with(kReplace)) {
             std::string path = R().DataFolder + line.substr(sizeof kReplace - 1);
-            if (!FileExists(WorkFileOf(path))) continue;
-            DataFolderNamesChange();
-            if (rename(WorkFileOf(path).c_str(), path.c_str()) != 0) FailFromErrno(errno, false);
+            if (FileExists(WorkFileOf(path))) RenameFile(WorkFileOf(path), path);
         } else if (line.starts_with(kDelete)) {
             DeleteFileIfExists(R().DataFolder + line.substr(sizeof kDelete - 1));
         }

@@ -1,6 +1,5 @@
 #include "core/files.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -8,7 +7,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <utility>
 
 #include "core/failure.h"
 #include "core/run.h"
@@ -40,16 +38,9 @@ struct Fd {
     Fd& operator=(const Fd&) = delete;
 };
 
-bool IsOrdinaryFile(const std::string& path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
 int OpenOrFail(const std::string& path, int flags, bool reading) {
     if (path.empty()) Fail(kBadFileName);
-    if ((flags & (O_WRONLY | O_RDWR)) != 0) ++R().FileWrites;
-    // Without a listing to keep true there is no need to know.
-    if ((flags & O_CREAT) != 0 && R().DataFolderNames && !FileExists(path)) DataFolderNamesChange();
+    if ((flags & (O_WRONLY | O_RDWR)) != 0) ++R().ReadThisRun.FileWrites;
     int fd = open(path.c_str(), flags | O_CLOEXEC, 0644);
     if (fd < 0) {
         int err = errno;
@@ -99,58 +90,11 @@ void WriteWholeOrNothing(int fd, const std::string& bytes, int64_t offset = -1) 
 
 bool FileExists(const std::string& path) {
     if (path.find_first_not_of(' ') == std::string::npos) return false;
-    const Run& r = R();
-    const std::string& folder = r.DataFolder;
-    if (r.DataFolderNames && !folder.empty() && path.size() > folder.size() && path.starts_with(folder) &&
-        path.find('/', folder.size()) == std::string::npos)
-        return r.DataFolderNames->Has(path.substr(folder.size()));
-    return IsOrdinaryFile(path);
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-void KeepDataFolderNames(std::shared_ptr<const FolderFiles> listing) { R().DataFolderNames = std::move(listing); }
-
-void DataFolderNamesChange() {
-    Run& r = R();
-    ++r.FileWrites;
-    r.DataFolderNames.reset();
-}
-
-// Calls visit(name, type) for each name of folder but "." and "..". The
-// entries are read into a buffer on the stack: opendir's own buffer is a
-// fresh allocation of its size on every start of the program.
-template <typename Visit>
-static void ListFolder(const std::string& folder, Visit visit) {
-    Fd dir{open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-    if (dir.fd < 0) return;
-    alignas(dirent64) char buffer[8192];
-    for (ssize_t got; (got = getdents64(dir.fd, buffer, sizeof buffer)) > 0;) {
-        for (ssize_t at = 0; at < got;) {
-            const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
-            std::string_view name = entry->d_name;
-            if (name != "." && name != "..") visit(name, entry->d_type);
-            at += entry->d_reclen;
-        }
-    }
-}
-
-FolderFiles::FolderFiles(const std::string& folder) : folder_(folder) {
-    ListFolder(folder, [&](std::string_view name, unsigned char type) {
-        if (type == DT_REG) files_.emplace_back(name);
-        if (type == DT_LNK || type == DT_UNKNOWN) unsure_.emplace_back(name);
-    });
-    std::sort(files_.begin(), files_.end());
-    std::sort(unsure_.begin(), unsure_.end());
-}
-
-FolderFiles::FolderFiles(std::string folder, std::vector<std::string> files, std::vector<std::string> unsure)
-    : folder_(std::move(folder)), files_(std::move(files)), unsure_(std::move(unsure)) {}
-
-bool FolderFiles::Has(const std::string& name) const {
-    if (std::binary_search(files_.begin(), files_.end(), name)) return true;
-    return std::binary_search(unsure_.begin(), unsure_.end(), name) && IsOrdinaryFile(folder_ + name);
-}
-
-uint64_t FileWritesSoFar() { return R().FileWrites; }
+uint64_t FileWritesSoFar() { return R().ReadThisRun.FileWrites; }
 
 const std::vector<std::string>* LinesWhileUnchanged(const std::string& path, LinesRead& last) {
     if (!last.Read || last.Path != path || last.Writes != FileWritesSoFar()) {
@@ -273,7 +217,7 @@ void WriteAt(const std::string& path, int64_t offset, const std::string& bytes) 
 }
 
 void SetFileLength(const std::string& path, int64_t length) {
-    ++R().FileWrites;
+    ++R().ReadThisRun.FileWrites;
     if (truncate(path.c_str(), length) != 0) FailFromErrno(errno, false);
 }
 
@@ -349,8 +293,13 @@ int64_t FileLength(const std::string& path) {
 
 void CopyFileOver(const std::string& from, const std::string& to) { WriteFileAtomic(to, ReadWholeFile(from)); }
 
+void RenameFile(const std::string& from, const std::string& to) {
+    ++R().ReadThisRun.FileWrites;
+    if (rename(from.c_str(), to.c_str()) != 0) FailFromErrno(errno, false);
+}
+
 void DeleteFileIfExists(const std::string& path) {
-    DataFolderNamesChange();
+    ++R().ReadThisRun.FileWrites;
     if (unlink(path.c_str()) != 0 && errno != ENOENT) FailFromErrno(errno, false);
 }
 

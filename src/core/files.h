@@ -5,39 +5,12 @@
 #include <sys/stat.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // True when path names an existing ordinary file (no wildcards needed here).
-// A file of the data folder is answered from the run's listing of it while
-// the run has one (see KeepDataFolderNames).
 bool FileExists(const std::string& path);
-// Which names of one folder are ordinary files, from a single listing: the
-// start-up asks for many files of the same folder, and a look-up each cost
-// more than listing the folder once. Links and names of unknown type are
-// looked up as FileExists would.
-class FolderFiles {
-public:
-    explicit FolderFiles(const std::string& folder);
-    // A listing made before, as it was made: its files and its names of
-    // unsure type, each sorted.
-    FolderFiles(std::string folder, std::vector<std::string> files, std::vector<std::string> unsure);
-    bool Has(const std::string& name) const;
-    const std::vector<std::string>& Files() const { return files_; }
-    const std::vector<std::string>& Unsure() const { return unsure_; }
-
-private:
-    std::string folder_;
-    std::vector<std::string> files_, unsure_;  // sorted
-};
-// Lets FileExists answer for the data folder's files from listing, which
-// must be the folder's names as they stand now, until the run changes them.
-void KeepDataFolderNames(std::shared_ptr<const FolderFiles> listing);
-// Called before this run adds, removes or renames a file: FileExists looks
-// at the disk again for the rest of the run.
-void DataFolderNamesChange();
 // A small file's lines as last read in this run, and the run's writes then.
 struct LinesRead {
     std::string Path;
@@ -130,6 +103,8 @@ private:
     std::string buffer_;
 };
 void CopyFileOver(const std::string& from, const std::string& to);
+// Renames from over to, failing as a write does.
+void RenameFile(const std::string& from, const std::string& to);
 void DeleteFileIfExists(const std::string& path);
 
 // Reads a text file line by line the way the stored formats expect:

@@ -203,7 +203,6 @@ std::string DataPath(std::string_view namePart) {
 std::string UserFilePath() { return DataPath("form_user.dat"); }
 std::string UserIndexFilePath() { return DataPath("__UserIndex.dat"); }
 std::string UserFieldsFilePath() { return DataPath("__UserFields.dat"); }
-std::string FolderListingsFilePath() { return DataPath("__FolderListings.dat"); }
 std::string NewUserStatusFilePath() { return DataPath("__NewUserStatus.txt"); }
 std::string LockDateFilePath() { return DataPath("__LockDateTime.txt"); }
 std::string CommentsFilePath() { return DataPath("__comments.txt"); }

@@ -25,7 +25,6 @@ std::string UserFilePath();
 std::string UserIndexFilePath();
 // The field bytes of each user record, derived from the user file.
 std::string UserFieldsFilePath();
-std::string FolderListingsFilePath();
 std::string NewUserStatusFilePath();
 std::string LockDateFilePath();
 std::string CommentsFilePath();

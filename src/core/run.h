@@ -35,24 +35,21 @@ struct UserRecord {
     std::string UserStatus;
 };
 
-// A folder's names as listed while the folder had the stamp (see
-// core/folder_listings.h); Used when this run answered from it or made it.
-// The names are seen in place: in the kept file's bytes as read, or in
-// Listed when this run listed the folder.
-struct KeptListing {
-    std::string Stamp;
-    std::vector<std::string_view> Files, Unsure;
-    std::shared_ptr<const FolderFiles> Listed;
-    bool Used = false;
-};
-
-// A player's record of a period's picks file as last read in this run, kept
-// while the run writes no file (FileWritesSoFar).
+// A player's record of a period's picks file as last read in this run.
 struct PicksLookup {
     std::string Path, Name;
     uint64_t Writes = 0;
     bool Found = false;
     std::string Picks, TieBreaker;
+};
+
+// What the run has read of its files, kept while the run writes none: the
+// folder lock keeps other runs out, so what was read stays true until the
+// run itself writes, creates, cuts, renames or removes a file.
+struct FilesReadThisRun {
+    uint64_t FileWrites = 0;  // see FileWritesSoFar
+    LinesRead LockDateFile, WeekFile;
+    PicksLookup LastPicksLookup;
 };
 
 struct Run {
@@ -62,9 +59,6 @@ struct Run {
     // CGI gateway
     int StdInHandle = 0;
     int StdOutHandle = 1;
-    // Set by main where the process is this one run: a page that ends itself
-    // leaves through it at once instead of unwinding back to the entry.
-    void (*LeaveAfterPage)() = nullptr;
     // Page bytes not yet written (bounded, see Send): a block allocated once,
     // its pages touched only as far as a page fills it.
     std::unique_ptr<char[]> OutputBlock;
@@ -119,18 +113,9 @@ struct Run {
     std::array<std::string, 101> Picks;  // place 0 unused
     std::string Uwp;
     std::string CommentField;
-    PicksLookup LastPicksLookup;
-    LinesRead LockDateFile, WeekFile;
-    uint64_t FileWrites = 0;  // see FileWritesSoFar
     // A file derived from the user file as a lookup left it open for a
     // record write (users/user_stamp.h).
     std::shared_ptr<OpenDerivedFile> DerivedFileOpen;
-    // The data folder's names while they stand as listed (KeepDataFolderNames).
-    std::shared_ptr<const FolderFiles> DataFolderNames;
-    // Folder listings kept from run to run, by folder.
-    std::map<std::string, KeptListing> FolderListings;
-    std::string FolderListingsBytes;  // the kept file as read
-    bool FolderListingsRead = false, FolderListingsChanged = false;
 
     // Players
     UserRecord User;
@@ -153,6 +138,9 @@ struct Run {
 
     // Help pages written beside the program ("" when the help is elsewhere)
     std::string HelpFolder;
+
+    // The in-run cache: every field that keeps a read for a later ask.
+    FilesReadThisRun ReadThisRun;
 };
 
 // The run now in progress.

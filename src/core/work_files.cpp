@@ -1,6 +1,9 @@
 #include "core/work_files.h"
 
+#include <dirent.h>
 #include <unistd.h>
+
+#include <vector>
 
 #include "core/file_batch.h"
 #include "core/files.h"
@@ -8,12 +11,23 @@
 
 namespace {
 
-// Each name of the listing that may be a file (its files, then its names of
-// unsure type), without copying them.
-template <class Visit>
-void ForEachCandidate(const FolderFiles& listing, Visit visit) {
-    for (const std::string& name : listing.Files()) visit(name);
-    for (const std::string& name : listing.Unsure()) visit(name);
+// Files that earlier versions kept beside the data and nothing reads now,
+// by the name after the data file prefix.
+constexpr const char* kNoLongerKept[] = {"__FolderListings.dat"};
+
+std::vector<std::string> FolderNames(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return names;
+    while (const dirent* entry = readdir(dir)) names.emplace_back(entry->d_name);
+    closedir(dir);
+    return names;
+}
+
+bool IsNoLongerKept(const std::string& name) {
+    for (const char* end : kNoLongerKept)
+        if (name == R().DataFilePrefix + end) return true;
+    return false;
 }
 
 }  // namespace
@@ -27,16 +41,14 @@ bool IsWorkFileName(const std::string& name) {
     return ours && name != r.ScriptFileName + kWorkFileEnd;
 }
 
-void TidyDataFolder(const FolderFiles& dataFolder) {
+void TidyDataFolder() {
     const std::string& folder = R().DataFolder;
+    std::vector<std::string> names = FolderNames(folder);
     // Pools that share the folder share its lock: a journal of any of them
     // is finished before work files that it names could be taken for waste.
-    ForEachCandidate(dataFolder, [&](const std::string& name) {
+    for (const std::string& name : names)
         if (name.ends_with(kJournalFileEnd) && FileExists(folder + name)) FinishJournal(folder + name);
-    });
-    ForEachCandidate(dataFolder, [&](const std::string& name) {
-        if (!IsWorkFileName(name) || !FileExists(folder + name)) return;
-        DataFolderNamesChange();
-        unlink((folder + name).c_str());
-    });
+    for (const std::string& name : names)
+        if ((IsWorkFileName(name) || IsNoLongerKept(name)) && FileExists(folder + name))
+            unlink((folder + name).c_str());
 }

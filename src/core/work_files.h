@@ -4,13 +4,11 @@
 
 #include <string>
 
-#include "core/files.h"
-
 // True when name (a file of the data folder) is a work file of this pool:
 // it starts with the data file prefix or the game data file's name and ends
 // in ".new", ".tmp" or ".ddd".
 bool IsWorkFileName(const std::string& name);
 // Under the folder lock, before anything else: finishes every journal of
-// the folder, then removes this pool's work files. dataFolder is the
-// folder's listing, which the start-up reads once for this and the images.
-void TidyDataFolder(const FolderFiles& dataFolder);
+// the folder, then removes this pool's work files and the files it no
+// longer keeps.
+void TidyDataFolder();

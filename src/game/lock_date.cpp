@@ -16,7 +16,7 @@ void SaveLockDate() {
 
 // A page asks for the date up to three times.
 static const std::vector<std::string>* StoredLockDate() {
-    return LinesWhileUnchanged(LockDateFilePath(), R().LockDateFile);
+    return LinesWhileUnchanged(LockDateFilePath(), R().ReadThisRun.LockDateFile);
 }
 
 static void SetLockDate(const std::vector<std::string>* stored) {

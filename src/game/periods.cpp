@@ -66,7 +66,7 @@ static void WriteWeekFile(const std::string& current, const std::string& first, 
 void LoadWeekFile(std::string& weekFile) {
     Run& r = R();
     weekFile = WeekFilePath();
-    if (const std::vector<std::string>* lines = LinesWhileUnchanged(weekFile, r.WeekFile)) {
+    if (const std::vector<std::string>* lines = LinesWhileUnchanged(weekFile, r.ReadThisRun.WeekFile)) {
         LineReader file(*lines);
         r.CurrentWeek = TrimBlanks(PeriodNumberOf(file.Next()));
         r.FirstWeek = PeriodNumberOf(file.Next());

@@ -212,7 +212,7 @@ void SavePicks() {
 static const PicksLookup& LookUpUserPicks() {
     Run& r = R();
     std::string path = PicksFilePath(r.CurrentWeek);
-    PicksLookup& last = r.LastPicksLookup;
+    PicksLookup& last = r.ReadThisRun.LastPicksLookup;
     if (!last.Path.empty() && last.Path == path && last.Name == r.CurrentUserRealName &&
         last.Writes == FileWritesSoFar())
         return last;

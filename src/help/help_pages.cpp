@@ -7,7 +7,6 @@
 
 #include "cgi/settings.h"
 #include "core/files.h"
-#include "core/folder_listings.h"
 #include "core/run.h"
 #include "core/text.h"
 
@@ -50,14 +49,11 @@ void WriteHelpPages() {
     r.HelpFolder = (r.WebRootFound ? r.WebRootFolder : r.DataFolder) + kHelpFolderName;
     r.HelpBaseUrl = (r.WebRootFound ? r.WebRootUrl : r.ScriptFolderUrl) + kHelpFolderName;
     bool folderChecked = false;
-    FolderFiles written = ListedFolder(r.HelpFolder);
-    std::string name;  // one buffer for the twelve names
     for (const HelpPage& page : HelpPages()) {
-        name = page.FileName;
-        if (written.Has(name)) continue;
+        const std::string path = r.HelpFolder + page.FileName;
+        if (FileExists(path)) continue;
         if (!folderChecked) MakeFolder(r.HelpFolder);
         folderChecked = true;
-        const std::string path = r.HelpFolder + name;
         WriteFileVia(path, path + "." + std::to_string(getpid()) + ".new", HelpPageHtml(page));
     }
 }

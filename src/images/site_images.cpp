@@ -2,10 +2,7 @@
 
 #include <unistd.h>
 
-#include <optional>
-
 #include "core/files.h"
-#include "core/folder_listings.h"
 #include "core/run.h"
 #include "core/text.h"
 #include "images/site_pictures.h"
@@ -17,11 +14,11 @@ std::string ImageFileName(std::string_view baseName) {
     return name.append(baseName);
 }
 
-static bool ReadImageLocation(const FolderFiles& dataFolder) {
+static bool ReadImageLocation() {
     Run& r = R();
     r.CurrentRoutine = "ReadImageLocation";
     const std::string marker = r.DataFolder + kImageLocationFile;
-    if (!dataFolder.Has(kImageLocationFile)) return false;
+    if (!FileExists(marker)) return false;
     LineReader reader(marker);
     std::string folder = reader.Next();
     std::string urlBase = reader.Next();
@@ -31,9 +28,9 @@ static bool ReadImageLocation(const FolderFiles& dataFolder) {
     return true;
 }
 
-static void ChooseImageLocation(const FolderFiles& dataFolder) {
+static void ChooseImageLocation() {
     Run& r = R();
-    if (ReadImageLocation(dataFolder)) return;
+    if (ReadImageLocation()) return;
     if (r.WebRootFound) {
         r.ImageFolder = r.WebRootFolder;
         r.ImageUrlBase = r.WebRootUrl;
@@ -43,17 +40,13 @@ static void ChooseImageLocation(const FolderFiles& dataFolder) {
     }
 }
 
-void WriteSiteImages(const FolderFiles& dataFolder) {
+void WriteSiteImages() {
     Run& r = R();
     r.CurrentRoutine = "WriteSiteImages";
-    ChooseImageLocation(dataFolder);
-    std::optional<FolderFiles> otherFolder;
-    if (r.ImageFolder != r.DataFolder) otherFolder = ListedFolder(r.ImageFolder);
-    const FolderFiles& imageFolder = otherFolder ? *otherFolder : dataFolder;
+    ChooseImageLocation();
     for (const SitePicture& picture : SitePictures()) {
-        const std::string name = ImageFileName(picture.BaseName);
-        if (imageFolder.Has(name)) continue;
-        const std::string path = r.ImageFolder + name;
+        const std::string path = r.ImageFolder + ImageFileName(picture.BaseName);
+        if (FileExists(path)) continue;
         // Through a work file of this process alone: a browser fetching the picture meanwhile never gets half
         // of it, and the image folder may be shared by pools that do not share our lock.
         WriteFileVia(path, path + "." + std::to_string(getpid()) + ".new", CanvasGif(picture.Draw()));

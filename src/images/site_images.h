@@ -4,10 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/files.h"
-
 // DataFilePrefix followed by the base name, for example "ZRPFsubmit.gif".
 std::string ImageFileName(std::string_view baseName);
-// dataFolder: the listing of the data folder, where zrpimage.txt and, by
-// default, the images are.
-void WriteSiteImages(const FolderFiles& dataFolder);
+// Writes the images that are missing, in the data folder unless zrpimage.txt
+// there or the web root names another.
+void WriteSiteImages();

@@ -54,7 +54,6 @@ bool DescribesUserFile(const DerivedKind& kind, int fd, const struct stat& userF
 }
 
 void RemoveDerivedFile(const DerivedKind& kind) {
-    DataFolderNamesChange();
     unlink(kind.Path().c_str());
 }
 

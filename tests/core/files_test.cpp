@@ -3,7 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <memory>
+#include <functional>
 
 #include "core/files.h"
 #include "support/run_folder.h"
@@ -36,59 +36,46 @@ TEST(TextLines, EveryReaderSeesTheLinesOfTheSameBytes) {
     EXPECT_EQ(SplitTextLines("x\r\n\r\ny"), (std::vector<std::string>{"x", "", "y"}));
 }
 
-// One listing answers as FileExists would for each name: ordinary files and
-// links to them are there; folders, dangling links and strangers are not.
-TEST(FolderFiles, AnswersAsFileExistsForEveryKindOfName) {
+// Ordinary files and links to them exist; folders, dangling links, blank
+// names and strangers do not.
+TEST(FileExists, OnlyOrdinaryFilesAndLinksToThem) {
     RunFolder run;
     run.Write("plain.gif", "x");
-    run.Write("target.txt", "y");
     std::string folder = run.Folder();
     ASSERT_EQ(mkdir((folder + "sub.gif").c_str(), 0755), 0);
-    ASSERT_EQ(symlink((folder + "target.txt").c_str(), (folder + "link.gif").c_str()), 0);
+    ASSERT_EQ(symlink((folder + "plain.gif").c_str(), (folder + "link.gif").c_str()), 0);
     ASSERT_EQ(symlink((folder + "gone.txt").c_str(), (folder + "dangling.gif").c_str()), 0);
-    FolderFiles files(folder);
-    for (const char* name : {"plain.gif", "target.txt", "sub.gif", "link.gif", "dangling.gif", "none.gif", ""})
-        EXPECT_EQ(files.Has(name), FileExists(folder + name)) << name;
-    EXPECT_TRUE(files.Has("link.gif"));
-    EXPECT_FALSE(FolderFiles(folder + "missing/").Has("plain.gif"));
+    for (const char* name : {"plain.gif", "link.gif"}) EXPECT_TRUE(FileExists(folder + name)) << name;
+    for (const char* name : {"sub.gif", "dangling.gif", "none.gif", ""}) EXPECT_FALSE(FileExists(folder + name)) << name;
+    EXPECT_FALSE(FileExists("   "));
 }
 
-// The data folder's listing answers FileExists while the run keeps it, and
-// every change the run makes to the folder's names sends FileExists back to
-// the disk. Lines read once are read again after any write of the run.
-TEST(FolderFiles, TheRunsListingGivesWayToItsOwnChanges) {
+// Lines read once are read again after any write, rename or removal of the
+// run, and not for a change made behind its back (the folder lock keeps
+// other runs out).
+TEST(LinesWhileUnchanged, ReadAgainAfterEachChangeTheRunMakes) {
     RunFolder run;
-    run.Write("a.txt", "one\r\n");
-    std::string folder = run.Folder();
-    auto keep = [&] { KeepDataFolderNames(std::make_shared<const FolderFiles>(folder)); };
-    // Behind the run's back, as another program would.
-    auto writeAside = [&](const std::string& name, const char* bytes) {
-        std::FILE* f = std::fopen((folder + name).c_str(), "wb");
+    std::string folder = run.Folder(), path = folder + "w.txt";
+    auto writeAside = [&](const char* bytes) {
+        std::FILE* f = std::fopen(path.c_str(), "wb");
         std::fputs(bytes, f);
         std::fclose(f);
     };
-    keep();
-    writeAside("b.txt", "made aside");
-    EXPECT_FALSE(FileExists(folder + "b.txt"));
-    EXPECT_TRUE(FileExists(folder + "a.txt"));
-    WriteFileAtomic(folder + "c.txt", "x");
-    EXPECT_TRUE(FileExists(folder + "c.txt"));
-    keep();
-    AppendToFile(folder + "d.txt", "x");
-    EXPECT_TRUE(FileExists(folder + "d.txt"));
-    keep();
-    WriteAt(folder + "e.txt", 0, "x");
-    EXPECT_TRUE(FileExists(folder + "e.txt"));
-    keep();
-    DeleteFileIfExists(folder + "a.txt");
-    EXPECT_FALSE(FileExists(folder + "a.txt"));
-
     LinesRead last;
-    run.Write("w.txt", "1\r\n");
-    EXPECT_EQ(*LinesWhileUnchanged(folder + "w.txt", last), std::vector<std::string>{"1"});
-    writeAside("w.txt", "2\r\n");
-    EXPECT_EQ(*LinesWhileUnchanged(folder + "w.txt", last), std::vector<std::string>{"1"});
-    AppendToFile(folder + "d.txt", "x");
-    EXPECT_EQ(*LinesWhileUnchanged(folder + "w.txt", last), std::vector<std::string>{"2"});
-    EXPECT_EQ(LinesWhileUnchanged(folder + "none.txt", last), nullptr);
+    int seen = 0;
+    auto change = [&](const std::function<void()>& make) {
+        writeAside(std::to_string(++seen).c_str());
+        EXPECT_EQ(*LinesWhileUnchanged(path, last), std::vector<std::string>{std::to_string(seen - 1)});
+        make();
+        EXPECT_EQ(*LinesWhileUnchanged(path, last), std::vector<std::string>{std::to_string(seen)});
+    };
+    run.Write("w.txt", "0\r\n");
+    EXPECT_EQ(*LinesWhileUnchanged(path, last), std::vector<std::string>{"0"});
+    change([&] { AppendToFile(folder + "d.txt", "x"); });
+    change([&] { WriteAt(folder + "e.txt", 0, "x"); });
+    change([&] { RenameFile(folder + "e.txt", folder + "f.txt"); });
+    change([&] { DeleteFileIfExists(folder + "f.txt"); });
+    change([&] { SetFileLength(folder + "d.txt", 0); });
+    DeleteFileIfExists(path);
+    EXPECT_EQ(LinesWhileUnchanged(path, last), nullptr);
 }

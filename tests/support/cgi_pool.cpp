@@ -78,7 +78,7 @@ Pool::~Pool() {
 std::vector<std::string> Pool::Files() const {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder_))
-        if (entry.is_regular_file() && !entry.path().filename().string().ends_with(kFolderListingsEnd))
+        if (entry.is_regular_file())
             names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;

@@ -12,8 +12,6 @@
 
 inline constexpr char kUserIndexEnd[] = "__UserIndex.dat";
 inline constexpr char kUserFieldsEnd[] = "__UserFields.dat";
-// Kept by a run only once a folder has not changed for a second.
-inline constexpr char kFolderListingsEnd[] = "__FolderListings.dat";
 
 using Fields = std::vector<std::pair<std::string, std::string>>;
 
@@ -47,7 +45,7 @@ public:
     }
     std::string Read(const std::string& name) const { return ReadOrEmpty(PathOf(name)); }
     bool Exists(const std::string& name) const { return std::filesystem::exists(PathOf(name)); }
-    // The names of the files in the pool folder (not its folders nor the kept folder listings), sorted.
+    // The names of the files in the pool folder (not its folders), sorted.
     std::vector<std::string> Files() const;
     // Every file with its bytes but the program, its images and the logs, which every request writes, and
     // the key index and the copy of the fields of the user file, which any walk may make anew.
