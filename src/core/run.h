@@ -18,8 +18,6 @@ inline constexpr std::array<std::string_view, 21> kCgiVariables = {
     "REMOTE_IDENT", "REMOTE_USER", "REQUEST_METHOD", "SCRIPT_NAME", "SERVER_SOFTWARE", "SERVER_NAME",
     "SERVER_PORT", "SERVER_PROTOCOL", "HTTP_USER_AGENT"};
 
-struct OpenDerivedFile;
-
 struct FormPair {
     std::string Name;
     std::string Value;
@@ -122,9 +120,6 @@ struct Run {
     PicksLookup LastPicksLookup;
     LinesRead LockDateFile, WeekFile;
     uint64_t FileWrites = 0;  // see FileWritesSoFar
-    // A file derived from the user file as a lookup left it open for a
-    // record write (users/user_stamp.h).
-    std::shared_ptr<OpenDerivedFile> DerivedFileOpen;
     // The data folder's names while they stand as listed (KeepDataFolderNames).
     std::shared_ptr<const FolderFiles> DataFolderNames;
     // Folder listings kept from run to run, by folder.
