@@ -24,6 +24,8 @@
 #include <utility>
 #include <vector>
 
+#include "users/user_record.h"
+
 namespace bench {
 
 inline const char kAdminEmail[] = "BOSS@POOL.TEST";
@@ -38,9 +40,15 @@ inline std::string Field(const std::string& text, size_t width) {
 }
 
 inline std::string UserRecordBytes(const std::string& email, const std::string& name, const std::string& status) {
-    std::string record = Field(email, 40) + Field(kPassword, 40) + Field(name, 60) +
-                         Field("01-02-2026 03:04:05", 35) + Field(status, 20);
-    record.resize(1695, '\0');
+    std::string record(kUserRecordLength, '\0');
+    auto put = [&record](UserField field, const std::string& text) {
+        record.replace(field.Offset, field.Width, Field(text, field.Width));
+    };
+    put(kUserEmail, email);
+    put(kUserPassword, kPassword);
+    put(kUserRealName, name);
+    put(kUserLastAccess, "01-02-2026 03:04:05");
+    put(kUserStatus, status);
     return record;
 }
 
@@ -286,8 +294,8 @@ inline Timing RunCgi(const std::vector<std::string>& argv, const std::string& bo
 }
 
 // A pool as it stands in use, after the requests it has answered (its images,
-// help pages and key index written): its folders left unchanged for over a
-// second, so that a run answers from the folder listings the one before kept.
+// help pages and copy of the fields written): its folders left unchanged for
+// over a second, so that a run answers from the folder listings the one before kept.
 inline void SettlePool(const std::string& folder) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1100));
     RunCgi({folder + "/zrp.exe"}, "", "GET");

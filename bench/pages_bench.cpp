@@ -37,8 +37,8 @@ Timing Checked(const std::string& folder, const Page& page) {
     return t;
 }
 
-// Every page asked once, untimed, as a pool in use has been (the key index is
-// made by the first lookup), then the pool settled.
+// Every page asked once, untimed, as a pool in use has been (the copy of the
+// user file's fields is made by the first lookup), then the pool settled.
 void PutInUse(const std::string& folder, const std::vector<Page>& pages) {
     for (const Page& page : pages) Checked(folder, page);
     SettlePool(folder);

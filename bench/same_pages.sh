@@ -6,7 +6,7 @@
 # scoreboard is asked once more with its standings file cut inside a record,
 # so that the error page follows a long streamed top. Only this second's date
 # and time and the random decoy fields are masked before comparing, and the
-# user file's key index and the copy of its fields are left out.
+# copy of the user file's fields (and the key index older builds kept) are left out.
 # bench/same_pages.sh OLD NEW [PLAYERS...]; ZRP_BUILD (build-bench) holds make_pool.
 set -euo pipefail
 [ $# -ge 2 ] || { echo "usage: $0 OLD NEW [PLAYERS...]" >&2; exit 2; }
@@ -112,9 +112,9 @@ for players in "${counts[@]}"; do
         grep -q "Error Number =  62" "$work/new.$label" || { echo "no error page: $label" >&2; failed=1; }
         same "SCOREBOARD with a cut file ($label) at $players" "$work/old.$label" "$work/new.$label"
     done
-    # The key index and the copy of the fields of the user file and the kept folder listings are
-    # stamped with their files' own identity (number and change times),
-    # which differs between copies.
+    # The copy of the fields of the user file (and the key index of older
+    # builds) and the kept folder listings are stamped with their files' own
+    # identity (number and change times), which differs between copies.
     for file in "$work"/old/*; do
         name=$(basename "$file")
         case $name in zrp.exe | ZRP__UserIndex.dat | ZRP__UserFields.dat | ZRP__FolderListings.dat) continue ;; esac

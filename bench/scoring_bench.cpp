@@ -19,7 +19,7 @@ std::string RequestBody() {
 
 Timing ScoringRun(int players, const std::string& body) {
     std::string folder = MakePool(players, 1);
-    // A pool in use has the key index of its user file, which a first
+    // A pool in use has the copy of its user file's fields, which a first
     // lookup writes: an earlier request, not timed, makes it.
     RunCgi({folder + "/zrp.exe"}, ActBody("ADMIN", kAdminEmail));
     Timing t = RunCgi({folder + "/zrp.exe"}, body);

@@ -50,16 +50,16 @@ for entry in "${CASES[@]}"; do
                 [[ $file =~ \.(new|tmp|ddd)$|__journal\.txt$ ]] ||
                 fault "$name, kill at $call #$n: $file is neither old nor new"
         done < <(state "$run")
-        index_true "$run"
+        copy_true "$run"
         # The next request finishes or drops what the dead run left.
         request "$run" "" || fault "$name, kill at $call #$n: the next request failed"
         after=$(state "$run")
         [ -z "$(work_files "$run")" ] || fault "$name, kill at $call #$n: work files left: $(work_files "$run")"
         whole_log "$run"
-        index_true "$run"
+        copy_true "$run"
         if [ "$after" = "$old" ]; then
             request "$run" "$body"
-            index_true "$run"
+            copy_true "$run"
             [ "$(state "$run")" = "$new" ] || fault "$name, kill at $call #$n: the retry did not end as an unbroken run"
         elif [ "$after" != "$new" ]; then
             diff <(echo "$old") <(echo "$after") || true

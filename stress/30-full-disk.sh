@@ -44,7 +44,7 @@ for entry in "${CASES[@]}"; do
         runs=$((runs + 1))
         [ -z "$(work_files "$pool")" ] || fault "$name with $free free pages: work files left: $(work_files "$pool")"
         whole_log "$pool"
-        index_true "$pool"
+        copy_true "$pool"
         now=$(state "$pool")
         if grep -q '^<H1>Error in' "$WORK/pool.page"; then
             grep -qxF "$FULL" <(tr -d '\r' < "$WORK/pool.page") ||

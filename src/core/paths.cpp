@@ -201,7 +201,6 @@ std::string DataPath(std::string_view namePart) {
     return path;
 }
 std::string UserFilePath() { return DataPath("form_user.dat"); }
-std::string UserIndexFilePath() { return DataPath("__UserIndex.dat"); }
 std::string UserFieldsFilePath() { return DataPath("__UserFields.dat"); }
 std::string NewUserStatusFilePath() { return DataPath("__NewUserStatus.txt"); }
 std::string LockDateFilePath() { return DataPath("__LockDateTime.txt"); }

@@ -21,8 +21,6 @@ std::string FolderLockTimeoutText();
 // DataFolder + DataFilePrefix + name part.
 std::string DataPath(std::string_view namePart);
 std::string UserFilePath();
-// A hash of each user record's e-mail, derived from the user file.
-std::string UserIndexFilePath();
 // The field bytes of each user record, derived from the user file.
 std::string UserFieldsFilePath();
 std::string NewUserStatusFilePath();

@@ -18,8 +18,6 @@ inline constexpr std::array<std::string_view, 21> kCgiVariables = {
     "REMOTE_IDENT", "REMOTE_USER", "REQUEST_METHOD", "SCRIPT_NAME", "SERVER_SOFTWARE", "SERVER_NAME",
     "SERVER_PORT", "SERVER_PROTOCOL", "HTTP_USER_AGENT"};
 
-struct OpenDerivedFile;
-
 struct FormPair {
     std::string Name;
     std::string Value;
@@ -113,9 +111,6 @@ struct Run {
     std::array<std::string, 101> Picks;  // place 0 unused
     std::string Uwp;
     std::string CommentField;
-    // A file derived from the user file as a lookup left it open for a
-    // record write (users/user_stamp.h).
-    std::shared_ptr<OpenDerivedFile> DerivedFileOpen;
 
     // Players
     UserRecord User;

@@ -9,7 +9,8 @@
 #include "game/picks_store.h"
 #include "results/standings.h"
 #include "results/tie_break.h"
-#include "users/user_file.h"
+#include "users/user_record.h"
+#include "users/user_walks.h"
 
 // The run reads the user, picks and standings files once and writes each
 // standings file once; they end exactly as scoring the players one by one

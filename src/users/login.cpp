@@ -13,6 +13,7 @@
 #include "users/main_menu.h"
 #include "users/real_names.h"
 #include "users/user_file.h"
+#include "users/user_walks.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "core/text.h"
 #include "users/user_file.h"
+#include "users/user_walks.h"
 
 RealNameRefusal RefuseRealName(const std::string& typed, int32_t ownRecord) {
     std::string name = KeptRealName(typed);

@@ -12,6 +12,7 @@
 #include "users/page_pieces.h"
 #include "users/real_names.h"
 #include "users/user_file.h"
+#include "users/user_walks.h"
 #include "users/user_table.h"
 
 static void UserStatusSelect();

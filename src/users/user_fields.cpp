@@ -2,72 +2,187 @@
 
 #include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "core/files.h"
 #include "core/paths.h"
-#include "users/user_file.h"
-#include "users/user_stamp.h"
+#include "users/user_record.h"
 
 namespace {
 
-constexpr DerivedKind kFields{{'Z', 'R', 'P', 'U', 'F', 'D', '0', '1'}, kUserFieldsLength, UserFieldsFilePath, true};
-static_assert(kUserFieldsLength <= kUserRecordLength);
+// The user file's state when the copy was made, in the machine's own byte
+// order (the copy is never carried elsewhere: a copied pool has another
+// stamp and makes it anew).
+struct Stamp {
+    char Magic[8];
+    uint64_t Size;
+    int64_t ModifiedNs, ChangedNs;
+    uint64_t Inode, Device;
+    uint32_t Count, Unused;
+};
+static_assert(sizeof(Stamp) == 56);
 
-}  // namespace
+int64_t Nanoseconds(const timespec& t) { return static_cast<int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec; }
 
-// Mapped whole: the copy of the largest user file is a few MiB, and a walk
-// touches every page of it.
-UserFieldsCopy::UserFieldsCopy(const struct stat& userFile) {
-    int fd = open(UserFieldsFilePath().c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return;
-    UserFileStamp stamp;
-    if (DescribesUserFile(kFields, fd, userFile, stamp)) {
-        size_t length = static_cast<size_t>(EntryOffset(kFields, stamp.Count));
-        void* map = stamp.Count > 0 ? mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd, 0) : nullptr;
-        valid_ = map != MAP_FAILED;
-        if (valid_ && map) {
-            map_ = map;
-            length_ = length;
+uint32_t RecordsOf(const struct stat& users) { return static_cast<uint32_t>(users.st_size / kUserRecordLength); }
+
+Stamp StampOf(const struct stat& users, uint32_t count) {
+    Stamp s{};
+    std::memcpy(s.Magic, "ZRPUFD01", sizeof s.Magic);
+    s.Size = static_cast<uint64_t>(users.st_size);
+    s.ModifiedNs = Nanoseconds(users.st_mtim);
+    s.ChangedNs = Nanoseconds(users.st_ctim);
+    s.Inode = users.st_ino;
+    s.Device = users.st_dev;
+    s.Count = count;
+    return s;
+}
+
+int64_t EntryOffset(uint32_t index) { return static_cast<int64_t>(sizeof(Stamp)) + kUserFieldsLength * index; }
+
+bool ReadExactly(int fd, void* to, size_t length, int64_t offset) {
+    return pread(fd, to, length, offset) == static_cast<ssize_t>(length);
+}
+
+bool WriteExactly(int fd, const void* from, size_t length, int64_t offset) {
+    return pwrite(fd, from, length, offset) == static_cast<ssize_t>(length);
+}
+
+// True when the open copy starts with a stamp of the user file as it is now
+// and holds one entry of each whole record; its stamp goes to stamp.
+bool Describes(int fd, const struct stat& users, Stamp& stamp) {
+    struct stat self;
+    if (fstat(fd, &self) != 0 || !ReadExactly(fd, &stamp, sizeof stamp, 0)) return false;
+    Stamp now = StampOf(users, RecordsOf(users));
+    return std::memcmp(&stamp, &now, sizeof stamp) == 0 && self.st_size == EntryOffset(stamp.Count);
+}
+
+// The copy mapped whole when it describes the user file: the copy of the
+// largest user file is a few MiB, and a walk touches every page of it.
+class MappedCopy {
+public:
+    explicit MappedCopy(const struct stat& users) {
+        int fd = open(UserFieldsFilePath().c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return;
+        Stamp stamp;
+        if (Describes(fd, users, stamp)) {
+            length_ = static_cast<size_t>(EntryOffset(stamp.Count));
+            map_ = mmap(nullptr, length_, PROT_READ, MAP_PRIVATE, fd, 0);
+            count_ = stamp.Count;
         }
-        count_ = valid_ ? stamp.Count : 0;
+        close(fd);
     }
-    close(fd);
-}
+    ~MappedCopy() {
+        if (Valid()) munmap(map_, length_);
+    }
+    MappedCopy(const MappedCopy&) = delete;
+    MappedCopy& operator=(const MappedCopy&) = delete;
+    bool Valid() const { return map_ != MAP_FAILED; }
+    uint32_t Count() const { return count_; }
+    std::string_view Fields(uint32_t index) const {
+        return {static_cast<const char*>(map_) + EntryOffset(index), static_cast<size_t>(kUserFieldsLength)};
+    }
 
-UserFieldsCopy::~UserFieldsCopy() {
-    if (map_) munmap(map_, length_);
-}
-
-std::string_view UserFieldsCopy::Fields(int32_t number) const {
-    return {static_cast<const char*>(map_) + EntryOffset(kFields, static_cast<uint32_t>(number - 1)),
-            static_cast<size_t>(kUserFieldsLength)};
-}
-
-UserFieldsBuild::UserFieldsBuild(const struct stat& userFile) : userFile_(userFile) {
-    bytes_.reserve(static_cast<size_t>(EntryOffset(kFields, RecordsOf(userFile))));
-    bytes_.assign(sizeof(UserFileStamp), '\0');  // stamped when whole
-}
-
-void UserFieldsBuild::Add(std::string_view record) { bytes_.append(record.substr(0, kUserFieldsLength)); }
+private:
+    void* map_ = MAP_FAILED;
+    size_t length_ = 0;
+    uint32_t count_ = 0;
+};
 
 // Written aside and renamed like a data file: a run killed on the way
 // leaves only a work file, which the next run removes.
-void UserFieldsBuild::Done() {
-    uint32_t count = RecordsOf(userFile_);
-    if (static_cast<int64_t>(bytes_.size()) != EntryOffset(kFields, count)) return;
-    UserFileStamp stamp = StampOf(kFields, userFile_, count);
-    std::memcpy(bytes_.data(), &stamp, sizeof stamp);
+void WriteCopy(const struct stat& users, uint32_t count, std::string& bytes) {
+    Stamp stamp = StampOf(users, count);
+    std::memcpy(bytes.data(), &stamp, sizeof stamp);
     try {
-        WriteFileAtomic(UserFieldsFilePath(), bytes_);
+        WriteFileAtomic(UserFieldsFilePath(), bytes);
     } catch (...) {
         // A copy that cannot be written is made by a later walk.
     }
 }
 
-void RemoveUserFields() { RemoveDerivedFile(kFields); }
+}  // namespace
 
-UserFieldsWrite::UserFieldsWrite(int32_t number, std::string_view record, UserFileStatus& before)
-    : DerivedFileWrite(kFields, number, record.substr(0, kUserFieldsLength), before) {}
+void ForEachUserFieldBytes(bool making, const std::function<bool(int32_t, std::string_view)>& visit) {
+    if (!FileExists(UserFilePath())) return;
+    FileRanges file(UserFilePath());
+    struct stat users = file.Status();
+    if (MappedCopy copy(users); copy.Valid()) {
+        for (uint32_t index = 0; index < copy.Count(); ++index)
+            if (!visit(static_cast<int32_t>(index + 1), copy.Fields(index))) return;
+        return;
+    }
+    std::string_view records = file.ViewWhole();
+    uint32_t count = std::min(RecordsOf(users), static_cast<uint32_t>(records.size() / kUserRecordLength));
+    std::string copy;
+    if (making) {
+        copy.reserve(static_cast<size_t>(EntryOffset(count)));
+        copy.assign(sizeof(Stamp), '\0');  // stamped when whole
+    }
+    bool visiting = true;
+    for (uint32_t index = 0; index < count && (visiting || making); ++index) {
+        std::string_view fields = records.substr(index * kUserRecordLength, kUserFieldsLength);
+        if (making) copy.append(fields);
+        visiting = visiting && visit(static_cast<int32_t>(index + 1), fields);
+    }
+    if (making) WriteCopy(users, count, copy);
+}
+
+void RemoveUserFields() {
+    DataFolderNamesChange();
+    unlink(UserFieldsFilePath().c_str());
+}
+
+UserFieldsWrite::UserFieldsWrite(int32_t number, std::string_view record)
+    : entry_(record.substr(0, kUserFieldsLength)) {
+    fd_ = open(UserFieldsFilePath().c_str(), O_RDWR | O_CLOEXEC);
+    if (fd_ < 0) {
+        // One that cannot be opened for writing must not outlive the change.
+        if (errno != ENOENT) RemoveUserFields();
+        return;
+    }
+    struct stat users;
+    Stamp stamp;
+    bool valid = number >= 1 && stat(UserFilePath().c_str(), &users) == 0 && Describes(fd_, users, stamp) &&
+                 static_cast<uint32_t>(number) <= stamp.Count + 1;
+    count_ = valid ? stamp.Count : 0;
+    index_ = valid ? static_cast<uint32_t>(number) - 1 : 0;
+    append_ = valid && index_ == count_;
+    if (valid && !append_) {
+        std::string stored(entry_.size(), '\0');
+        valid = ReadExactly(fd_, stored.data(), stored.size(), EntryOffset(index_));
+        changed_ = entry_ != stored;
+        if (valid && changed_) valid = WriteExactly(fd_, "", 1, 0);  // unstamped until the entry is in
+    }
+    if (!valid) Drop();
+}
+
+UserFieldsWrite::~UserFieldsWrite() {
+    if (fd_ >= 0) Drop();
+}
+
+// The entry goes in first and the stamp last: a run killed between the two
+// leaves a stamp that no longer matches.
+void UserFieldsWrite::Written() {
+    if (fd_ < 0) return;
+    struct stat users;
+    uint32_t count = count_ + (append_ ? 1 : 0);
+    if (stat(UserFilePath().c_str(), &users) != 0 || RecordsOf(users) != count ||
+        ((append_ || changed_) && !WriteExactly(fd_, entry_.data(), entry_.size(), EntryOffset(index_))))
+        return Drop();
+    Stamp stamp = StampOf(users, count);
+    if (!WriteExactly(fd_, &stamp, sizeof stamp, 0)) return Drop();
+    close(fd_);
+    fd_ = -1;
+}
+
+void UserFieldsWrite::Drop() {
+    close(fd_);
+    fd_ = -1;
+    RemoveUserFields();
+}

@@ -1,59 +1,45 @@
-// A derived file beside the user file: the field bytes of each record (its
-// first 195 bytes; zeros follow them), so that a walk of every record reads
-// a few pages instead of the whole file. Kept like the key index
-// (users/user_index.h): it counts only while its stamp equals the user
-// file's, and every writer of the user file keeps it so or removes it.
+// The copy of the fields: the one file derived from the user file, holding
+// the field bytes of each record (kUserFieldsLength of them) after a stamp
+// of the user file's state, so that a walk of every record reads a few pages
+// instead of the whole file. It counts only while its stamp equals the user
+// file's as fstat sees it (length, change times, file number); every writer
+// of the user file keeps it so or removes it.
 #pragma once
 
-#include <sys/stat.h>
-
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
-#include "users/user_stamp.h"
+// Calls visit(number, fields) with the field bytes of each whole record of
+// the user file in order (numbered from 1) until it answers false: from the
+// copy when it describes the file, else from the file itself. With making,
+// a walk of the file reads on to its end to write the copy anew; a copy that
+// cannot be written never fails the run.
+void ForEachUserFieldBytes(bool making, const std::function<bool(int32_t, std::string_view)>& visit);
 
-inline constexpr int64_t kUserFieldsLength = 195;
-
-// The copy opened and seen in place; not Valid when it is missing or does
-// not describe the user file as fstat sees it.
-class UserFieldsCopy {
-public:
-    explicit UserFieldsCopy(const struct stat& userFile);
-    ~UserFieldsCopy();
-    UserFieldsCopy(const UserFieldsCopy&) = delete;
-    UserFieldsCopy& operator=(const UserFieldsCopy&) = delete;
-    bool Valid() const { return valid_; }
-    uint32_t Count() const { return count_; }
-    // The fields of record number (from 1 to Count).
-    std::string_view Fields(int32_t number) const;
-
-private:
-    void* map_ = nullptr;
-    size_t length_ = 0;
-    uint32_t count_ = 0;
-    bool valid_ = false;
-};
-
-// A fresh copy made from a walk of the whole user file, one record's fields
-// after another; Done writes it when it holds every record. A failure (a
-// full disk) leaves no copy and no work file; it never fails the run.
-class UserFieldsBuild {
-public:
-    explicit UserFieldsBuild(const struct stat& userFile);
-    void Add(std::string_view record);
-    void Done();
-
-private:
-    struct stat userFile_;
-    std::string bytes_;
-};
-
+// Before a rewrite of the user file that the copy cannot follow.
 void RemoveUserFields();
 
 // Keeps the copy true to one record written in place or added at the end
-// (see DerivedFileWrite); record is the record's bytes as written.
-class UserFieldsWrite : public DerivedFileWrite {
+// (or the first record of a new user file). Made before the write: it
+// removes a copy that the write would leave with a gap, and unstamps one
+// whose entry changes, so that a run killed during the write leaves a stamp
+// that matches nothing. Written puts the entry in and then the stamp of the
+// user file as written; without Written (the write failed) the copy goes.
+class UserFieldsWrite {
 public:
-    UserFieldsWrite(int32_t number, std::string_view record, UserFileStatus& before);
+    // record: the record's bytes as they are written at number (from 1).
+    UserFieldsWrite(int32_t number, std::string_view record);
+    ~UserFieldsWrite();
+    UserFieldsWrite(const UserFieldsWrite&) = delete;
+    UserFieldsWrite& operator=(const UserFieldsWrite&) = delete;
+    void Written();
+
+private:
+    void Drop();
+    std::string entry_;
+    int fd_ = -1;
+    uint32_t count_ = 0, index_ = 0;
+    bool append_ = false, changed_ = false;
 };

@@ -9,6 +9,7 @@
 #include "html/page_frame.h"
 #include "users/user_edit_pages.h"
 #include "users/user_file.h"
+#include "users/user_walks.h"
 #include "users/user_table.h"
 
 namespace {

@@ -4,6 +4,7 @@
 ZRP_BUILD=${ZRP_BUILD:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build-sanitize}
 ZRP_PROGRAM=$ZRP_BUILD/zrp
 [ -x "$ZRP_PROGRAM" ] || { echo "no program at $ZRP_PROGRAM (build it first)"; exit 2; }
+[ -x "$ZRP_BUILD/fields_copy_check" ] || { echo "no fields_copy_check in $ZRP_BUILD (build the tests)"; exit 2; }
 # LeakSanitizer cannot stop a process that strace already traces.
 export ZRP_ASAN_OPTIONS=${ZRP_ASAN_OPTIONS:-detect_leaks=0}
 
@@ -47,10 +48,9 @@ join() {
 state() {
     local name
     (cd "$1" && for name in $(ls | sort); do
-        # The key index and the copy of the fields are derived from the user
-        # file (index_true checks them); the kept folder listings hold the
-        # folders' own times.
-        case $name in zrp.exe|zrp.log|ZRPerror.log|*.gif|ZRP__UserIndex.dat|ZRP__UserFields.dat|ZRP__FolderListings.dat) continue ;; esac
+        # The copy of the fields is derived from the user file (copy_true
+        # checks it); the kept folder listings hold the folders' own times.
+        case $name in zrp.exe|zrp.log|ZRPerror.log|*.gif|ZRP__UserFields.dat|ZRP__FolderListings.dat) continue ;; esac
         [ -f "$name" ] || continue  # the help pages' folder
         if [ "$name" = ZRP__comments.txt ] || [ "$name" = ZRPform_user.dat ]; then
             echo "$name $(tr '0-9' '#' < "$name" | md5sum | cut -c1-32)"
@@ -60,11 +60,10 @@ state() {
     done)
 }
 
-# index_true FOLDER: a key index that the user file's stamp still fits holds
-# the hash of every record's e-mail key; a copy of the fields that it fits
-# holds every record's field bytes.
-index_true() {
-    python3 "$(dirname "${BASH_SOURCE[0]}")/user_index.py" "$1" || fault "$1: the key index or the copy of the fields does not fit the user file"
+# copy_true FOLDER: a copy of the fields that the program takes to describe
+# the user file holds every record's field bytes.
+copy_true() {
+    "$ZRP_BUILD/fields_copy_check" "$1" || fault "$1: the copy of the fields does not fit the user file"
 }
 
 # work_files FOLDER: what a finished run must not leave behind.

@@ -87,7 +87,7 @@ std::vector<std::string> Pool::Files() const {
 std::map<std::string, std::string> Pool::DataFiles() const {
     std::map<std::string, std::string> files;
     for (const std::string& name : Files())
-        if (!name.ends_with(".log") && !name.ends_with(".gif") && name != programName_ && !name.ends_with(kUserIndexEnd) &&
+        if (!name.ends_with(".log") && !name.ends_with(".gif") && name != programName_ &&
             !name.ends_with(kUserFieldsEnd))
             files[name] = Read(name);
     return files;

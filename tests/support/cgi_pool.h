@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-inline constexpr char kUserIndexEnd[] = "__UserIndex.dat";
 inline constexpr char kUserFieldsEnd[] = "__UserFields.dat";
 
 using Fields = std::vector<std::pair<std::string, std::string>>;
@@ -48,7 +47,7 @@ public:
     // The names of the files in the pool folder (not its folders), sorted.
     std::vector<std::string> Files() const;
     // Every file with its bytes but the program, its images and the logs, which every request writes, and
-    // the key index and the copy of the fields of the user file, which any walk may make anew.
+    // the copy of the fields of the user file, which any walk may make anew.
     std::map<std::string, std::string> DataFiles() const;
 
     // Environment overrides for every later request (empty value unsets).

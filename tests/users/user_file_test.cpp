@@ -2,16 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/fixed_width.h"
 #include "support/run_folder.h"
+#include "users/user_walks.h"
 #include "users/users_pool.h"
 
 namespace {
 
+// Each lookup twice: from the user file alone, which makes the copy of the
+// fields, then through the copy; both must find the same.
 std::string Lookup(const std::string& mode, const std::string& email, const std::string& password) {
     R().LoginEmail = email;
     R().LoginPassword = password;
-    return getrecord(mode);
+    std::filesystem::remove(R().DataFolder + "ZRP__UserFields.dat");
+    std::string walked = getrecord(mode);
+    std::pair<int32_t, std::string> found{R().UserRecordNumber, R().User.UserRealName};
+    std::string copied = getrecord(mode);
+    EXPECT_TRUE(copied == walked && found.first == R().UserRecordNumber && found.second == R().User.UserRealName)
+        << mode << email;
+    return copied;
 }
 
 // A user record: its fields padded to their widths, line breaks dropped,

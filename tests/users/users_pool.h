@@ -29,7 +29,7 @@ inline std::string Bytes(std::string email, std::string password, std::string na
 
 // The last-access stamp of a record (numbered from 1) in the user file's bytes.
 inline std::string StampOf(const std::string& users, int record) {
-    return users.substr((record - 1) * kUserRecordLength + 140, 19);
+    return users.substr((record - 1) * kUserRecordLength + kUserLastAccess.Offset, 19);
 }
 
 // What a browser sends from the form opened on the first line that starts
