@@ -134,7 +134,6 @@ void ForEachUserFieldBytes(bool making, const std::function<bool(int32_t, std::s
 }
 
 void RemoveUserFields() {
-    DataFolderNamesChange();
     unlink(UserFieldsFilePath().c_str());
 }
 

@@ -40,12 +40,14 @@ TEST(ActionTable, AdministratorsActionsAndClosedPickPagesShowAPlayerHisOwnMenu) 
 
 // The folder listings that an earlier version kept go at the next request;
 // another pool's file of that name stays for that pool.
-TEST(StartUp, RemovesTheFolderListingsNoLongerKept) {
+TEST(StartUp, RemovesTheFilesNoLongerKept) {
     Pool pool;
     pool.Write("ZRP__FolderListings.dat", std::string("ZRP folder listings 1\0", 22));
+    pool.Write("ZRP__UserIndex.dat", std::string("ZRPindex\0", 9));
     pool.Write("OTHER__FolderListings.dat", "kept");
     EXPECT_TRUE(pool.Get().HasLine(R"(<INPUT TYPE="HIDDEN" NAME="ACTION" Value="LOGIN">)"));
     EXPECT_FALSE(pool.Exists("ZRP__FolderListings.dat"));
+    EXPECT_FALSE(pool.Exists("ZRP__UserIndex.dat"));
     EXPECT_TRUE(pool.Exists("OTHER__FolderListings.dat"));
 }
 
