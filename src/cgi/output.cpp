@@ -30,11 +30,6 @@ void SendLine(std::initializer_list<std::string_view> pieces) {
     size_t length = 2;
     for (std::string_view piece : pieces) length += piece.size();
     Run& r = R();
-    if (r.OutputCapture) {
-        for (std::string_view piece : pieces) r.OutputCapture->append(piece);
-        r.OutputCapture->append("\r\n");
-        return;
-    }
     if (r.OutputHeld + length > kOutputHeld) FlushOutput();
     if (length > kOutputHeld) {
         for (std::string_view piece : pieces) WriteOut(piece.data(), piece.size());
@@ -54,21 +49,6 @@ void SendLine(std::initializer_list<std::string_view> pieces) {
 }
 
 void Send(std::string_view line) { SendLine({line}); }
-
-std::string CapturedOutput(void (*write)()) {
-    Run& r = R();
-    std::string captured;
-    std::string* sending = r.OutputCapture;
-    r.OutputCapture = &captured;
-    try {
-        write();
-    } catch (...) {
-        r.OutputCapture = sending;
-        throw;
-    }
-    r.OutputCapture = sending;
-    return captured;
-}
 
 std::string Quoted(std::string_view value) {
     std::string quoted;

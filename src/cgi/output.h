@@ -17,9 +17,6 @@ void SendLine(std::initializer_list<std::string_view> pieces);
 // that looks at standard output itself (the error page).
 void FlushOutput();
 inline constexpr size_t kOutputHeld = 64 * 1024;
-// The bytes that write would send, kept instead of sent: a row sent once
-// this way serves as the pattern of many.
-std::string CapturedOutput(void (*write)());
 void SendHeader(const std::string& title);
 void SendFooter();
 // A value between double quotes, for attribute values built at run time.

@@ -61,8 +61,6 @@ struct Run {
     // its pages touched only as far as a page fills it.
     std::unique_ptr<char[]> OutputBlock;
     size_t OutputHeld = 0;
-    // Where page lines go instead while set (see CapturedOutput).
-    std::string* OutputCapture = nullptr;
     std::string CurrentRoutine;
     std::string ErrorText;
     std::string ErrorAdvice;  // what an installer must change, or ""

@@ -40,13 +40,6 @@ constexpr unsigned char LowerByte(unsigned char c) {
         default: return c;
     }
 }
-// Bit 7 of each byte of the answer is set exactly where that byte of word is
-// c: long files are passed over eight bytes at a time.
-inline uint64_t BytesEqualTo(uint64_t word, unsigned char c) {
-    constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL, kOnes = 0x0101010101010101ULL;
-    uint64_t v = word ^ (c * kOnes);
-    return ~(((v & kLow7) + kLow7) | v | kLow7);
-}
 std::string LCase(const std::string& text);
 // LCase into a buffer the caller keeps.
 void LCaseInto(std::string_view text, std::string& out);

@@ -40,18 +40,17 @@ static void TeamCell(std::string_view before, std::string_view name, std::string
               TrimBlanksView(value), checked ? "\" CHECKED>" : "\">", open, team, close, after});
 }
 
-// The spacer row under every game: its lines go out as one fixed piece.
-static void SpacerRow() {
-    static constexpr std::string_view kSpacerRow =
-        "  <tr bgcolor=\"#6699FF\"> \r\n"
-        "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>\r\n"
-        "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>\r\n"
-        "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>\r\n"
-        "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>\r\n"
-        "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>\r\n"
-        "  </tr>";
-    Send(kSpacerRow);
-}
+// The spacer row under every game, its lines as one piece.
+static constexpr std::string_view kSpacerRow =
+    "  <tr bgcolor=\"#6699FF\"> \r\n"
+    "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>\r\n"
+    "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>\r\n"
+    "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>\r\n"
+    "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>\r\n"
+    "    <td height=\"5\" bgcolor=\"#CCBDAB\"></td>\r\n"
+    "  </tr>";
+
+static void SpacerRow() { Send(kSpacerRow); }
 
 static constexpr std::string_view kMiddleCell = "    <td width=\"100\" align=\"center\">";
 
@@ -64,82 +63,13 @@ static std::string_view CarriedChoice() {
     return std::string_view(r.Uwp).substr(static_cast<size_t>(r.LineNumber) - 1, 1);
 }
 
-// The cell between the teams: no choice, the row's value on the results
-// pages, else "AT".
-static void MiddleCell(std::string_view value, const std::string& mark1, const std::string& mark2) {
-    const Run& r = R();
+// The cell between the teams: no choice, else "AT".
+static void MiddleCell(const std::string& mark1, const std::string& mark2) {
     if (mark1 == "NOCHOICE" || mark2 == "NOCHOICE")
         SendLine({kMiddleCell, "<b><i>NO CHOICE!</i></b></td>"});
-    else if (r.Action == "SCOREBOARD" || r.Action == "LASTWEEK")
-        SendLine({kMiddleCell, "<b>", kCellFont, value, "</font></b></td>"});
     else
         SendLine({kMiddleCell, "<b><i>AT</i></b></td>"});
 }
-
-static void SendGameRow(std::string_view name1, std::string_view value1, std::string_view team1,
-                        const std::string& mark1, std::string_view name2, std::string_view value2,
-                        std::string_view team2, const std::string& mark2, bool radio) {
-    Send("  <tr>");
-    TeamCell("    <td><div align=right>", name1, value1, team1, mark1, false, "</div></td>");
-    TeamCell("    <td>", name1, value1, "", mark1, radio, "</td>");
-    MiddleCell(value1, mark1, mark2);
-    TeamCell("    <td><div align=left>", name2, value2, team2, mark2, false, "</div></td>");
-    TeamCell("    <td>", name2, value2, "", mark2, radio, "</td>");
-    Send("  </tr>");
-    SpacerRow();
-}
-
-namespace {
-
-// A row with both teams chosen and no radio buttons (every row of the
-// standings pages) differs from the next only in the two teams and the middle
-// value. Such a row is rendered once per action with a marker byte in each of
-// their places; each row is then its fixed parts around the three values.
-constexpr char kTeam1Marker = '\x01', kValueMarker = '\x02', kTeam2Marker = '\x03';
-
-struct ChosenRowPattern {
-    std::string Action, Bytes;
-    std::string_view Parts[4];
-    bool Usable = false;
-};
-
-void SendMarkedRow() {
-    const std::string yes = "YES";
-    SendGameRow("", std::string_view(&kValueMarker, 1), std::string_view(&kTeam1Marker, 1), yes, "", "",
-                std::string_view(&kTeam2Marker, 1), yes, false);
-}
-
-// The parts around the markers, usable when each marker stands once and in
-// row order.
-void SplitAtMarkers(ChosenRowPattern& pattern) {
-    static constexpr char kMarkers[] = {kTeam1Marker, kValueMarker, kTeam2Marker, '\0'};
-    pattern.Usable = false;
-    std::string_view rest = pattern.Bytes;
-    if (!rest.ends_with("\r\n")) return;
-    rest.remove_suffix(2);  // the last line's end, which sending adds again
-    for (size_t part = 0; part < 3; ++part) {
-        size_t at = rest.find_first_of(kMarkers);
-        if (at == std::string_view::npos || rest[at] != kMarkers[part]) return;
-        pattern.Parts[part] = rest.substr(0, at);
-        rest.remove_prefix(at + 1);
-    }
-    if (rest.find_first_of(kMarkers) != std::string_view::npos) return;
-    pattern.Parts[3] = rest;
-    pattern.Usable = true;
-}
-
-const ChosenRowPattern& PatternForAction() {
-    static ChosenRowPattern pattern;
-    const Run& r = R();
-    if (pattern.Bytes.empty() || pattern.Action != r.Action) {
-        pattern.Action = r.Action;
-        pattern.Bytes = CapturedOutput(SendMarkedRow);
-        SplitAtMarkers(pattern);
-    }
-    return pattern;
-}
-
-}  // namespace
 
 void GameRow(std::string_view name1, std::string_view value1, std::string_view team1, std::string& mark1,
              std::string_view name2, std::string_view value2, std::string_view team2, std::string& mark2,
@@ -148,15 +78,40 @@ void GameRow(std::string_view name1, std::string_view value1, std::string_view t
     if (carried == "0") mark1 = "YES";
     if (carried == "1") mark2 = "YES";
     bool radio = noradio != "YES";
-    if (!radio && mark1 == "YES" && mark2 == "YES") {
-        const ChosenRowPattern& pattern = PatternForAction();
-        if (pattern.Usable) {
-            const auto& p = pattern.Parts;
-            SendLine({p[0], TrimBlanksView(team1), p[1], value1, p[2], TrimBlanksView(team2), p[3]});
-            return;
-        }
+    Send("  <tr>");
+    TeamCell("    <td><div align=right>", name1, value1, team1, mark1, false, "</div></td>");
+    TeamCell("    <td>", name1, value1, "", mark1, radio, "</td>");
+    MiddleCell(mark1, mark2);
+    TeamCell("    <td><div align=left>", name2, value2, team2, mark2, false, "</div></td>");
+    TeamCell("    <td>", name2, value2, "", mark2, radio, "</td>");
+    Send("  </tr>");
+    SpacerRow();
+}
+
+namespace {
+
+// The text between a results row's three values, made once: a row then goes
+// out as one line of a few pieces. Both sides are chosen (bold) and have no
+// radio button; the value stands in the middle cell.
+struct ResultRowText {
+    std::string Start, BeforeMiddle, BeforeRight, End;
+
+    ResultRowText() {
+        const std::string font(kCellFont);
+        const std::string choiceCell = "    <td>" + font + "<b></b></font></td>\r\n";
+        Start = "  <tr>\r\n    <td><div align=right>" + font + "<b>";
+        BeforeMiddle = "</b></font></div></td>\r\n" + choiceCell + std::string(kMiddleCell) + "<b>" + font;
+        BeforeRight = "</font></b></td>\r\n    <td><div align=left>" + font + "<b>";
+        End = "</b></font></div></td>\r\n" + choiceCell + "  </tr>\r\n" + std::string(kSpacerRow);
     }
-    SendGameRow(name1, value1, team1, mark1, name2, value2, team2, mark2, radio);
+};
+
+}  // namespace
+
+void ResultRow(std::string_view left, std::string_view middle, std::string_view right) {
+    static const ResultRowText text;
+    SendLine({text.Start, TrimBlanksView(left), text.BeforeMiddle, middle, text.BeforeRight, TrimBlanksView(right),
+              text.End});
 }
 
 static void PickSummaryRow(const std::string& line) {

@@ -1,4 +1,5 @@
-// The pick sheet machinery shared by the players' and administrator's pages.
+// The pick sheet machinery shared by the players' and administrator's pages,
+// and the rows of the results tables.
 #pragma once
 
 #include <string>
@@ -9,6 +10,9 @@
 void GameRow(std::string_view name1, std::string_view value1, std::string_view team1, std::string& mark1,
              std::string_view name2, std::string_view value2, std::string_view team2, std::string& mark2,
              std::string_view noradio);
+// A results row as a game row with both sides chosen and no radio buttons:
+// left and right bold in the team cells, middle bold in the middle cell.
+void ResultRow(std::string_view left, std::string_view middle, std::string_view right);
 void PickSheet(const std::string& period, std::string& path);
 void SheetFormHead(const std::string& next);
 void TieBreakerRow();

@@ -1,15 +1,11 @@
 #include "game/picks_store.h"
 
-#include <bit>
-#include <cstring>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 #include <utility>
 
 #include "core/failure.h"
 #include "core/file_batch.h"
 #include "core/files.h"
+#include "core/name_key.h"
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -37,102 +33,21 @@ std::string_view PicksFile::TakeLine(size_t& at) const {
     return rest.substr(0, len);
 }
 
-namespace {
-
-// The line feeds of one block of bytes as bits, the first byte lowest:
-// sixty-four bytes with SSE2 (every x86-64), eight elsewhere. A lookup passes
-// over every line of files of tens of thousands of lines.
-#if defined(__SSE2__)
-constexpr size_t kBlock = 64, kBitsPerByte = 1;
-inline uint64_t LineFeedBits(const char* block) {
-    const __m128i feed = _mm_set1_epi8('\n');
-    uint64_t bits = 0;
-    for (int part = 0; part < 4; ++part) {
-        __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * part));
-        bits |= static_cast<uint64_t>(static_cast<uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, feed))))
-                << (16 * part);
-    }
-    return bits;
-}
-#else
-constexpr size_t kBlock = 8, kBitsPerByte = 8;
-inline uint64_t LineFeedBits(const char* block) {
-    uint64_t word;
-    std::memcpy(&word, block, 8);
-    if constexpr (std::endian::native == std::endian::big) word = __builtin_bswap64(word);
-    return BytesEqualTo(word, '\n');
-}
-#endif
-
-}  // namespace
-
-// Whether the line ending at end (its line feed, or the file's end) is the
-// name key, give or take blanks and case. It is read from its end back, so
-// its start need not be known: most lines fail on their last letter.
-bool PicksFile::IsNameOf(size_t end, std::string_view key) const {
-    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(bytes_.data());
-    if (end > 0 && bytes[end - 1] == '\r') --end;
-    while (end > 0 && bytes[end - 1] == ' ') --end;
-    if (end < key.size()) return false;
-    size_t start = end - key.size();
-    for (size_t i = key.size(); i-- > 0;)
-        if (UpperByte(bytes[start + i]) != static_cast<unsigned char>(key[i])) return false;
-    while (start > 0 && bytes[start - 1] == ' ') --start;
-    return start == 0 || bytes[start - 1] == '\n';
-}
-
-// Only the name line of each record, the first of its three, is looked at:
-// the two line feeds after it are passed over as bits, and a name line whose
-// last byte cannot end the key is passed over on that byte.
+// The name lines in file order, each record's picks and guess lines passed
+// over; the scan stops at the first match.
 long PicksFile::ScanFor(std::string_view key) const {
-    // No line holds a line feed; read back, a key with one could match two.
-    if (key.find('\n') != std::string_view::npos) return -1;
-    // The key is upper case: its last letter ends a name line in either
-    // case, or is followed by blanks.
-    const unsigned char upper = static_cast<unsigned char>(key.back()), lower = LowerByte(upper);
-    const unsigned char* data = reinterpret_cast<const unsigned char*>(bytes_.data());
-    auto isName = [&](size_t feed) {
-        unsigned char last = feed > 0 ? data[feed - 1] : '\n';
-        if (last == '\r' && feed > 1) last = data[feed - 2];
-        return (last == upper || last == lower || last == ' ') && IsNameOf(feed, key);
-    };
-    size_t size = bytes_.size(), at = 0;
-    long records = 0;
-    int pass = 0;  // line feeds before the next name line's own
-    for (; at + kBlock <= size; at += kBlock) {
-        uint64_t feeds = LineFeedBits(bytes_.data() + at);
-        for (; pass > 0 && feeds != 0; --pass) feeds &= feeds - 1;
-        while (feeds != 0) {
-            size_t feed = at + static_cast<size_t>(std::countr_zero(feeds)) / kBitsPerByte;
-            if (isName(feed)) return Found(records, feed);
-            ++records;
-            feeds &= feeds - 1;
-            for (pass = 2; pass > 0 && feeds != 0; --pass) feeds &= feeds - 1;
+    size_t at = 0;
+    for (long line = 0; at < bytes_.size(); line += 3) {
+        size_t start = at;
+        if (MatchesNameKey(TakeLine(at), key)) {
+            cursorLine_ = line;
+            cursorAt_ = start;
+            return line;
         }
+        TakeLine(at);
+        TakeLine(at);
     }
-    for (; at < size; ++at) {
-        if (data[at] != '\n') continue;
-        if (pass > 0) {
-            --pass;
-        } else if (isName(at)) {
-            return Found(records, at);
-        } else {
-            ++records;
-            pass = 2;
-        }
-    }
-    // A last line without its line feed.
-    if (pass == 0 && size > 0 && data[size - 1] != '\n' && IsNameOf(size, key)) return Found(records, size);
     return -1;
-}
-
-// The name line of record (from 0) that ends at end: its number, kept with
-// its start for reading the record's lines.
-long PicksFile::Found(long record, size_t end) const {
-    cursorLine_ = 3 * record;
-    size_t feed = end == 0 ? std::string_view::npos : bytes_.rfind('\n', end - 1);
-    cursorAt_ = feed == std::string_view::npos ? 0 : feed + 1;
-    return cursorLine_;
 }
 
 void PicksFile::BuildIndex() const {
@@ -157,7 +72,7 @@ long PicksFile::Find(const std::string& name) const {
 
 std::string PicksFile::Line(long n) const {
     if (n < 0) Fail(kInputPastEnd);
-    if (!starts_.empty() || lookups_ > 1) {
+    if (lookups_ > 1) {
         if (static_cast<size_t>(n) >= starts_.size()) Fail(kInputPastEnd);
         size_t at = starts_[static_cast<size_t>(n)];
         return std::string(TakeLine(at));

@@ -28,12 +28,8 @@ public:
 private:
     // The line starting at byte at, without its line end; at moves past it.
     std::string_view TakeLine(size_t& at) const;
-    // The first lookup: a scan of the name lines.
+    // The first lookup: a walk over the name lines.
     long ScanFor(std::string_view key) const;
-    // Whether the line ending at end holds key alone, give or take blanks
-    // and case.
-    bool IsNameOf(size_t end, std::string_view key) const;
-    long Found(long record, size_t end) const;
     void BuildIndex() const;
 
     bool exists_ = false;

@@ -13,12 +13,6 @@
 
 namespace {
 
-// A results row: the bold name left, the middle value, the bold third value right.
-void ResultRow(std::string_view name, std::string_view middle, std::string_view third) {
-    std::string mark1 = "YES", mark2 = "YES";
-    GameRow("", middle, name, mark1, "", "", third, mark2, "YES");
-}
-
 // The text centred, in one buffer that every row reuses.
 std::string_view Centered(std::string_view text) {
     static std::string centered;
