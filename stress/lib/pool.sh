@@ -50,7 +50,7 @@ state() {
     (cd "$1" && for name in $(ls | sort); do
         # The copy of the fields is derived from the user file (copy_true
         # checks it); the kept folder listings hold the folders' own times.
-        case $name in zrp.exe|zrp.log|ZRPerror.log|*.gif|ZRP__UserFields.dat|ZRP__FolderListings.dat) continue ;; esac
+        case $name in zrp.exe|zrp.log|ZRPerror.log|*.gif|ZRP__UserFields.dat) continue ;; esac
         [ -f "$name" ] || continue  # the help pages' folder
         if [ "$name" = ZRP__comments.txt ] || [ "$name" = ZRPform_user.dat ]; then
             echo "$name $(tr '0-9' '#' < "$name" | md5sum | cut -c1-32)"
