@@ -15,8 +15,7 @@ const std::string kPlays = "<br><i>Make Your Selections!</i><br>";
 
 long long Now() { return std::time(nullptr); }
 
-// count lines of a limits file: "seconds key", from keyFrom, keyFrom+1, ...
-// when numbered, else all with the key itself.
+// count lines "when key" of a limits file; numbered, the keys end in 0, 1, 2...
 std::string Entries(int count, long long when, const std::string& key, bool numbered = false) {
     std::string lines;
     for (int i = 0; i < count; ++i) lines += NumText(when) + " " + key + (numbered ? NumText(i) : "") + "\r\n";
@@ -51,17 +50,9 @@ bool IsWrongPasswordPage(const CgiAnswer& page) { return page.HasLine("<i>Error 
 TEST(LoginLimits, WrongPasswordsLockTheAccountForFifteenMinutesNotTheAddress) {
     SeasonPool pool;
     pool.Env["REMOTE_ADDR"] = "10.0.0.9";
-    long long before = Now();
     for (int i = 0; i < 10; ++i) ASSERT_TRUE(IsWrongPasswordPage(pool.Login(" Ann@Pool.test", "guess"))) << i;
-    long long after = Now();
-    std::vector<std::string> events = ReadTextLines(pool.PathOf(kWrongPasswords));
-    ASSERT_EQ(events.size(), 10u);
-    EXPECT_TRUE(events[9].ends_with(" ANN@POOL.TEST"));
-    std::vector<std::string> locked = ReadTextLines(pool.PathOf(kLockedAccounts));
-    ASSERT_EQ(locked.size(), 1u);
-    long long until = std::stoll(locked[0]);
-    EXPECT_TRUE(until >= before + 900 && until <= after + 900 && locked[0].ends_with(" ANN@POOL.TEST")) << locked[0];
-
+    std::string events = pool.Read(kWrongPasswords);
+    EXPECT_EQ(CrLfLines(events).size(), 10u);
     EXPECT_TRUE(pool.Login(kBoss, "secret").HasLine("<!-- MainMenu -->"));
     EXPECT_TRUE(pool.Act("THISWEEK", kBoss, "secret").HasLine(kPlays));
     pool.Env["REMOTE_ADDR"] = "10.0.0.8";
@@ -69,7 +60,7 @@ TEST(LoginLimits, WrongPasswordsLockTheAccountForFifteenMinutesNotTheAddress) {
         EXPECT_TRUE(IsWaitPage(pool.Login(kAnn, password), AccountWait("15 minutes"))) << password;
     EXPECT_TRUE(IsWaitPage(pool.Act("THISWEEK", kAnn, "pw1"), AccountWait("15 minutes")));
     // A locked account's guesses are not counted: they learn nothing.
-    EXPECT_EQ(ReadTextLines(pool.PathOf(kWrongPasswords)), events);
+    EXPECT_EQ(pool.Read(kWrongPasswords), events);
 
     // 14 minutes and a half later, then 15 minutes after the tenth.
     auto later = [&pool](long long seconds) {
