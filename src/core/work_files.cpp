@@ -13,7 +13,7 @@ namespace {
 
 // Files that earlier versions kept beside the data and nothing reads now,
 // by the name after the data file prefix.
-constexpr const char* kNoLongerKept[] = {"__FolderListings.dat", "__UserIndex.dat"};
+constexpr const char* kNoLongerKept[] = {"__FolderListings.dat", "__UserIndex.dat", "__AddressLimits.txt"};
 
 std::vector<std::string> FolderNames(const std::string& folder) {
     std::vector<std::string> names;

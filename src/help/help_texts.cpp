@@ -29,7 +29,9 @@ how the administrator runs the pool, you are in at once, you wait until the admi
 are told that only players entered by the administrator can log in.</p>
 <p>The very first person ever to log in to a new pool becomes its administrator.</p>
 <p><b>Wrong password?</b> The pool says so and lets you try again. If you have forgotten your password, ask the
-administrator: the administrator can look it up and change it.</p>
+administrator: the administrator can look it up and change it. After ten wrong passwords for one e-mail address
+within 15 minutes the pool refuses that e-mail address for 15 minutes, even with the right password, so that
+nobody can guess it; the page says how long to wait.</p>
 <p>After logging in, see <a href="mainmenu1.html">the main menu</a>.</p>)"},
         {"mainmenu1.html", "The Main Menu", R"(<p>Choose what you want to do and press <b>Submit</b>.</p>
 <ul>

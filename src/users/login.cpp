@@ -7,8 +7,8 @@
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
-#include "users/address_limits.h"
 #include "users/admission.h"
+#include "users/login_limits.h"
 #include "users/login_pages.h"
 #include "users/main_menu.h"
 #include "users/real_names.h"
@@ -83,7 +83,8 @@ bool AddAsOrdinaryUser() {
     r.CurrentUserRealName = TrimBlanks(r.User.UserRealName);
     r.User.UserLastAccess = DateTimeStamp(NowLocal());
     r.User.UserStatus = "USER";
-    if (r.LoginResult != "MAYBE") CountLimitedEvent(LimitedEvent::Registration);
+    // A pending player admitted now registered before.
+    if (r.LoginResult != "MAYBE") CountRegistration(RegistrationEntry());
     updatedrecord();
     return true;
 }
@@ -93,7 +94,7 @@ void AddFromRealNameForm(const std::string& status) {
     r.UserEmailField = r.LoginEmail;
     r.UserPasswordField = r.LoginPassword;
     r.UserStatusField = status;
-    CountLimitedEvent(LimitedEvent::Registration);
+    CountRegistration(RegistrationEntry());
     addrecord();
 }
 
@@ -122,12 +123,13 @@ bool ApproveLogin() {
     Run& r = R();
     r.LoginResult = "";
     r.LoginResult = getrecord("");
-    // Checked before the answer counts, so a guess past the limit learns nothing.
-    WaitWhenOverLimit(LimitedEvent::WrongPassword);
+    // Checked before the password counts, so a guess past the limit learns nothing.
+    if (r.LoginResult == "YES" || r.LoginResult == "MAYBE" || r.LoginResult == "PASSWORD ERROR")
+        WaitWhileAccountLocked();
     AskAgainForBlankRealName();
     if (r.Action == "LOGINAPPROVE" && r.LoginResult == "NOUSERFILEYET") BecomeFirstAdministrator();
     if (r.LoginResult == "PASSWORD ERROR") {
-        CountLimitedEvent(LimitedEvent::WrongPassword);
+        CountWrongPassword();
         r.Action = "PASSWORD ERROR";
         return false;
     }

@@ -44,10 +44,12 @@ TEST(StartUp, RemovesTheFilesNoLongerKept) {
     Pool pool;
     pool.Write("ZRP__FolderListings.dat", std::string("ZRP folder listings 1\0", 22));
     pool.Write("ZRP__UserIndex.dat", std::string("ZRPindex\0", 9));
+    pool.Write("ZRP__AddressLimits.txt", "PASSWORD 1 10.1.2.3\r\n");
     pool.Write("OTHER__FolderListings.dat", "kept");
     EXPECT_TRUE(pool.Get().HasLine(R"(<INPUT TYPE="HIDDEN" NAME="ACTION" Value="LOGIN">)"));
     EXPECT_FALSE(pool.Exists("ZRP__FolderListings.dat"));
     EXPECT_FALSE(pool.Exists("ZRP__UserIndex.dat"));
+    EXPECT_FALSE(pool.Exists("ZRP__AddressLimits.txt"));
     EXPECT_TRUE(pool.Exists("OTHER__FolderListings.dat"));
 }
 
