@@ -83,12 +83,12 @@ void SendHeader(const std::string& title) {
     // The lines after the title are the same on every page: they go out as
     // one piece. First what fits the page to a phone: without the viewport
     // line a phone lays it out 980 px wide and shrinks it to fit. The style
-    // holds only for screens up to 960 px wide, so a desktop browser shows
-    // the page as it always did.
+    // holds only on screens up to 960 px wide, so a desktop browser shows
+    // (and prints) the page as it always did.
     static constexpr std::string_view kHeadEnd =
         "<META NAME=\"viewport\" CONTENT=\"width=device-width, initial-scale=1\">\r\n"
         "<STYLE>\r\n"
-        "@media (max-width: 960px) {\r\n"
+        "@media screen and (max-width: 960px) {\r\n"
         // Tables of a fixed width (the login box, the comments) shrink to the screen.
         "table { max-width: 100%; }\r\n"
         // The bordered lists of players (the administrator's are wide) scroll inside

@@ -96,7 +96,7 @@ TEST(Output, EveryPageOpensWithTheHeadThatFitsItToAPhone) {
                      "<HTML><HEAD><TITLE>" + title + "</TITLE>",
                      R"(<META NAME="viewport" CONTENT="width=device-width, initial-scale=1">)",
                      "<STYLE>",
-                     "@media (max-width: 960px) {",
+                     "@media screen and (max-width: 960px) {",
                      "table { max-width: 100%; }",
                      R"(table[border="1"] { display: block; width: auto; overflow-x: auto; })",
                      "a { overflow-wrap: anywhere; }",
