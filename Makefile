@@ -6,7 +6,8 @@
 # make install POOL=/srv/pool PROGRAM=zrp.cgi SERVER=apache|lighttpd|nginx [OWNER=www-data]
 #             - install the program (and, into a new pool, the demo season) and print the next step
 # make e2e    - as root: install lighttpd, Apache, nginx with fcgiwrap and Chromium, install a pool
-#               under each as the README says, and play a whole season in the browser on each
+#               under each as the README says, and play a whole season in the browser on each,
+#               the players on phones; then again on Apache and nginx in Debian's default site
 
 SHELL := /bin/bash
 .SHELLFLAGS := -eu -o pipefail -c

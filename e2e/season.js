@@ -1,5 +1,6 @@
 // A whole season of the pool in headless Chromium, through the pages' own
-// links and forms: node season.js BASE-ADDRESS POOL-FOLDER SERVER-NAME PROGRAM
+// links and forms, the administrator at a desktop and the players on phones:
+// node season.js BASE-ADDRESS POOL-FOLDER SERVER-NAME PROGRAM
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -15,7 +16,45 @@ function fail(message) {
     throw new Error(`${serverName}: ${message}`);
 }
 
-// Every page: no console error, every image loaded, a help link that opens a real help page.
+// On a phone the page fits the screen's width at zoom 1; every field and
+// button is big enough for a finger, and no text is smaller than 12 px.
+async function checkPhoneFit(page, what) {
+    const problems = await page.evaluate(() => {
+        const found = [];
+        const root = document.documentElement;
+        if (root.clientWidth > screen.width) found.push(`laid out ${root.clientWidth} px wide`);
+        if (root.scrollWidth > root.clientWidth) found.push(`scrolls sideways: ${root.scrollWidth} px`);
+        for (const e of document.querySelectorAll('input:not([type=hidden]), select, textarea, button')) {
+            const box = e.getBoundingClientRect();
+            if (box.width < 24 || box.height < 24)
+                found.push(`${e.type} ${e.name || e.alt || ''} is ${box.width}x${box.height} px`);
+        }
+        const texts = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+        for (let text; (text = texts.nextNode());) {
+            const size = parseFloat(getComputedStyle(text.parentElement).fontSize);
+            if (text.textContent.trim() && size < 12) found.push(`"${text.textContent.trim()}" is ${size} px`);
+        }
+        return found;
+    });
+    if (problems.length) fail(`${what} on a phone: ${problems.slice(0, 5).join('; ')}`);
+}
+
+// At desktop size the page looks the same without its style for phones.
+async function checkDesktopLook(page, what) {
+    const shown = await page.screenshot({ fullPage: true });
+    const hadStyle = await page.evaluate(() => {
+        window.phoneStyle = document.querySelector('head > style');
+        window.phoneStyle?.remove();
+        return !!window.phoneStyle;
+    });
+    if (!hadStyle) fail(`${what}: the page has no style for phones`);
+    const plain = await page.screenshot({ fullPage: true });
+    await page.evaluate(() => document.head.append(window.phoneStyle));
+    if (!shown.equals(plain)) fail(`${what}: the style for phones changes the page at ${page.viewportSize().width} px`);
+}
+
+// Every page: no console error, every image loaded, a help link that opens a
+// real help page, and the page fits a phone or is unchanged at a desktop.
 async function checkPage(page, what) {
     await page.waitForLoadState('load');
     const errors = page.consoleErrors.splice(0);
@@ -41,6 +80,8 @@ async function checkPage(page, what) {
             fail(`${what}: help link ${href} gives ${answer.status()}`);
         checkedHelp.set(href, what);
     }
+    if (page.onPhone) await checkPhoneFit(page, what);
+    else await checkDesktopLook(page, what);
     pagesChecked++;
 }
 
@@ -49,9 +90,10 @@ async function expectText(page, text, what) {
     if (!body.includes(text.toUpperCase())) fail(`${what}: the page lacks "${text}"`);
 }
 
-// Clicks what submits a form and waits for the next page.
+// Clicks (on a phone: taps) what submits a form and waits for the next page.
 async function submitBy(page, locator, what) {
-    await Promise.all([page.waitForNavigation(), locator.first().click()]);
+    const button = locator.first();
+    await Promise.all([page.waitForNavigation(), page.onPhone ? button.tap() : button.click()]);
     await checkPage(page, what);
 }
 
@@ -69,18 +111,19 @@ async function login(page, email, password, what) {
     await submitBy(page, page.locator('input[type=submit], input[type=image]'), what);
 }
 
-async function newPage(browser) {
-    const context = await browser.newContext();
+// A desktop browser at 1280 px, or a phone 390 px wide that lays pages out
+// as its viewport line says and is worked by touch.
+async function newPage(browser, onPhone) {
+    const screen = onPhone
+        ? { viewport: { width: 390, height: 844 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true }
+        : { viewport: { width: 1280, height: 800 } };
+    const context = await browser.newContext(screen);
     context.setDefaultTimeout(8000);
     const page = await context.newPage();
+    page.onPhone = onPhone;
     page.consoleErrors = [];
-    // The browser asks the site's root for its icon: that belongs to the site,
-    // not to a pool under /pool/, so only its absence is let pass.
-    const siteIcon = new URL('/favicon.ico', base).href;
     page.on('console', (m) => {
-        if (m.type() !== 'error') return;
-        if (m.location().url === siteIcon && m.text().includes('status of 404')) return;
-        page.consoleErrors.push(`${m.text()} (${m.location().url})`);
+        if (m.type() === 'error') page.consoleErrors.push(`${m.text()} (${m.location().url})`);
     });
     page.on('pageerror', (e) => page.consoleErrors.push(String(e)));
     return page;
@@ -104,6 +147,13 @@ async function makePicks(page, who, team, tieBreaker) {
     await page.locator('input[name=ACTION][value=VIEWUSERPICKS]').waitFor();
 }
 
+async function setPolicy(boss, policy) {
+    await menuChoice(boss, 'NEWUSER', 'policy page');
+    await boss.check(`input[name=NEWUSER][value=${policy}]`);
+    await submitBy(boss, boss.locator('input[type=submit]'), `menu after the policy ${policy}`);
+    await expectText(boss, policy, `menu after the policy ${policy}`);
+}
+
 function poolFile(name) {
     return path.join(poolFolder, prefix + name);
 }
@@ -112,7 +162,7 @@ async function main() {
     const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
     try {
         // The first login makes the administrator, who is asked for a real name.
-        const boss = await newPage(browser);
+        const boss = await newPage(browser, false);
         await login(boss, 'boss@pool.test', 'bosspw', 'real-name page of the first login');
         await boss.fill('input[name=USERREALNAME]', 'Bea Boss');
         await submitBy(boss, boss.locator('input[type=submit], input[type=image]'), "boss's main menu");
@@ -124,12 +174,20 @@ async function main() {
         if (!(await popup.title()).startsWith('The Zarn Pool Help')) fail('the help window shows no help page');
         await popup.close();
 
-        // Policy, then a player added by the administrator.
+        // Newcomers must be approved, then must be listed: each meets a
+        // status page. Then everybody may join, and a player is added.
         await menuChoice(boss, 'ADMIN', "administrator's menu");
-        await menuChoice(boss, 'NEWUSER', 'policy page');
-        await boss.check('input[name=NEWUSER][value=ALLOWALL]');
-        await submitBy(boss, boss.locator('input[type=submit]'), 'menu after the policy');
-        await expectText(boss, 'ALLOWALL', 'menu after the policy');
+        await setPolicy(boss, 'APPROVE');
+        const waiting = await newPage(browser, true);
+        await login(waiting, 'walt@pool.test', 'waltpw', "waiting newcomer's real-name page");
+        await waiting.fill('input[name=USERREALNAME]', 'Walt Waiting');
+        await submitBy(waiting, waiting.locator('input[type=submit], input[type=image]'), 'status page: approval');
+        await expectText(waiting, 'will have to approve your access', 'status page: approval');
+        await setPolicy(boss, 'BLOCKALL');
+        const stranger = await newPage(browser, true);
+        await login(stranger, 'sam@pool.test', 'sampw', 'status page: listed players only');
+        await expectText(stranger, 'not presently allowing new users', 'status page: listed players only');
+        await setPolicy(boss, 'ALLOWALL');
         await menuChoice(boss, 'ADDUSER', 'add-user page');
         await boss.fill('input[name=USEREMAIL]', 'ann@pool.test');
         await boss.fill('input[name=USERREALNAME]', 'Ann Added');
@@ -143,16 +201,18 @@ async function main() {
         await makePicks(boss, 'boss', 0, '30');
 
         // A newcomer registers with the real-name page and picks.
-        const newcomer = await newPage(browser);
+        const newcomer = await newPage(browser, true);
         await login(newcomer, 'nick@pool.test', 'nickpw', "newcomer's real-name page");
         await newcomer.fill('input[name=USERREALNAME]', 'Nick Newcomer');
         await submitBy(newcomer, newcomer.locator('input[type=submit], input[type=image]'), "newcomer's menu");
         await makePicks(newcomer, 'newcomer', 1, '41');
 
         // The added player picks and comments.
-        const ann = await newPage(browser);
+        const ann = await newPage(browser, true);
         await login(ann, 'ann@pool.test', 'annpw', "ann's menu");
         await makePicks(ann, 'ann', 0, '35');
+        await menuChoice(ann, 'VIEWUSERPICKS', "ann's saved picks");
+        await ann.goBack();
         await menuChoice(ann, 'POSTCOMMENTS', 'comment entry');
         await ann.fill('textarea[name=COMMENTFIELD]', 'Good luck everybody');
         await submitBy(ann, ann.locator('input[alt="Add Your Comments"]'), 'comment board');

@@ -61,8 +61,33 @@ std::string Quoted(std::string_view value) {
 
 void SendHeader(const std::string& title) {
     // The lines after the title are the same on every page: they go out as
-    // one piece.
-    static constexpr std::string_view kScript =
+    // one piece. First what fits the page to a phone: without the viewport
+    // line a phone lays it out 980 px wide and shrinks it to fit. The style
+    // holds only on screens up to 960 px wide, so a desktop browser shows
+    // (and prints) the page as it always did.
+    static constexpr std::string_view kHeadEnd =
+        "<META NAME=\"viewport\" CONTENT=\"width=device-width, initial-scale=1\">\r\n"
+        "<STYLE>\r\n"
+        "@media screen and (max-width: 960px) {\r\n"
+        // Tables of a fixed width (the login box, the comments) shrink to the screen.
+        "table { max-width: 100%; }\r\n"
+        // The bordered lists of players (the administrator's are wide) scroll inside
+        // their own box where their columns do not fit.
+        "table[border=\"1\"] { display: block; width: auto; overflow-x: auto; }\r\n"
+        // Long e-mail addresses (links) break rather than widen their table.
+        "a { overflow-wrap: anywhere; }\r\n"
+        // The smallest text (10 px) is made readable.
+        "font[size=\"1\"] { font-size: 12px; }\r\n"
+        // Fields and buttons big enough for a finger; 16 px text keeps a
+        // phone from zooming in on the field it focuses.
+        "input, select, textarea { font-size: 16px; min-height: 24px; max-width: 100%; box-sizing: border-box; }\r\n"
+        "input[type=radio], input[type=checkbox] { width: 24px; height: 24px; vertical-align: middle; }\r\n"
+        // The picture buttons (22 px high) get room around them, not stretched.
+        "input[type=image] { padding: 3px 0; }\r\n"
+        // The text areas (60 columns) take the screen's width.
+        "textarea { width: 100%; }\r\n"
+        "}\r\n"
+        "</STYLE>\r\n"
         "<SCRIPT LANGUAGE=\"JavaScript\">\r\n"
         "<!-- Begin\r\n"
         "function NewWindow(mypage, myname, w, h, scroll) {\r\n"
@@ -78,7 +103,7 @@ void SendHeader(const std::string& title) {
     Send("Status: 200 OK");
     Send("Content-type: text/html\r\n");
     SendLine({"<HTML><HEAD><TITLE>", title, "</TITLE>"});
-    Send(kScript);
+    Send(kHeadEnd);
 }
 
 void SendFooter() { Send("</BODY></HTML>"); }

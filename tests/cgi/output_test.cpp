@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "cgi/entry.h"
@@ -83,4 +84,49 @@ TEST(Output, AFailingPageReachesAPipeAndAFileAsLineByLineWritingLeavesThem) {
     EXPECT_LT(piped.Bytes.find("Overall Winners"), second);
     EXPECT_EQ(piped.Bytes.find("<b>ANN</b>"), std::string::npos);  // not even a whole one before the cut
     EXPECT_EQ(piped.Bytes.substr(second), inFile.Bytes);
+}
+
+// Every page opens with the same head, the error page too: the title, the
+// lines that fit the page to a phone's screen, the popup script.
+TEST(Output, EveryPageOpensWithTheHeadThatFitsItToAPhone) {
+    auto head = [](const std::string& title) {
+        return Lines{"Status: 200 OK",
+                     "Content-type: text/html",
+                     "",
+                     "<HTML><HEAD><TITLE>" + title + "</TITLE>",
+                     R"(<META NAME="viewport" CONTENT="width=device-width, initial-scale=1">)",
+                     "<STYLE>",
+                     "@media screen and (max-width: 960px) {",
+                     "table { max-width: 100%; }",
+                     R"(table[border="1"] { display: block; width: auto; overflow-x: auto; })",
+                     "a { overflow-wrap: anywhere; }",
+                     R"(font[size="1"] { font-size: 12px; })",
+                     "input, select, textarea { font-size: 16px; min-height: 24px; max-width: 100%; "
+                     "box-sizing: border-box; }",
+                     "input[type=radio], input[type=checkbox] { width: 24px; height: 24px; vertical-align: middle; }",
+                     "input[type=image] { padding: 3px 0; }",
+                     "textarea { width: 100%; }",
+                     "}",
+                     "</STYLE>",
+                     R"(<SCRIPT LANGUAGE="JavaScript">)",
+                     "<!-- Begin",
+                     "function NewWindow(mypage, myname, w, h, scroll) {",
+                     "var winl = (screen.width - w) / 2;",
+                     "var wint = (screen.height - h) / 2;",
+                     "winprops = 'height='+h+',width='+w+',top='+wint+',left='+winl+',scrollbars='+scroll+',resizable'",
+                     "win = window.open(mypage, myname, winprops)",
+                     "if (parseInt(navigator.appVersion) >= 4) { win.window.focus(); }",
+                     "}",
+                     "//  End -->",
+                     "</script>",
+                     "</HEAD>"};
+    };
+    auto headOf = [](const CgiAnswer& page) {
+        Lines lines = page.Lines();
+        return Lines(lines.begin(), std::find(lines.begin(), lines.end(), "</HEAD>") + 1);
+    };
+    Pool pool;
+    EXPECT_EQ(headOf(pool.Get()), head("The Zarn Pool"));
+    pool.Env["SCRIPT_NAME"] = "/x";
+    EXPECT_EQ(headOf(pool.Get()), head("Internal Error"));
 }
