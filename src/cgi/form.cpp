@@ -2,9 +2,10 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 
-#include "cgi/environment.h"
 #include "cgi/settings.h"
 #include "core/failure.h"
 #include "core/run.h"
@@ -15,7 +16,10 @@ void ReadCgiEnvironment() {
     r.StdInHandle = STDIN_FILENO;
     r.StdOutHandle = STDOUT_FILENO;
     ReadInstallationSettings();
-    ReadEnvironment(kCgiVariables, r.CgiVars);
+    for (size_t i = 0; i < kCgiVariables.size(); ++i) {
+        const char* value = getenv(std::string(kCgiVariables[i]).c_str());
+        r.CgiVars[i] = value ? value : "";
+    }
     r.ScriptName = CgiVar("SCRIPT_NAME");
     r.ContentLength = CLng(Val(CgiVar("CONTENT_LENGTH")));
     r.FormPairs.assign(1, FormPair{});
@@ -46,38 +50,21 @@ void ReadFormData() {
 
 // Each field name is upper-cased once, here, into the table the lookups
 // use, so a lookup costs the same however many fields the body holds.
-static void IndexFormPairs(size_t first) {
-    Run& r = R();
-    for (size_t slot = first; slot < r.FormPairs.size(); ++slot) {
-        std::string& joined = r.FormFields[UCase(r.FormPairs[slot].Name)];
-        const std::string& value = r.FormPairs[slot].Value;
-        if (joined.empty()) {
-            joined = value;
-        } else {
-            joined += ';';
-            joined += value;
-        }
-    }
-}
-
 void SplitFormPairs(const std::string& text) {
-    size_t count = 0;
-    for (char c : text) count += c == '=';
-    if (count == 0) return;
-    std::vector<FormPair>& pairs = R().FormPairs;
-    size_t first = pairs.size();
-    pairs.resize(first + count);
-    size_t p = 0;
-    for (size_t slot = first; slot < pairs.size(); ++slot) {
-        size_t eq = text.find('=', p);
-        if (eq == std::string::npos) break;
-        pairs[slot].Name = UrlDecode(text.substr(p, eq - p));
-        size_t amp = text.find('&', eq);
-        if (amp == std::string::npos) amp = text.size();
-        pairs[slot].Value = UrlDecode(text.substr(eq + 1, amp - eq - 1));
+    Run& r = R();
+    size_t first = r.FormPairs.size();
+    for (size_t p = 0, eq; (eq = text.find('=', p)) != std::string::npos;) {
+        size_t amp = std::min(text.find('&', eq), text.size());
+        r.FormPairs.push_back({UrlDecode(text.substr(p, eq - p)), UrlDecode(text.substr(eq + 1, amp - eq - 1))});
         p = amp + 1;
     }
-    IndexFormPairs(first);
+    // Every "=" counts a slot: one inside a value leaves a slot without name or value.
+    r.FormPairs.resize(first + static_cast<size_t>(std::count(text.begin(), text.end(), '=')));
+    for (size_t slot = first; slot < r.FormPairs.size(); ++slot) {
+        std::string& joined = r.FormFields[UCase(r.FormPairs[slot].Name)];
+        if (!joined.empty()) joined += ';';
+        joined += r.FormPairs[slot].Value;
+    }
 }
 
 static int HexDigit(char c) {
