@@ -1,8 +1,7 @@
 #include "core/clock.h"
 
-#include <charconv>
+#include <cstdio>
 #include <ctime>
-#include <initializer_list>
 
 static LocalTime FromTm(const struct tm& tm) {
     return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
@@ -21,38 +20,14 @@ LocalTime LocalTimeInDays(int days) {
     return FromTm(tm);
 }
 
-// Appends value in at least width characters, as printf's "%0*d" writes it:
-// zeros between the sign and the digits. (snprintf costs ten times as much,
-// and every request writes a date or two.)
-static void AppendPadded(std::string& out, int value, int width) {
-    char digits[16];
-    long long magnitude = value;
-    if (magnitude < 0) {
-        out += '-';
-        magnitude = -magnitude;
-        --width;
-    }
-    std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, magnitude);
-    int length = static_cast<int>(end.ptr - digits);
-    if (width > length) out.append(static_cast<size_t>(width - length), '0');
-    out.append(digits, end.ptr);
+static std::string Printed(const char* format, int a, int b, int c) {
+    char text[40];
+    snprintf(text, sizeof text, format, a, b, c);
+    return text;
 }
 
-struct Padded {
-    int Value, Width;
-};
-
-static std::string Joined(char separator, std::initializer_list<Padded> fields) {
-    std::string out;
-    for (const Padded& field : fields) {
-        if (!out.empty()) out += separator;
-        AppendPadded(out, field.Value, field.Width);
-    }
-    return out;
-}
-
-std::string DateMDY(const LocalTime& t) { return Joined('-', {{t.Month, 2}, {t.Day, 2}, {t.Year, 4}}); }
-std::string TimeHMS(const LocalTime& t) { return Joined(':', {{t.Hour, 2}, {t.Minute, 2}, {t.Second, 2}}); }
+std::string DateMDY(const LocalTime& t) { return Printed("%02d-%02d-%04d", t.Month, t.Day, t.Year); }
+std::string TimeHMS(const LocalTime& t) { return Printed("%02d:%02d:%02d", t.Hour, t.Minute, t.Second); }
 std::string TimeHM(const LocalTime& t) { return TimeHMS(t).substr(0, 5); }
-std::string ShortDate(const LocalTime& t) { return Joined('/', {{t.Month, 1}, {t.Day, 1}, {t.Year, 4}}); }
+std::string ShortDate(const LocalTime& t) { return Printed("%d/%d/%04d", t.Month, t.Day, t.Year); }
 std::string DateTimeStamp(const LocalTime& t) { return DateMDY(t) + " " + TimeHMS(t); }
