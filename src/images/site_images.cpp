@@ -5,14 +5,26 @@
 #include "core/files.h"
 #include "core/run.h"
 #include "core/text.h"
-#include "images/site_pictures.h"
+#include "images/button_picture.h"
+#include "images/header_picture.h"
 
 static const char* const kImageLocationFile = "zrpimage.txt";
 
-std::string ImageFileName(std::string_view baseName) {
-    std::string name = R().DataFilePrefix;
-    return name.append(baseName);
-}
+// In the order in which they are checked and written.
+static const struct {
+    const char* BaseName;
+    Canvas (*Draw)();
+} kPictures[] = {
+    {"Fcomments.gif", [] { return ButtonPicture("Add Your Comments", 197, 19, 256); }},
+    {"Feditchoices.gif", [] { return ButtonPicture("Edit Your Picks", 169, 23, 256); }},
+    {"Fconfirmpicks.gif", [] { return ButtonPicture("Confirm Your Picks", 134, 22, 256); }},
+    {"Fenterpicks.gif", [] { return ButtonPicture("Enter Your Picks", 109, 22, 256); }},
+    {"Fmainmenu.gif", [] { return ButtonPicture("Return to Main Menu", 201, 22, 256); }},
+    {"Fsubmit.gif", [] { return ButtonPicture("Submit", 70, 22, 128); }},
+    {"Fheader.gif", HeaderPicture},
+};
+
+std::string ImageFileName(std::string_view baseName) { return R().DataFilePrefix + std::string(baseName); }
 
 static bool ReadImageLocation() {
     Run& r = R();
@@ -44,7 +56,7 @@ void WriteSiteImages() {
     Run& r = R();
     r.CurrentRoutine = "WriteSiteImages";
     ChooseImageLocation();
-    for (const SitePicture& picture : SitePictures()) {
+    for (const auto& picture : kPictures) {
         const std::string path = r.ImageFolder + ImageFileName(picture.BaseName);
         if (FileExists(path)) continue;
         // Through a work file of this process alone: a browser fetching the picture meanwhile never gets half
