@@ -236,16 +236,9 @@ void FileRanges::Unmap() {
 // A mapped window costs no copy of the bytes: a walk through a large file
 // touches only the pages it reads, one window held at a time. Mapping all
 // pages up front costs more than the faults, which map several at a time.
-std::string_view FileRanges::View(int64_t offset, int64_t length) { return ViewUpTo(offset, length, Length()); }
-
-std::string_view FileRanges::ViewWhole() {
-    int64_t length = Length();
-    return ViewUpTo(0, length, length);
-}
-
-std::string_view FileRanges::ViewUpTo(int64_t offset, int64_t length, int64_t fileLength) {
+std::string_view FileRanges::View(int64_t offset, int64_t length) {
     Unmap();
-    int64_t end = std::min(offset + length, fileLength);
+    int64_t end = std::min(offset + length, Length());
     if (end <= offset) return {};
     int64_t start = offset - offset % sysconf(_SC_PAGESIZE);
     void* map = mmap(nullptr, static_cast<size_t>(end - start), PROT_READ, MAP_PRIVATE, fd_, start);
@@ -290,8 +283,6 @@ int64_t FileLength(const std::string& path) {
     if (stat(path.c_str(), &st) != 0) FailFromErrno(errno, true);
     return st.st_size;
 }
-
-void CopyFileOver(const std::string& from, const std::string& to) { WriteFileAtomic(to, ReadWholeFile(from)); }
 
 void RenameFile(const std::string& from, const std::string& to) {
     ++R().ReadThisRun.FileWrites;

@@ -91,18 +91,15 @@ public:
     // The same bytes seen in place where the file can be mapped, else read
     // into a buffer; valid until the next View.
     std::string_view View(int64_t offset, int64_t length);
-    // The whole file so, with one look at its length.
-    std::string_view ViewWhole();
+    std::string_view ViewWhole() { return View(0, Length()); }
 
 private:
-    std::string_view ViewUpTo(int64_t offset, int64_t length, int64_t fileLength);
     void Unmap();
     int fd_;
     void* map_ = nullptr;
     size_t mapLength_ = 0;
     std::string buffer_;
 };
-void CopyFileOver(const std::string& from, const std::string& to);
 // Renames from over to, failing as a write does.
 void RenameFile(const std::string& from, const std::string& to);
 void DeleteFileIfExists(const std::string& path);

@@ -83,11 +83,9 @@ void LockDataFolder(const std::string& folder) {
     r.FolderLockHandle = fd;
     if (flock(fd, LOCK_EX | LOCK_NB) == 0) return;
     if (errno != EWOULDBLOCK && errno != EINTR) FailFromErrno(errno, false);
-    if (!WaitForLock(fd, r.FolderLockWaitSeconds)) throw RunFailure(kPathFileAccess, FolderLockTimeoutText());
-}
-
-std::string FolderLockTimeoutText() {
-    return "Timed out after " + std::to_string(R().FolderLockWaitSeconds) + " seconds waiting for the data folder lock";
+    if (!WaitForLock(fd, r.FolderLockWaitSeconds))
+        throw RunFailure(kPathFileAccess, "Timed out after " + std::to_string(r.FolderLockWaitSeconds) +
+                                              " seconds waiting for the data folder lock");
 }
 
 static std::string WithoutLast(const std::string& text, size_t count) {
@@ -143,7 +141,7 @@ void TakeOverDeliveredGameFile() {
     std::string delivered = r.DataFolder + "zrp.cfg";
     std::string gameFile = r.DataFolder + r.GameDataFileName;
     if (delivered == gameFile || !FileExists(delivered) || SameFile(delivered, gameFile)) return;
-    CopyFileOver(delivered, gameFile);
+    WriteFileAtomic(gameFile, ReadWholeFile(delivered));
     DeleteFileIfExists(delivered);
 }
 
@@ -193,13 +191,7 @@ void DeriveFoldersAndAddresses() {
     DeriveWebRoot();
 }
 
-std::string DataPath(std::string_view namePart) {
-    const Run& r = R();
-    std::string path;
-    path.reserve(r.DataFolder.size() + r.DataFilePrefix.size() + namePart.size());
-    path.append(r.DataFolder).append(r.DataFilePrefix).append(namePart);
-    return path;
-}
+std::string DataPath(std::string_view namePart) { return R().DataFolder + R().DataFilePrefix + std::string(namePart); }
 std::string UserFilePath() { return DataPath("form_user.dat"); }
 std::string UserFieldsFilePath() { return DataPath("__UserFields.dat"); }
 std::string NewUserStatusFilePath() { return DataPath("__NewUserStatus.txt"); }

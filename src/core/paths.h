@@ -7,8 +7,8 @@
 
 std::string FolderOf(const std::string& path);
 std::string ScriptFileNameOf(const std::string& scriptName);
-// The start-up derivations, in order; locks the data folder once known.
-// The folders, file names and addresses of the run; ends holding the folder lock.
+// The folders, file names and addresses of the run, in order; ends holding
+// the folder lock.
 void DeriveFoldersAndAddresses();
 // A season delivered as "zrp.cfg" becomes the pool's game data file.
 void TakeOverDeliveredGameFile();
@@ -16,7 +16,6 @@ void TakeOverDeliveredGameFile();
 // read-modify-write of a run is atomic towards other runs; a run that waits
 // longer than FolderLockWaitSeconds for it fails, naming the lock.
 void LockDataFolder(const std::string& folder);
-std::string FolderLockTimeoutText();
 
 // DataFolder + DataFilePrefix + name part.
 std::string DataPath(std::string_view namePart);

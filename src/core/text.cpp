@@ -1,6 +1,5 @@
 #include "core/text.h"
 
-#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdio>
@@ -55,17 +54,23 @@ std::string UCase(const std::string& text) {
     return out;
 }
 
-// Looked up, not worked out: the user lists lower every address they show.
-static constexpr std::array<unsigned char, 256> kLowerBytes = [] {
-    std::array<unsigned char, 256> lower{};
-    for (int c = 0; c < 256; ++c) lower[c] = LowerByte(static_cast<unsigned char>(c));
-    return lower;
-}();
+// The other way: UpperByte of LowerByte(c) is c for every upper-case c.
+static unsigned char LowerByte(unsigned char c) {
+    if (c >= 'A' && c <= 'Z') return c + 32;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+    switch (c) {
+        case 0x8A: return 0x9A;
+        case 0x8C: return 0x9C;
+        case 0x8E: return 0x9E;
+        case 0x9F: return 0xFF;
+        default: return c;
+    }
+}
 
 void LCaseInto(std::string_view text, std::string& out) {
     out.resize(text.size());
     for (size_t i = 0; i < text.size(); ++i)
-        out[i] = static_cast<char>(kLowerBytes[static_cast<unsigned char>(text[i])]);
+        out[i] = static_cast<char>(LowerByte(static_cast<unsigned char>(text[i])));
 }
 
 std::string LCase(const std::string& text) {

@@ -28,18 +28,6 @@ inline unsigned char UpperByte(unsigned char c) {
         default: return c;
     }
 }
-// The other way: UpperByte of LowerByte(c) is c for every upper-case c.
-constexpr unsigned char LowerByte(unsigned char c) {
-    if (c >= 'A' && c <= 'Z') return c + 32;
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
-    switch (c) {
-        case 0x8A: return 0x9A;
-        case 0x8C: return 0x9C;
-        case 0x8E: return 0x9E;
-        case 0x9F: return 0xFF;
-        default: return c;
-    }
-}
 std::string LCase(const std::string& text);
 // LCase into a buffer the caller keeps.
 void LCaseInto(std::string_view text, std::string& out);

@@ -36,8 +36,7 @@ void EditorPage(const std::string& notice, const std::function<void()>& content)
     CloseTextAreaTable();
     Send(R"(    <input type="submit" name="Submit" value="Save File">)");
     HiddenField("ACTION", "TDF");
-    HiddenField("XAI", r.LoginEmail);
-    HiddenField("IAX", r.LoginPassword);
+    LoginFields();
     Send("</form>");
     Send("<br>");
     ReturnToAdminMenuForm();

@@ -1,7 +1,5 @@
 #include "game/lock_date.h"
 
-#include <cstdio>
-
 #include "core/clock.h"
 #include "core/files.h"
 #include "core/paths.h"
@@ -20,21 +18,14 @@ static const std::vector<std::string>* StoredLockDate() {
 }
 
 static void SetLockDate(const std::vector<std::string>* stored) {
+    static const std::vector<std::string> kNotSet = {"00", "00", "0000", "00", "00"};
     Run& r = R();
-    if (stored) {
-        LineReader file(*stored);
-        r.Month = file.Next();
-        r.Day = file.Next();
-        r.Year = file.Next();
-        r.Hour = file.Next();
-        r.Minute = file.Next();
-    } else {
-        r.Month = "00";
-        r.Day = "00";
-        r.Year = "0000";
-        r.Hour = "00";
-        r.Minute = "00";
-    }
+    LineReader file(stored ? *stored : kNotSet);
+    r.Month = file.Next();
+    r.Day = file.Next();
+    r.Year = file.Next();
+    r.Hour = file.Next();
+    r.Minute = file.Next();
     r.LockDateText = TrimBlanks(r.Month) + "-" + TrimBlanks(r.Day) + "-" + TrimBlanks(r.Year) +
                      "  Time: " + TrimBlanks(r.Hour) + ":" + TrimBlanks(r.Minute);
 }

@@ -108,9 +108,3 @@ void StandingsFile::Save(FileBatch& batch) const {
     if (backup_ == Backup::Removed) batch.Delete(backupPath);
     if (changed_) batch.Write(path_, Bytes());
 }
-
-void StandingsFile::Save() const {
-    FileBatch batch;
-    Save(batch);
-    batch.Commit();
-}

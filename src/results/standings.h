@@ -28,7 +28,6 @@ public:
     void Sort();
     // Writes the changes with the batch.
     void Save(FileBatch& batch) const;
-    void Save() const;
 
 private:
     enum class Backup { Untouched, Removed, Written };

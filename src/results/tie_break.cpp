@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/failure.h"
 #include "core/file_batch.h"
+#include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -22,16 +22,12 @@ struct Leader {
 // (a single leader).
 std::vector<Leader> TiedLeaders(const std::vector<std::string>& lines) {
     std::vector<Leader> leaders;
-    size_t next = 0;
-    auto readLine = [&]() -> const std::string& {
-        if (next >= lines.size()) Fail(kInputPastEnd);
-        return lines[next++];
-    };
+    LineReader file(lines);
     std::string top;
-    while (next < lines.size()) {
-        std::string name = readLine();
-        std::string points = TrimBlanks(readLine());
-        readLine();
+    while (!file.AtEnd()) {
+        std::string name = file.Next();
+        std::string points = TrimBlanks(file.Next());
+        file.Next();
         if (leaders.empty()) top = points;
         if (points != top) {
             if (leaders.size() == 1) return {};

@@ -24,11 +24,7 @@ void EmailAndNameHeadings() {
     HeadingCell("210", "Real", "Name");
 }
 
-const std::string& SmallCellFont() {
-    static const std::string font(std::string_view(FontTag("1")));
-    return font;
-}
-
 std::string SmallCellOpening(std::string_view width) {
-    return "    <td width=\"" + std::string(width) + R"("><div align="center">)" + SmallCellFont() + "\r\n";
+    static constexpr FontTag kFont("1");
+    return "    <td width=\"" + std::string(width) + R"("><div align="center">)" + std::string(kFont) + "\r\n";
 }

@@ -11,8 +11,6 @@ void OpenHeaderRow();
 void HeadingCell(const std::string& width, const std::string& first, const std::string& second = "");
 // The two headings every user table starts with: e-mail and real name.
 void EmailAndNameHeadings();
-// The font of the cells' small text.
-const std::string& SmallCellFont();
 // The opening of a cell of centred small text, up to the line break before
 // its text; a list builds each once and sends its rows as few long pieces.
 std::string SmallCellOpening(std::string_view width);

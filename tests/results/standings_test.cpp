@@ -5,6 +5,7 @@
 #include <numeric>
 #include <random>
 
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/text.h"
 #include "results/exchange_order.h"
@@ -78,8 +79,10 @@ TEST(TieBreak, TheClosestGuessAmongTheLeadersWinsAPointInBothFiles) {
         folder.Write("ZRPpicks3_.dat", Lines(c.picks));
         StandingsFile period(folder.PathOf("ZRPwinners3_.dat")), overall(folder.PathOf("ZRPOverAllWinners.dat"));
         AwardTieBreak(c.actual, period, overall, PicksFile(folder.PathOf("ZRPpicks3_.dat")));
-        period.Save();
-        overall.Save();
+        FileBatch batch;
+        period.Save(batch);
+        overall.Save(batch);
+        batch.Commit();
         EXPECT_EQ(folder.Read("ZRPwinners3_.dat"), Lines(c.periodAfter)) << c.picks;
         EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat"), Lines(c.overallAfter)) << c.picks;
     }
