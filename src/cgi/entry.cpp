@@ -13,10 +13,6 @@
 #include "core/run.h"
 #include "core/text.h"
 
-static std::string SignedNumber(long number) {
-    return number < 0 ? std::to_string(number) : " " + std::to_string(number);
-}
-
 static void AppendErrorLog() {
     const Run& r = R();
     std::string entry = ShortDate(NowLocal()) + "Internal Error\r\n";
@@ -74,7 +70,7 @@ void WriteErrorPage() {
 
 static void ReportFailure(long number, const std::string& description, const std::string& advice = "") {
     try {
-        R().ErrorText = description + " Error Number = " + SignedNumber(number);
+        R().ErrorText = description + " Error Number = " + (number < 0 ? "" : " ") + std::to_string(number);
         R().ErrorAdvice = advice;
         WriteErrorPage();
     } catch (...) {

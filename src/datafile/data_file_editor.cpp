@@ -16,15 +16,12 @@
 #include "html/page_frame.h"
 #include "users/admin_menu.h"
 
-static void TDFile();
-
 namespace {
 
 // The editor page; content writes the text area's lines, and notice (when
 // not empty) says why the typed file was not saved.
 void EditorPage(const std::string& notice, const std::function<void()>& content) {
-    Run& r = R();
-    r.CurrentRoutine = "RegViewTeamDataFile";
+    R().CurrentRoutine = "RegViewTeamDataFile";
     MenuTop();
     PageCaption("<br><i>Edit Data File</i><br>");
     Send("<!-- AdminRegViewTDFile -->");
@@ -43,10 +40,6 @@ void EditorPage(const std::string& notice, const std::function<void()>& content)
     CentredPageEnd();
 }
 
-}  // namespace
-
-void RegViewTeamDataFile() { EditorPage("", TDFile); }
-
 void TDFile() {
     R().CurrentRoutine = "TDFile";
     if (!FileExists(GameDataFilePath())) {
@@ -58,6 +51,10 @@ void TDFile() {
         if (!trimmed.empty()) Send(trimmed);
     }
 }
+
+}  // namespace
+
+void RegViewTeamDataFile() { EditorPage("", TDFile); }
 
 void SaveDataFile() {
     R().CurrentRoutine = "SaveDataFile";

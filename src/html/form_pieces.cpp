@@ -3,9 +3,9 @@
 #include <sys/random.h>
 #include <unistd.h>
 
-#include <array>
 #include <ctime>
 #include <random>
+#include <utility>
 
 #include "cgi/output.h"
 #include "core/run.h"
@@ -36,20 +36,19 @@ static unsigned DecoySeed() {
 }
 
 // 21 random characters, each followed by "-", never twice the same in a row.
-static std::array<char, 42> DecoyText() {
+static std::string DecoyText() {
     static constexpr std::string_view kAlphabet = "2345678ABCDEFGHIJKLMNOPQRSTUVWXY";
     // Decoys only need to differ from page to page: an engine whose seeding
     // costs nothing beside the page.
     static std::minstd_rand engine{DecoySeed()};
     std::uniform_int_distribution<size_t> pick(0, kAlphabet.size() - 1);
-    std::array<char, 42> text;
+    std::string text;
     char last = 0;
-    for (size_t i = 0; i < text.size(); i += 2) {
+    while (text.size() < 42) {
         char c;
         do c = kAlphabet[pick(engine)];
         while (c == last);
-        text[i] = c;
-        text[i + 1] = '-';
+        text += {c, '-'};
         last = c;
     }
     return text;
@@ -59,18 +58,13 @@ static void SendHidden(std::string_view name, std::string_view value) {
     SendLine({"<INPUT TYPE=\"HIDDEN\" NAME=\"", name, "\" Value=\"", value, "\">"});
 }
 
-static void SendDecoy(std::string_view name) {
-    std::array<char, 42> decoy = DecoyText();
-    SendHidden(name, {decoy.data(), decoy.size()});
-}
-
 void HiddenField(const std::string& name, std::string& value) {
     bool credential = name == "XAI" || name == "IAX";
     if (credential && !StartsWith(value, kScrambleMarker) && !TrimBlanksView(value).empty()) {
         value = ScrambleValue(value);
         if (name == "XAI") {
-            SendDecoy("AIX");
-            SendDecoy("AAX");
+            SendHidden("AIX", DecoyText());
+            SendHidden("AAX", DecoyText());
         }
     }
     std::string_view shown = TrimBlanksView(value);
@@ -105,28 +99,19 @@ void ReturnToAdminMenuForm() { ReturnToMenuForm("ADMIN"); }
 
 // The help page of an action ("" when there is none).
 static std::string_view HelpPageOf(const std::string& action) {
-    static const struct {
-        std::string_view Page;
-        std::initializer_list<std::string_view> Actions;
-    } kHelpPages[] = {
-        {"mainmenu1.html", {"LOGIN"}},
-        {"viewselections1.html", {"VIEWUSERPICKS"}},
-        {"viewplayers1.html", {"VIEWPLAYERS"}},
-        {"makeselections1.html", {"USERPICS1", "USERPICS2", "THISWEEK"}},
-        {"lastweeks1.html", {"LASTWEEK"}},
-        {"scoreboard1.html", {"SCOREBOARD"}},
-        {"postcomments1.html", {"POSTCOMMENTS"}},
-        {"viewcomments1.html", {"VIEWCOMMENTS"}},
-        {"adminmenu1.html",
-         {"ENTERWINNERS2", "ADMINMAINMENU", "ADDUSER", "EDITUSER", "VIEWUSERS", "ENTERWINNERS", "LOCKOUTDATE",
-          "ACTIVITYLOG", "NEWUSER"}},
-        {"teamdatafile1.html", {"DF"}},
-        {"welcome1.html", {"", "PASSWORD ERROR"}},
+    static constexpr std::pair<std::string_view, std::string_view> kHelpPages[] = {
+        {"LOGIN", "mainmenu1.html"}, {"VIEWUSERPICKS", "viewselections1.html"}, {"VIEWPLAYERS", "viewplayers1.html"},
+        {"USERPICS1", "makeselections1.html"}, {"USERPICS2", "makeselections1.html"},
+        {"THISWEEK", "makeselections1.html"}, {"LASTWEEK", "lastweeks1.html"}, {"SCOREBOARD", "scoreboard1.html"},
+        {"POSTCOMMENTS", "postcomments1.html"}, {"VIEWCOMMENTS", "viewcomments1.html"},
+        {"ENTERWINNERS2", "adminmenu1.html"}, {"ADMINMAINMENU", "adminmenu1.html"}, {"ADDUSER", "adminmenu1.html"},
+        {"EDITUSER", "adminmenu1.html"}, {"VIEWUSERS", "adminmenu1.html"}, {"ENTERWINNERS", "adminmenu1.html"},
+        {"LOCKOUTDATE", "adminmenu1.html"}, {"ACTIVITYLOG", "adminmenu1.html"}, {"NEWUSER", "adminmenu1.html"},
+        {"DF", "teamdatafile1.html"}, {"", "welcome1.html"}, {"PASSWORD ERROR", "welcome1.html"},
     };
     std::string word = UCase(TrimBlanks(action));
-    for (const auto& entry : kHelpPages)
-        for (std::string_view a : entry.Actions)
-            if (word == a) return entry.Page;
+    for (const auto& [a, page] : kHelpPages)
+        if (word == a) return page;
     return "";
 }
 

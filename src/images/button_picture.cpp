@@ -1,4 +1,4 @@
-#include "images/button_picture.h"
+#include "images/pictures.h"
 
 namespace {
 

@@ -26,13 +26,13 @@ void FillEllipse(Canvas& canvas, int cx, int cy, int rx, int ry, uint8_t colour)
 
 static int GlyphAdvance(char c, const TextStyle& style) {
     int width = static_cast<int>(GlyphRows(c).front().size()) + (style.Bold ? 1 : 0);
-    return (width + 1) * style.ScaleX;
+    return width + 1;
 }
 
 int TextWidth(const std::string& text, const TextStyle& style) {
     int width = 0;
     for (char c : text) width += GlyphAdvance(c, style);
-    return text.empty() ? 0 : width - style.ScaleX;
+    return text.empty() ? 0 : width - 1;
 }
 
 int TextHeight(const TextStyle& style) { return kFontAscent * style.ScaleY; }
@@ -42,9 +42,9 @@ static void DrawGlyph(Canvas& canvas, int x, int top, char c, uint8_t colour, co
     for (size_t row = 0; row < rows.size(); ++row)
         for (size_t col = 0; col < rows[row].size(); ++col) {
             if (rows[row][col] != '#') continue;
-            int px = x + static_cast<int>(col) * style.ScaleX;
+            int px = x + static_cast<int>(col);
             int py = top + static_cast<int>(row) * style.ScaleY;
-            FillRect(canvas, px, py, style.ScaleX * (style.Bold ? 2 : 1), style.ScaleY, colour);
+            FillRect(canvas, px, py, style.Bold ? 2 : 1, style.ScaleY, colour);
         }
 }
 

@@ -19,8 +19,7 @@ struct Canvas {
 };
 
 struct TextStyle {
-    int ScaleX = 1;
-    int ScaleY = 1;
+    int ScaleY = 1;  // rows per glyph row
     bool Bold = false;  // each stroke doubled one column to the right
 };
 

@@ -1,7 +1,6 @@
 #include "images/gif_writer.h"
 
 #include <array>
-#include <stdexcept>
 
 namespace {
 
@@ -22,8 +21,6 @@ public:
     }
     std::string Finish() {
         if (count_ > 0) out_ += static_cast<char>(bits_ & 0xFF);
-        bits_ = 0;
-        count_ = 0;
         return std::move(out_);
     }
 
@@ -31,15 +28,6 @@ private:
     std::string out_;
     uint32_t bits_ = 0;
     int count_ = 0;
-};
-
-// The string table as a trie: child[code][pixel] is the code of that string
-// followed by the pixel, or 0 when it has none yet (0 is never a child).
-struct StringTable {
-    std::vector<std::array<uint16_t, 256>> Child = std::vector<std::array<uint16_t, 256>>(kTableLimit);
-    void Clear() {
-        for (auto& row : Child) row.fill(0);
-    }
 };
 
 void Put16(std::string& out, int value) {
@@ -71,7 +59,9 @@ void PutImageData(std::string& out, const std::vector<uint8_t>& pixels, int minC
 std::string LzwCompress(const std::vector<uint8_t>& pixels, int minCodeSize) {
     const int clearCode = 1 << minCodeSize;
     const int endCode = clearCode + 1;
-    StringTable table;
+    // The string table as a trie: child[code][pixel] is the code of that string
+    // followed by the pixel, or 0 when it has none yet (0 is never a child).
+    std::vector<std::array<uint16_t, 256>> child(kTableLimit);
     CodePacker packer;
     int codeSize = minCodeSize + 1;
     int nextCode = clearCode + 2;
@@ -83,21 +73,21 @@ std::string LzwCompress(const std::vector<uint8_t>& pixels, int minCodeSize) {
     int prefix = pixels[0];
     for (size_t i = 1; i < pixels.size(); ++i) {
         uint8_t pixel = pixels[i];
-        uint16_t known = table.Child[prefix][pixel];
+        uint16_t known = child[prefix][pixel];
         if (known != 0) {
             prefix = known;
             continue;
         }
         packer.Put(prefix, codeSize);
         if (nextCode < kTableLimit) {
-            table.Child[prefix][pixel] = static_cast<uint16_t>(nextCode);
+            child[prefix][pixel] = static_cast<uint16_t>(nextCode);
             // The reader widens its codes once its table reaches the next power of two.
             if (nextCode == (1 << codeSize) && codeSize < kMaxCodeSize) ++codeSize;
             ++nextCode;
         } else {
             // Full table: start afresh rather than carry on with stale strings.
             packer.Put(clearCode, codeSize);
-            table.Clear();
+            child.assign(kTableLimit, {});
             codeSize = minCodeSize + 1;
             nextCode = clearCode + 2;
         }
@@ -113,10 +103,6 @@ std::string LzwCompress(const std::vector<uint8_t>& pixels, int minCodeSize) {
 
 std::string GifBytes(int width, int height, const std::vector<Rgb>& palette, const std::vector<uint8_t>& pixels) {
     const int bits = BitsFor(palette.size());
-    if (palette.size() != (size_t{1} << bits) || bits > 8 || pixels.size() != size_t(width) * size_t(height))
-        throw std::invalid_argument("GifBytes: palette or pixel count does not fit the image");
-    for (uint8_t pixel : pixels)
-        if (pixel >= palette.size()) throw std::invalid_argument("GifBytes: pixel outside the palette");
     std::string out = "GIF89a";
     Put16(out, width);
     Put16(out, height);

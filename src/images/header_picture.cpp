@@ -1,4 +1,4 @@
-#include "images/header_picture.h"
+#include "images/pictures.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ void DrawTitlePanel(Canvas& c) {
     FillRect(c, kPanelX, kPanelY, kPanelWidth, kPanelHeight, kGold);
     FillRect(c, kPanelX + 1, kPanelY + 1, kPanelWidth - 2, kPanelHeight - 2, kNavy);
     const std::string title = "The Zarn Pool Online!";
-    const TextStyle style{1, 2, true};
+    const TextStyle style{2, true};
     const int x = kPanelX + (kPanelWidth - TextWidth(title, style)) / 2;
     const int top = kPanelY + (kPanelHeight - TextHeight(style)) / 2;
     DrawText(c, x + 1, top + 1, title, kBlack, style);

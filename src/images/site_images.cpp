@@ -5,8 +5,7 @@
 #include "core/files.h"
 #include "core/run.h"
 #include "core/text.h"
-#include "images/button_picture.h"
-#include "images/header_picture.h"
+#include "images/pictures.h"
 
 static const char* const kImageLocationFile = "zrpimage.txt";
 
@@ -32,8 +31,7 @@ static bool ReadImageLocation() {
     const std::string marker = r.DataFolder + kImageLocationFile;
     if (!FileExists(marker)) return false;
     LineReader reader(marker);
-    std::string folder = reader.Next();
-    std::string urlBase = reader.Next();
+    std::string folder = reader.Next(), urlBase = reader.Next();
     r.ImageFolder = Trimm(folder);
     if (r.ImageFolder.empty() || r.ImageFolder.back() != '/') r.ImageFolder += '/';
     r.ImageUrlBase = Trimm(urlBase);
@@ -43,13 +41,8 @@ static bool ReadImageLocation() {
 static void ChooseImageLocation() {
     Run& r = R();
     if (ReadImageLocation()) return;
-    if (r.WebRootFound) {
-        r.ImageFolder = r.WebRootFolder;
-        r.ImageUrlBase = r.WebRootUrl;
-    } else {
-        r.ImageFolder = r.DataFolder;
-        r.ImageUrlBase = r.ScriptFolderUrl;
-    }
+    r.ImageFolder = r.WebRootFound ? r.WebRootFolder : r.DataFolder;
+    r.ImageUrlBase = r.WebRootFound ? r.WebRootUrl : r.ScriptFolderUrl;
 }
 
 void WriteSiteImages() {

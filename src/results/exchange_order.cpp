@@ -31,7 +31,6 @@ public:
         for (size_t i = end; i > 0; i -= i & (~i + 1)) sum += tree_[i];
         return sum;
     }
-    int Range(size_t begin, size_t end) const { return begin >= end ? 0 : Prefix(end) - Prefix(begin); }
     // The position holding the k-th (from 1) counted element.
     size_t KthSet(int k) const {
         size_t at = 0, step = 1;
@@ -59,7 +58,7 @@ std::vector<size_t> GroupOrder(const std::vector<size_t>& at, const Fenwick& lar
         size_t size = j + 1;
         head = (head + 1) % size;
         size_t next = j + 1 < m ? at[j + 1] : n;
-        head = (head + static_cast<size_t>(larger.Range(at[j] + 1, next))) % size;
+        head = (head + static_cast<size_t>(larger.Prefix(next) - larger.Prefix(at[j] + 1))) % size;
     }
     std::vector<size_t> slots(m);
     Fenwick free(m);

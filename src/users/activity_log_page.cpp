@@ -14,8 +14,6 @@
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
 
-static void PastActivityLog(int16_t maxRecords);
-
 namespace {
 
 // True when text[at] starts a decimal character reference ("&#" up to three
@@ -85,23 +83,8 @@ void SendShownRecord(std::string_view record, std::string& out) {
     Send(out.append(record.substr(kept)));
 }
 
-}  // namespace
-
-void AdminViewActivityLog() {
-    R().CurrentRoutine = "AdminViewActivityLog";
-    MenuTop();
-    PageCaption("<br><i>Zarn Pool Activity Log</i><br>");
-    Send("<!-- AdminViewActivityLog -->");
-    OpenTextAreaTable("72", "15");
-    PastActivityLog(900);
-    CloseTextAreaTable();
-    Send("<br>");
-    ReturnToAdminMenuForm();
-    CentredPageEnd();
-}
-
 // The newest records of the log, at most maxRecords.
-static void PastActivityLog(int16_t maxRecords) {
+void PastActivityLog(int16_t maxRecords) {
     const Run& r = R();
     R().CurrentRoutine = "PastActivityLog";
     if (!FileExists(r.ActivityLogPath)) {
@@ -120,3 +103,19 @@ static void PastActivityLog(int16_t maxRecords) {
     for (int64_t i = static_cast<int64_t>(records.size()) / recordLength - 1; i >= 0; --i)
         SendShownRecord(records.substr(static_cast<size_t>(i * recordLength), kActivityRecordLength), changed);
 }
+
+}  // namespace
+
+void AdminViewActivityLog() {
+    R().CurrentRoutine = "AdminViewActivityLog";
+    MenuTop();
+    PageCaption("<br><i>Zarn Pool Activity Log</i><br>");
+    Send("<!-- AdminViewActivityLog -->");
+    OpenTextAreaTable("72", "15");
+    PastActivityLog(900);
+    CloseTextAreaTable();
+    Send("<br>");
+    ReturnToAdminMenuForm();
+    CentredPageEnd();
+}
+
