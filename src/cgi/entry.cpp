@@ -10,18 +10,27 @@
 #include "core/clock.h"
 #include "core/failure.h"
 #include "core/files.h"
+#include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
 
-static void AppendErrorLog() {
+// Whether the file ends with entry (a dated entry: with the date before it).
+static bool EndsWith(const std::string& path, const std::string& entry) {
+    int64_t length = FileExists(path) ? FileLength(path) : 0, size = static_cast<int64_t>(entry.size());
+    return length >= size && ReadFileRange(path, length - size, size) == entry;
+}
+
+static void AppendErrorLog(bool unlessLast = false) {
     const Run& r = R();
-    std::string entry = ShortDate(NowLocal()) + "Internal Error\r\n";
+    std::string entry = "Internal Error\r\n";
     entry += "Error in " + r.ScriptName + "\r\n";
     entry += "The following internal error has occurred:\r\n";
     entry += r.ErrorText + "\r\n";
     entry += "While processing  :  " + r.Version + " " + r.CurrentRoutine + "\r\n";
     entry += "\r\n";
-    std::string path = r.DataFolder + r.DataFilePrefix + "error.log";
+    std::string path = ErrorLogPath();
+    if (unlessLast && EndsWith(path, entry)) return;
+    entry = ShortDate(NowLocal()) + entry;
     // The web server keeps what a program writes to standard error in its
     // own log: the installer finds the advice there, and the entry when the
     // pool's folder cannot take it.
@@ -68,10 +77,23 @@ void WriteErrorPage() {
     AppendErrorLog();
 }
 
+static void SetFailure(long number, const std::string& description, const std::string& advice) {
+    R().ErrorText = description + " Error Number = " + (number < 0 ? "" : " ") + std::to_string(number);
+    R().ErrorAdvice = advice;
+}
+
+void LogFailureOnce(const RunFailure& failure) {
+    SetFailure(failure.Number, failure.what(), failure.Advice);
+    try {
+        AppendErrorLog(true);
+    } catch (const RunFailure&) {
+        // A log that cannot be read is no reason to stop the page.
+    }
+}
+
 static void ReportFailure(long number, const std::string& description, const std::string& advice = "") {
     try {
-        R().ErrorText = description + " Error Number = " + (number < 0 ? "" : " ") + std::to_string(number);
-        R().ErrorAdvice = advice;
+        SetFailure(number, description, advice);
         WriteErrorPage();
     } catch (...) {
         // Out of memory while reporting: the failure path must not start

@@ -193,6 +193,7 @@ void DeriveFoldersAndAddresses() {
 
 std::string DataPath(std::string_view namePart) { return R().DataFolder + R().DataFilePrefix + std::string(namePart); }
 std::string UserFilePath() { return DataPath("form_user.dat"); }
+std::string ErrorLogPath() { return DataPath("error.log"); }
 std::string UserFieldsFilePath() { return DataPath("__UserFields.dat"); }
 std::string NewUserStatusFilePath() { return DataPath("__NewUserStatus.txt"); }
 std::string LockDateFilePath() { return DataPath("__LockDateTime.txt"); }

@@ -20,6 +20,7 @@ void LockDataFolder(const std::string& folder);
 // DataFolder + DataFilePrefix + name part.
 std::string DataPath(std::string_view namePart);
 std::string UserFilePath();
+std::string ErrorLogPath();
 // The field bytes of each user record, derived from the user file.
 std::string UserFieldsFilePath();
 std::string NewUserStatusFilePath();

@@ -1,5 +1,5 @@
 // The help pages that the pages' help links open, carried in the program and
-// written beside it when missing, as the images are.
+// written where the images are when missing.
 #pragma once
 
 #include <string>
@@ -13,8 +13,7 @@ struct HelpPage {
 
 // Every help page, the contents page "index.html" first.
 const std::vector<HelpPage>& HelpPages();
-// The whole HTML file of one help page.
-std::string HelpPageHtml(const HelpPage& page);
-// Unless a help address is set, fixes the pool's own help folder and its
-// address and writes the pages missing there.
+// Unless a help address is set, fixes the pool's own help folder beside
+// the images and its address, and writes the pages missing there; a folder
+// that cannot be written is logged, and the pages go on without their help.
 void WriteHelpPages();
