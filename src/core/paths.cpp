@@ -26,10 +26,9 @@ std::string FolderOf(const std::string& path) {
 }
 
 std::string ScriptFileNameOf(const std::string& scriptName) {
-    std::string s = ReplaceAll(scriptName, "/", "\\");
-    size_t sep = s.rfind('\\');
+    size_t sep = scriptName.find_last_of("/\\");
     if (sep == std::string::npos) return scriptName;
-    return Trimm(s.substr(sep + 1));
+    return Trimm(scriptName.substr(sep + 1));
 }
 
 // The folder of the running program: argv[0] made absolute without

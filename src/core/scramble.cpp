@@ -15,20 +15,13 @@ static char CodeCharacter(const std::string& code) {
     return static_cast<char>(value);
 }
 
-// A byte's decimal code and a comma, each character of them one code up.
-static void AppendScrambled(std::string& out, unsigned char byte) {
-    if (byte >= 100) out += static_cast<char>('0' + 1 + byte / 100);
-    if (byte >= 10) out += static_cast<char>('0' + 1 + byte / 10 % 10);
-    out += static_cast<char>('0' + 1 + byte % 10);
-    out += static_cast<char>(',' + 1);
-}
-
 std::string ScrambleValue(const std::string& text) {
     std::string out;
     if (!StartsWith(text, kScrambleMarker)) {
-        out.reserve(3 + 4 * text.size());
         out = kScrambleMarker;
-        for (char c : text) AppendScrambled(out, static_cast<unsigned char>(c));
+        // Each byte's decimal code and a comma, every character of them one code up.
+        for (unsigned char byte : text)
+            for (char c : std::to_string(byte) + ",") out += static_cast<char>(c + 1);
         return out;
     }
     std::string code;

@@ -1,7 +1,6 @@
 #include "users/user_fields.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -53,46 +52,28 @@ bool WriteExactly(int fd, const void* from, size_t length, int64_t offset) {
     return pwrite(fd, from, length, offset) == static_cast<ssize_t>(length);
 }
 
-// True when the open copy starts with a stamp of the user file as it is now
-// and holds one entry of each whole record; its stamp goes to stamp.
-bool Describes(int fd, const struct stat& users, Stamp& stamp) {
-    struct stat self;
-    if (fstat(fd, &self) != 0 || !ReadExactly(fd, &stamp, sizeof stamp, 0)) return false;
+// True when a copy of that length starting with stamp describes the user
+// file as it is now: its stamp, and one entry of each whole record.
+bool Describes(const Stamp& stamp, int64_t copyLength, const struct stat& users) {
     Stamp now = StampOf(users, RecordsOf(users));
-    return std::memcmp(&stamp, &now, sizeof stamp) == 0 && self.st_size == EntryOffset(stamp.Count);
+    return std::memcmp(&stamp, &now, sizeof stamp) == 0 && copyLength == EntryOffset(stamp.Count);
 }
 
-// The copy mapped whole when it describes the user file: the copy of the
-// largest user file is a few MiB, and a walk touches every page of it.
-class MappedCopy {
-public:
-    explicit MappedCopy(const struct stat& users) {
-        int fd = open(UserFieldsFilePath().c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return;
-        Stamp stamp;
-        if (Describes(fd, users, stamp)) {
-            length_ = static_cast<size_t>(EntryOffset(stamp.Count));
-            map_ = mmap(nullptr, length_, PROT_READ, MAP_PRIVATE, fd, 0);
-            count_ = stamp.Count;
-        }
-        close(fd);
-    }
-    ~MappedCopy() {
-        if (Valid()) munmap(map_, length_);
-    }
-    MappedCopy(const MappedCopy&) = delete;
-    MappedCopy& operator=(const MappedCopy&) = delete;
-    bool Valid() const { return map_ != MAP_FAILED; }
-    uint32_t Count() const { return count_; }
-    std::string_view Fields(uint32_t index) const {
-        return {static_cast<const char*>(map_) + EntryOffset(index), static_cast<size_t>(kUserFieldsLength)};
-    }
-
-private:
-    void* map_ = MAP_FAILED;
-    size_t length_ = 0;
-    uint32_t count_ = 0;
-};
+// Walks the copy, seen in place, when it describes the user file (the copy of
+// the largest user file is a few MiB, and a walk touches every page of it);
+// false without such a copy.
+bool WalkCopy(const struct stat& users, const std::function<bool(int32_t, std::string_view)>& visit) {
+    if (!FileExists(UserFieldsFilePath())) return false;
+    FileRanges copy(UserFieldsFilePath());
+    std::string_view bytes = copy.ViewWhole();
+    Stamp stamp;
+    if (bytes.size() < sizeof stamp) return false;
+    std::memcpy(&stamp, bytes.data(), sizeof stamp);
+    if (!Describes(stamp, static_cast<int64_t>(bytes.size()), users)) return false;
+    for (uint32_t index = 0; index < stamp.Count; ++index)
+        if (!visit(static_cast<int32_t>(index + 1), bytes.substr(EntryOffset(index), kUserFieldsLength))) break;
+    return true;
+}
 
 // Written aside and renamed like a data file: a run killed on the way
 // leaves only a work file, which the next run removes.
@@ -112,11 +93,7 @@ void ForEachUserFieldBytes(bool making, const std::function<bool(int32_t, std::s
     if (!FileExists(UserFilePath())) return;
     FileRanges file(UserFilePath());
     struct stat users = file.Status();
-    if (MappedCopy copy(users); copy.Valid()) {
-        for (uint32_t index = 0; index < copy.Count(); ++index)
-            if (!visit(static_cast<int32_t>(index + 1), copy.Fields(index))) return;
-        return;
-    }
+    if (WalkCopy(users, visit)) return;
     std::string_view records = file.ViewWhole();
     uint32_t count = std::min(RecordsOf(users), static_cast<uint32_t>(records.size() / kUserRecordLength));
     std::string copy;
@@ -145,9 +122,10 @@ UserFieldsWrite::UserFieldsWrite(int32_t number, std::string_view record)
         if (errno != ENOENT) RemoveUserFields();
         return;
     }
-    struct stat users;
+    struct stat users, self;
     Stamp stamp;
-    bool valid = number >= 1 && stat(UserFilePath().c_str(), &users) == 0 && Describes(fd_, users, stamp) &&
+    bool valid = number >= 1 && stat(UserFilePath().c_str(), &users) == 0 && fstat(fd_, &self) == 0 &&
+                 ReadExactly(fd_, &stamp, sizeof stamp, 0) && Describes(stamp, self.st_size, users) &&
                  static_cast<uint32_t>(number) <= stamp.Count + 1;
     count_ = valid ? stamp.Count : 0;
     index_ = valid ? static_cast<uint32_t>(number) - 1 : 0;
