@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/failure.h"
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -143,8 +144,10 @@ void TakeOverDeliveredGameFile() {
     std::string delivered = r.DataFolder + "zrp.cfg";
     std::string gameFile = r.DataFolder + r.GameDataFileName;
     if (delivered == gameFile || !FileExists(delivered) || SameFile(delivered, gameFile)) return;
-    CopyFileOver(delivered, gameFile);
-    DeleteFileIfExists(delivered);
+    FileBatch batch;
+    batch.Write(gameFile, ReadWholeFile(delivered));
+    batch.Delete(delivered);
+    batch.Commit();
 }
 
 static void DeriveScriptAddress() {
