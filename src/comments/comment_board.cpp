@@ -47,15 +47,19 @@ std::string Unescaped(std::string_view field) {
     return text;
 }
 
-// How many characters a browser's maxlength counts in the comment sent: a
-// line break (CR LF in the form) is one, and so is a character outside the
-// page's code page, which the browser sends as a reference.
+// How many characters the player typed in the comment sent: a character
+// outside the page's code page, which the browser sends as a reference, is
+// one, and line breaks are none. The text area wraps its lines hard, so the
+// browser sends a line break wherever a line wrapped on the screen; counted
+// so, a comment is never refused that the text area's maxlength (which
+// counts a typed line break as one) let through.
 size_t TypedLength(std::string_view text) {
     size_t count = 0;
     unsigned long value = 0;
-    for (size_t at = 0; at < text.size(); ++count) {
+    for (size_t at = 0; at < text.size();) {
         size_t end = ReferenceEnd(text, at, value);
-        at = end ? end : at + (text.substr(at, 2) == "\r\n" ? 2 : 1);
+        count += end || (text[at] != '\r' && text[at] != '\n') ? 1 : 0;
+        at = end ? end : at + 1;
     }
     return count;
 }

@@ -74,11 +74,12 @@ bool IsErrorPage(const CgiAnswer& answer) { return answer.HasLine("<H1>Error in 
 
 }  // namespace
 
-// A comment holds at most 2000 characters as a browser's maxlength counts
-// them: a line break is one, and so is a character outside the page's code
-// page, which the browser sends as a reference. A longer one comes back in
-// the text area with the reason and stores nothing, up to the largest body
-// the request cap takes; a larger body stays the cap's error page.
+// A comment holds at most 2000 characters as typed: a character outside the
+// page's code page, which a browser sends as a reference, is one, and line
+// breaks, which a browser also puts where the text area wrapped a line, are
+// none. A longer one comes back in the text area with the reason and stores
+// nothing, up to the largest body the request cap takes; a larger body stays
+// the cap's error page.
 TEST(CommentBoard, ACommentOfMoreThan2000CharactersComesBackAndStoresNothing) {
     AdminPool pool;
     pool.AddUser("ann@pool.test", "Ann Lee", "pw1");
@@ -89,7 +90,7 @@ TEST(CommentBoard, ACommentOfMoreThan2000CharactersComesBackAndStoresNothing) {
     auto add = [&](const std::string& text) {
         return pool.Act("ADDCOMMENTS", "ann@pool.test", "pw1", {{"COMMENTFIELD", text}});
     };
-    std::string full = Repeated("Hi, all!\r\n", 200) + Repeated("&#8364;", 200);
+    std::string full = Repeated("Hi, all!\r\n", 200) + Repeated("&#8364;", 400);
     EXPECT_TRUE(add(full).HasLine("<!-- ViewComments -->"));
     std::string board = pool.Read("ZRP__comments.txt");
     EXPECT_NE(board.find(EscapeFormValue(full) + "\r\n\r\n\r\n"), std::string::npos);
