@@ -4,6 +4,8 @@
 
 #include "cgi/output.h"
 #include "core/clock.h"
+#include "core/failure.h"
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
@@ -18,11 +20,48 @@ static void ShowCommentsFile(const std::string& path, int16_t lineLimit);
 
 namespace {
 
-// The work file of one addition: the prefix, the seconds since midnight, ".tmp".
-// Two additions in one second never share it: the folder lock lets one run in
-// at a time.
-std::string CommentWorkFilePath(const LocalTime& now) {
-    return DataPath(NumText(now.Hour * 3600 + now.Minute * 60 + now.Second) + ".tmp");
+// A comment holds at most this many characters as the player typed them.
+constexpr size_t kCommentCharacters = 2000;
+const char kTooLongNotice[] = "Your comment was not added: it has more than 2000 characters. Please shorten it.";
+
+// The end of a decimal character reference ("&#" digits ";") that starts at
+// text[at], its value in value; 0 when none starts there.
+size_t ReferenceEnd(std::string_view text, size_t at, unsigned long& value) {
+    if (text.substr(at, 2) != "&#") return 0;
+    size_t end = at + 2;
+    for (value = 0; end < text.size() && end < at + 9 && text[end] >= '0' && text[end] <= '9'; ++end)
+        value = value * 10 + static_cast<unsigned long>(text[end] - '0');
+    return end > at + 2 && end < text.size() && text[end] == ';' ? end + 1 : 0;
+}
+
+// The comment as the form sent it: the form's escaping turns every "&" into
+// a reference, so each reference in the field is one of its own.
+std::string Unescaped(std::string_view field) {
+    std::string text;
+    unsigned long value = 0;
+    for (size_t at = 0; at < field.size();) {
+        size_t end = ReferenceEnd(field, at, value);
+        text += end ? static_cast<char>(value) : field[at];
+        at = end ? end : at + 1;
+    }
+    return text;
+}
+
+// How many characters the player typed in the comment sent: a character
+// outside the page's code page, which the browser sends as a reference, is
+// one, and line breaks are none. The text area wraps its lines hard, so the
+// browser sends a line break wherever a line wrapped on the screen; counted
+// so, a comment is never refused that the text area's maxlength (which
+// counts a typed line break as one) let through.
+size_t TypedLength(std::string_view text) {
+    size_t count = 0;
+    unsigned long value = 0;
+    for (size_t at = 0; at < text.size();) {
+        size_t end = ReferenceEnd(text, at, value);
+        count += end || (text[at] != '\r' && text[at] != '\n') ? 1 : 0;
+        at = end ? end : at + 1;
+    }
+    return count;
 }
 
 // The lines of bytes, each ended with CR LF. Lines that end so in the file,
@@ -49,48 +88,69 @@ void EndOfCommentPage() {
     CentredPageEnd();
 }
 
-}  // namespace
-
-void AddComment(const std::string& path) {
-    Run& r = R();
-    r.CurrentRoutine = "AddComment";
-    if (TrimBlanks(r.CommentField).empty()) return;
-    LocalTime now = NowLocal();
-    std::string entry = Trimm(r.CurrentUserRealName) + " " + DateTimeStamp(now) + " : " + r.CommentField;
-    std::string head = JoinTextLines({entry, "", ""});
-    std::vector<std::string> old = FileExists(path) ? ReadTextLines(path) : std::vector<std::string>{};
-    std::vector<std::string> board = SplitTextLines(head);
-    board.insert(board.end(), old.begin(), old.end());
-    // The whole new board goes to the work file and then replaces the old
-    // one, so a broken run leaves the board as it was and no work file behind.
-    if (board.size() <= static_cast<size_t>(kCommentLinesShown)) {
-        WriteFileVia(path, CommentWorkFilePath(now), head + JoinTextLines(old));
-        return;
-    }
-    // The board keeps what its page shows, so a comment costs the same however
-    // many came before; the rest is archived first, so no line is ever lost.
-    auto cut = board.begin() + kCommentLinesShown;
-    AppendTextLines(CommentsArchivePath(), std::vector<std::string>(cut, board.end()));
-    board.erase(cut, board.end());
-    WriteFileVia(path, CommentWorkFilePath(now), JoinTextLines(board));
-}
-
-void CommentField() { Send(R"(<textarea name="COMMENTFIELD" cols="60" rows="4" wrap="PHYSICAL"></textarea>)"); }
-
-void PostComments(const std::string&) {
-    R().CurrentRoutine = "PostComments";
+// The entry page; a comment that comes back brings its text and the reason.
+void EntryPage(std::string_view notice, const std::string& typed) {
     MenuTop();
     PageCaption("<br><i>Post Your Comments</i><br>");
     Send("<!-- PostComments -->");
+    if (!notice.empty()) NoticeLine(notice);
     SheetFormHead("ADDCOMMENTS");
     Send("<tr><td>");
-    CommentField();
+    CommentField(typed);
+    SendLine({"<br>", FontTag("1"), "At most 2000 characters.</font>"});
     Send("</td></tr>");
     CloseTable();
     Send("<br>");
     ImageButton("Fcomments.gif", "Add Your Comments");
     Send("</form>");
     EndOfCommentPage();
+}
+
+}  // namespace
+
+// The board and its archive change together: a broken run leaves both as
+// they were, and no work file behind.
+void AddComment(const std::string& path) {
+    Run& r = R();
+    r.CurrentRoutine = "AddComment";
+    if (TrimBlanks(r.CommentField).empty()) return;
+    if (TypedLength(Unescaped(r.CommentField)) > kCommentCharacters) {
+        EntryPage(kTooLongNotice, r.CommentField);
+        EndRun();
+    }
+    std::string entry = Trimm(r.CurrentUserRealName) + " " + DateTimeStamp(NowLocal()) + " : " + r.CommentField;
+    std::string head = JoinTextLines({entry, "", ""});
+    std::vector<std::string> old = FileExists(path) ? ReadTextLines(path) : std::vector<std::string>{};
+    std::vector<std::string> board = SplitTextLines(head);
+    board.insert(board.end(), old.begin(), old.end());
+    FileBatch batch;
+    if (board.size() <= static_cast<size_t>(kCommentLinesShown)) {
+        batch.Write(path, head + JoinTextLines(old));
+    } else {
+        // The board keeps what its page shows, so a comment costs the same
+        // however many came before; the rest goes to the archive.
+        auto cut = board.begin() + kCommentLinesShown;
+        batch.Append(CommentsArchivePath(), JoinTextLines(std::vector<std::string>(cut, board.end())));
+        board.erase(cut, board.end());
+        batch.Write(path, JoinTextLines(board));
+    }
+    batch.Commit();
+}
+
+void CommentField(const std::string& typed) {
+    constexpr std::string_view kOpen =
+        R"(<textarea name="COMMENTFIELD" cols="60" rows="4" wrap="PHYSICAL" maxlength="2000">)";
+    // The line break after the opening tag is no part of the text: a text
+    // that starts with one keeps it.
+    if (typed.empty())
+        SendLine({kOpen, "</textarea>"});
+    else
+        SendLine({kOpen, "\r\n", typed, "</textarea>"});
+}
+
+void PostComments(const std::string&) {
+    R().CurrentRoutine = "PostComments";
+    EntryPage("", "");
 }
 
 void ViewComments(const std::string& path, int16_t lineLimit) {

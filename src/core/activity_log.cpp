@@ -16,4 +16,5 @@ static std::string ActivityRecord() {
     return FixedWidth(text, kActivityRecordLength);
 }
 
-void WriteActivityLog() { AppendToFile(R().ActivityLogPath, ActivityRecord()); }
+// A record that a killed run left cut short is written over.
+void WriteActivityLog() { AppendRecord(R().ActivityLogPath, ActivityRecord()); }

@@ -3,6 +3,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <charconv>
+#include <vector>
+
 #include "core/failure.h"
 #include "core/files.h"
 #include "core/paths.h"
@@ -10,9 +13,29 @@
 
 namespace {
 
-// A journal line: the verb, a blank, the file's name in the data folder.
 constexpr char kReplace[] = "replace ";
+constexpr char kAppend[] = "append ";
 constexpr char kDelete[] = "delete ";
+
+// One line of the journal, its file's path in full.
+struct JournalEntry {
+    enum Kind { kReplace, kAppend, kDelete, kUnknown } What = kUnknown;
+    std::string Path;
+    int64_t At = 0;  // of an append
+};
+
+JournalEntry ParseJournalLine(const std::string& line) {
+    const std::string& folder = R().DataFolder;
+    if (line.starts_with(kReplace)) return {JournalEntry::kReplace, folder + line.substr(sizeof kReplace - 1)};
+    if (line.starts_with(kDelete)) return {JournalEntry::kDelete, folder + line.substr(sizeof kDelete - 1)};
+    JournalEntry entry;
+    size_t start = sizeof kAppend - 1, space = line.find(' ', start);
+    if (!line.starts_with(kAppend) || space == std::string::npos) return entry;
+    auto [end, error] = std::from_chars(line.data() + start, line.data() + space, entry.At);
+    if (error == std::errc() && end == line.data() + space && entry.At >= 0)
+        entry = {JournalEntry::kAppend, folder + line.substr(space + 1), entry.At};
+    return entry;
+}
 
 // Renames and removals reach the disk before what depends on them.
 void SyncDataFolder() {
@@ -30,18 +53,56 @@ std::string NameInFolder(const std::string& path) {
     return path.substr(folder.size());
 }
 
-// Makes the changes of the journal's lines and removes it; a replacement
-// whose work file is gone was made already.
-void ApplyJournal(const std::string& journalPath, const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) {
-        if (line.starts_with(kReplace)) {
-            std::string path = R().DataFolder + line.substr(sizeof kReplace - 1);
-            if (FileExists(WorkFileOf(path))) RenameFile(WorkFileOf(path), path);
-        } else if (line.starts_with(kDelete)) {
-            DeleteFileIfExists(R().DataFolder + line.substr(sizeof kDelete - 1));
+// True when the append's bytes stand at its place and end the file: a dead
+// run made it, and making it again could need room the disk no longer has.
+bool AppendMade(const JournalEntry& append, const std::string& bytes) {
+    return FileExists(append.Path) && FileLength(append.Path) == append.At + static_cast<int64_t>(bytes.size()) &&
+           ReadFileRange(append.Path, append.At, static_cast<int64_t>(bytes.size())) == bytes;
+}
+
+// Cuts every appended file back to its old length and drops the journal and
+// the work files: every file is as it was. Cutting needs no room on the disk.
+void UndoAppends(const std::string& journalPath, const std::vector<JournalEntry>& entries) {
+    for (const JournalEntry& entry : entries)
+        if (entry.What == JournalEntry::kAppend && FileExists(entry.Path) && FileLength(entry.Path) > entry.At &&
+            truncate(entry.Path.c_str(), entry.At) != 0) {
+            // Left to the next run, which finds the journal and makes the change whole.
+            return;
         }
+    unlink(journalPath.c_str());
+    for (const JournalEntry& entry : entries)
+        if (entry.What != JournalEntry::kDelete) unlink(WorkFileOf(entry.Path).c_str());
+}
+
+// The appends go first, each only while its work file is there; when one
+// fails, nothing else has changed yet and they are undone.
+void MakeAppends(const std::string& journalPath, const std::vector<JournalEntry>& entries) {
+    try {
+        for (const JournalEntry& entry : entries) {
+            if (entry.What != JournalEntry::kAppend || !FileExists(WorkFileOf(entry.Path))) continue;
+            std::string bytes = ReadWholeFile(WorkFileOf(entry.Path));
+            if (!AppendMade(entry, bytes)) AppendAt(entry.Path, entry.At, bytes, true);
+        }
+    } catch (...) {
+        UndoAppends(journalPath, entries);
+        throw;
+    }
+}
+
+// Makes the changes of the journal's lines and removes it; a replacement or
+// an append whose work file is gone was made already.
+void ApplyJournal(const std::string& journalPath, const std::vector<std::string>& lines) {
+    std::vector<JournalEntry> entries;
+    for (const std::string& line : lines) entries.push_back(ParseJournalLine(line));
+    MakeAppends(journalPath, entries);
+    for (const JournalEntry& entry : entries) {
+        if (entry.What == JournalEntry::kReplace && FileExists(WorkFileOf(entry.Path)))
+            RenameFile(WorkFileOf(entry.Path), entry.Path);
+        if (entry.What == JournalEntry::kDelete) DeleteFileIfExists(entry.Path);
     }
     SyncDataFolder();
+    for (const JournalEntry& entry : entries)
+        if (entry.What == JournalEntry::kAppend) DeleteFileIfExists(WorkFileOf(entry.Path));
     DeleteFileIfExists(journalPath);
 }
 
@@ -49,35 +110,48 @@ void ApplyJournal(const std::string& journalPath, const std::vector<std::string>
 
 std::string JournalFilePath() { return DataPath(kJournalFileEnd); }
 
-void FileBatch::Write(const std::string& path, std::string content) { changes_[path] = std::move(content); }
-
-void FileBatch::Append(const std::string& path, const std::string& bytes) {
-    std::string content = Read(path).value_or("");
-    changes_[path] = content + bytes;
+void FileBatch::Write(const std::string& path, std::string content) {
+    changes_[path] = {Change::kWrite, std::move(content)};
 }
 
-void FileBatch::Delete(const std::string& path) { changes_[path] = std::nullopt; }
+void FileBatch::Append(const std::string& path, const std::string& bytes) {
+    auto change = changes_.find(path);
+    if (change == changes_.end())
+        changes_[path] = {Change::kAppend, bytes};
+    else if (change->second.What == Change::kDelete)
+        change->second = {Change::kWrite, bytes};
+    else
+        change->second.Bytes += bytes;
+}
+
+void FileBatch::Delete(const std::string& path) { changes_[path] = {Change::kDelete, ""}; }
 
 std::optional<std::string> FileBatch::Read(const std::string& path) const {
     auto change = changes_.find(path);
-    if (change != changes_.end()) return change->second;
-    if (!FileExists(path)) return std::nullopt;
-    return ReadWholeFile(path);
+    if (change != changes_.end() && change->second.What == Change::kDelete) return std::nullopt;
+    if (change != changes_.end() && change->second.What == Change::kWrite) return change->second.Bytes;
+    std::optional<std::string> content;
+    if (FileExists(path)) content = ReadWholeFile(path);
+    if (change != changes_.end()) content = content.value_or("") + change->second.Bytes;
+    return content;
 }
 
+// An append to a file that is missing writes it whole.
 void FileBatch::Commit() {
     std::vector<std::string> journal;
     std::vector<std::string> written;
     try {
-        for (const auto& [path, content] : changes_) {
+        for (const auto& [path, change] : changes_) {
             std::string name = NameInFolder(path);
-            if (!content) {
+            if (change.What == Change::kDelete) {
                 journal.push_back(kDelete + name);
                 continue;
             }
-            WriteWorkFile(WorkFileOf(path), *content);
+            bool appended = change.What == Change::kAppend && FileExists(path);
+            std::string line = appended ? kAppend + std::to_string(FileLength(path)) + " " + name : kReplace + name;
+            WriteWorkFile(WorkFileOf(path), change.Bytes);
             written.push_back(WorkFileOf(path));
-            journal.push_back(kReplace + name);
+            journal.push_back(line);
         }
         WriteFileAtomic(JournalFilePath(), JoinTextLines(journal));
     } catch (...) {

@@ -71,19 +71,34 @@ void WriteAll(int fd, const std::string& bytes, int64_t offset = -1) {
     }
 }
 
-// Writes bytes through fd; when not all of them get there, the file is cut
-// back to the length it had, so no partial record stays behind.
-void WriteWholeOrNothing(int fd, const std::string& bytes, int64_t offset = -1) {
+int64_t LengthOf(int fd) {
     struct stat st;
     if (fstat(fd, &st) != 0) FailFromErrno(errno, false);
+    return st.st_size;
+}
+
+// Writes bytes through fd; when not all of them get there, the file is cut
+// back to length, so no partial record stays behind.
+void WriteOrCutBack(int fd, const std::string& bytes, int64_t offset, int64_t length) {
     try {
         WriteAll(fd, bytes, offset);
     } catch (...) {
-        if (ftruncate(fd, st.st_size) != 0) {
+        if (ftruncate(fd, length) != 0) {
             // The failure already names the cause; a failed cut cannot be helped.
         }
         throw;
     }
+}
+
+void WriteWholeOrNothing(int fd, const std::string& bytes, int64_t offset = -1) {
+    WriteOrCutBack(fd, bytes, offset, LengthOf(fd));
+}
+
+// Writes bytes at byte at of the open file, which is length bytes long, and
+// cuts off what lay beyond at first.
+void WriteEndingAt(int fd, int64_t length, int64_t at, const std::string& bytes) {
+    if (length > at && ftruncate(fd, at) != 0) FailFromErrno(errno, false);
+    WriteOrCutBack(fd, bytes, at, std::min(length, at));
 }
 
 }  // namespace
@@ -209,6 +224,18 @@ void AppendToFile(const std::string& path, const std::string& content) {
 
 void AppendTextLines(const std::string& path, const std::vector<std::string>& lines) {
     AppendToFile(path, JoinTextLines(lines));
+}
+
+void AppendAt(const std::string& path, int64_t at, const std::string& bytes, bool sync) {
+    Fd f(OpenOrFail(path, O_WRONLY | O_CREAT, false));
+    WriteEndingAt(f.fd, LengthOf(f.fd), at, bytes);
+    if (sync && fsync(f.fd) != 0 && errno != EINVAL) FailFromErrno(errno, false);
+}
+
+void AppendRecord(const std::string& path, const std::string& record) {
+    Fd f(OpenOrFail(path, O_WRONLY | O_CREAT, false));
+    int64_t length = LengthOf(f.fd);
+    WriteEndingAt(f.fd, length, length - length % static_cast<int64_t>(record.size()), record);
 }
 
 void WriteAt(const std::string& path, int64_t offset, const std::string& bytes) {

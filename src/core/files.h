@@ -66,6 +66,14 @@ void WriteWorkFile(const std::string& workPath, const std::string& content);
 // be written the file is cut back to its old length and the run fails.
 void AppendToFile(const std::string& path, const std::string& content);
 void AppendTextLines(const std::string& path, const std::vector<std::string>& lines);
+// Writes bytes at byte at of the file (creating it), which then ends after
+// them: what lay beyond at, such as a record that a killed append left cut
+// short, is cut off first. When not all of them can be written the file is
+// cut back to at bytes and the run fails. With sync they reach the disk.
+void AppendAt(const std::string& path, int64_t at, const std::string& bytes, bool sync = false);
+// Appends a record of fixed length after the whole records of the file,
+// over the piece of one that a killed append left.
+void AppendRecord(const std::string& path, const std::string& record);
 // Writes bytes at an offset (creating the file), for fixed-length records;
 // a failed write leaves the file no longer than it was.
 void WriteAt(const std::string& path, int64_t offset, const std::string& bytes);

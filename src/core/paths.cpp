@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/failure.h"
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -140,8 +141,10 @@ void TakeOverDeliveredGameFile() {
     std::string delivered = r.DataFolder + "zrp.cfg";
     std::string gameFile = r.DataFolder + r.GameDataFileName;
     if (delivered == gameFile || !FileExists(delivered) || SameFile(delivered, gameFile)) return;
-    WriteFileAtomic(gameFile, ReadWholeFile(delivered));
-    DeleteFileIfExists(delivered);
+    FileBatch batch;
+    batch.Write(gameFile, ReadWholeFile(delivered));
+    batch.Delete(delivered);
+    batch.Commit();
 }
 
 static void DeriveScriptAddress() {

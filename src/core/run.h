@@ -39,6 +39,7 @@ struct PicksLookup {
     uint64_t Writes = 0;
     bool Found = false;
     std::string Picks, TieBreaker;
+    int64_t WholeLength = -1;  // of the file's whole records, when none was found
 };
 
 // What the run has read of its files, kept while the run writes none: the

@@ -33,30 +33,55 @@ std::string_view PicksFile::TakeLine(size_t& at) const {
     return rest.substr(0, len);
 }
 
+bool PicksFile::SkipWholeLine(size_t& at) const {
+    if (at >= bytes_.size()) return false;
+    size_t lf = bytes_.find('\n', at);
+    at = lf == std::string_view::npos ? bytes_.size() : lf + 1;
+    return lf != std::string_view::npos;
+}
+
 // The name lines in file order, each record's picks and guess lines passed
-// over; the scan stops at the first match.
+// over; the scan stops at the first match, or at a record cut short.
 long PicksFile::ScanFor(std::string_view key) const {
     size_t at = 0;
     for (long line = 0; at < bytes_.size(); line += 3) {
         size_t start = at;
-        if (MatchesNameKey(TakeLine(at), key)) {
+        bool match = MatchesNameKey(TakeLine(at), key);
+        if (bytes_[at - 1] != '\n' || !SkipWholeLine(at) || !SkipWholeLine(at)) {
+            whole_ = start;
+            return -1;
+        }
+        if (match) {
             cursorLine_ = line;
             cursorAt_ = start;
             return line;
         }
-        TakeLine(at);
-        TakeLine(at);
     }
+    whole_ = bytes_.size();
     return -1;
 }
 
 void PicksFile::BuildIndex() const {
     for (size_t at = 0; at < bytes_.size();) {
-        starts_.push_back(at);
-        std::string_view line = TakeLine(at);
-        if (starts_.size() % 3 == 1)
-            first_.emplace(NameKey(std::string(line)), static_cast<long>(starts_.size() - 1));
+        size_t lines[3];
+        bool whole = true;
+        for (size_t& start : lines) {
+            start = at;
+            whole = whole && SkipWholeLine(at);
+        }
+        if (!whole) break;
+        starts_.insert(starts_.end(), lines, lines + 3);
+        first_.emplace(NameKey(std::string(TakeLine(lines[0]))), static_cast<long>(starts_.size() - 3));
     }
+    whole_ = starts_.empty() ? 0 : bytes_.find('\n', starts_.back()) + 1;
+}
+
+int64_t PicksFile::WholeLength() const {
+    if (whole_ == std::string_view::npos) {
+        size_t at = 0;
+        for (whole_ = 0; SkipWholeLine(at) && SkipWholeLine(at) && SkipWholeLine(at);) whole_ = at;
+    }
+    return static_cast<int64_t>(whole_);
 }
 
 // Names are compared on the name line of each three-line record only, and a
@@ -115,13 +140,6 @@ std::string PicksRefusal(const std::string& picks, const std::string& guess) {
     return "";
 }
 
-// The values have passed PicksRefusal; a line break in the name would still
-// forge another player's record.
-void SavePicks() {
-    const Run& r = R();
-    AppendTextLines(PicksFilePath(r.CurrentWeek), {SingleLine(r.CurrentUserRealName), r.Uwp, Trimm(r.TieBreaker)});
-}
-
 // The menu and the page of one run may both ask: the file is read once
 // while it stays unchanged, and a save changes it.
 static const PicksLookup& LookUpUserPicks() {
@@ -138,8 +156,21 @@ static const PicksLookup& LookUpUserPicks() {
         read.Picks = picks.Line(at + 1);
         read.TieBreaker = picks.Line(at + 2);
         read.Found = true;
+    } else {
+        read.WholeLength = picks.WholeLength();  // the lookup read to the end
     }
     return last = std::move(read);
+}
+
+// The values have passed PicksRefusal; a line break in the name would still
+// forge another player's record. The record goes after the whole records,
+// over one that a killed save left cut short, in one write.
+void SavePicks() {
+    const Run& r = R();
+    std::string path = PicksFilePath(r.CurrentWeek);
+    const PicksLookup& read = LookUpUserPicks();
+    int64_t whole = read.Found ? PicksFile(path).WholeLength() : read.WholeLength;
+    AppendAt(path, whole, JoinTextLines({SingleLine(r.CurrentUserRealName), r.Uwp, Trimm(r.TieBreaker)}));
 }
 
 bool LoadUserPicks() {

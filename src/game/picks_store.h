@@ -14,7 +14,9 @@ class FileRanges;
 // finds the first record, in file order, whose name line (the first of its
 // three lines) trimmed and upper-cased equals the name trimmed and
 // upper-cased. Picks and guess lines are never taken for names, and a blank
-// name matches nothing.
+// name matches nothing. A record is whole when each of its three lines ends
+// with a line feed: the one at the end that is not, what a save killed
+// half-way leaves, is no record.
 class PicksFile {
 public:
     explicit PicksFile(const std::string& path);
@@ -24,10 +26,14 @@ public:
     long Find(const std::string& name) const;
     // Line n (from 0); reading past the end is failure 62.
     std::string Line(long n) const;
+    // The bytes of the whole records, from the start of the file.
+    int64_t WholeLength() const;
 
 private:
     // The line starting at byte at, without its line end; at moves past it.
     std::string_view TakeLine(size_t& at) const;
+    // True when a line starts at byte at and ends with a line feed; at moves past it.
+    bool SkipWholeLine(size_t& at) const;
     // The first lookup: a walk over the name lines.
     long ScanFor(std::string_view key) const;
     void BuildIndex() const;
@@ -44,6 +50,8 @@ private:
     mutable std::vector<size_t> starts_;
     mutable std::unordered_map<std::string, long> first_;
     mutable int lookups_ = 0;
+    // WholeLength, once a walk has read to the end of the whole records.
+    mutable size_t whole_ = std::string_view::npos;
 };
 
 // The correct picks of name against the winning picks in UWP, 9999 without

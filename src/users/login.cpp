@@ -3,6 +3,7 @@
 #include "core/activity_log.h"
 #include "core/clock.h"
 #include "core/failure.h"
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
@@ -84,8 +85,13 @@ bool AddAsOrdinaryUser() {
     r.User.UserLastAccess = DateTimeStamp(NowLocal());
     r.User.UserStatus = "USER";
     // A pending player admitted now registered before.
-    if (r.LoginResult != "MAYBE") CountRegistration(RegistrationEntry());
-    updatedrecord();
+    if (pending) {
+        updatedrecord();
+        return true;
+    }
+    FileBatch batch;
+    CountRegistration(batch, RegistrationEntry());
+    CommitWithAddedRecord(batch, r.User);
     return true;
 }
 
@@ -94,8 +100,9 @@ void AddFromRealNameForm(const std::string& status) {
     r.UserEmailField = r.LoginEmail;
     r.UserPasswordField = r.LoginPassword;
     r.UserStatusField = status;
-    CountRegistration(RegistrationEntry());
-    addrecord();
+    FileBatch batch;
+    CountRegistration(batch, RegistrationEntry());
+    addrecord(batch);
 }
 
 // A newcomer who gives a real name that a player already has is asked for

@@ -8,6 +8,7 @@
 
 #include "cgi/output.h"
 #include "core/failure.h"
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
@@ -56,10 +57,10 @@ std::vector<LimitEntry> ReadEntries(const std::string& path) {
     return entries;
 }
 
-void WriteEntries(const std::string& path, const std::vector<LimitEntry>& entries) {
+std::string EntriesText(const std::vector<LimitEntry>& entries) {
     std::vector<std::string> lines;
     for (const LimitEntry& entry : entries) lines.push_back(EntryLine(entry));
-    WriteFileAtomic(path, JoinTextLines(lines));
+    return JoinTextLines(lines);
 }
 
 // Drops the oldest half of entries that fill a file; true when it did.
@@ -69,10 +70,13 @@ bool CutWhenFull(std::vector<LimitEntry>& entries) {
     return true;
 }
 
-// The line that adds entry to the file of entries, once the file has room.
-std::string AddedLine(const std::string& path, std::vector<LimitEntry>& entries, const LimitEntry& entry) {
-    if (CutWhenFull(entries)) WriteEntries(path, entries);
-    return EntryLine(entry) + "\r\n";
+// Adds line to the file of entries with the batch: appended, or, once the
+// file is full, after the newest half of its entries in the file made anew.
+void AddLine(FileBatch& batch, const std::string& path, std::vector<LimitEntry> entries, const std::string& line) {
+    if (CutWhenFull(entries))
+        batch.Write(path, EntriesText(entries) + line);
+    else
+        batch.Append(path, line);
 }
 
 bool Within(const LimitEntry& event, long long now, long long window) {
@@ -96,12 +100,12 @@ std::string AccountKey() { return SingleLine(UCase(TrimBlanks(R().User.UserEmail
     EndRun();
 }
 
-void LockAccount(const std::string& key, long long now) {
+void LockAccount(FileBatch& batch, const std::string& key, long long now) {
     std::vector<LimitEntry> locks = ReadEntries(LockedAccountsFilePath());
     std::erase_if(locks, [now](const LimitEntry& lock) { return !Running(lock, now); });
     CutWhenFull(locks);
     locks.push_back({now + kPasswordWindow, key});
-    WriteEntries(LockedAccountsFilePath(), locks);
+    batch.Write(LockedAccountsFilePath(), EntriesText(locks));
 }
 
 // Seconds until fewer than limit of these times of events within the window
@@ -129,8 +133,11 @@ void CountWrongPassword() {
     int count = 1 + static_cast<int>(std::ranges::count_if(entries, [&](const LimitEntry& event) {
                     return event.Key == wrong.Key && Within(event, now, kPasswordWindow);
                 }));
-    AppendToFile(WrongPasswordsFilePath(), AddedLine(WrongPasswordsFilePath(), entries, wrong));
-    if (count >= kWrongPasswords) LockAccount(wrong.Key, now);
+    // The wrong password that locks the account is counted with the lock.
+    FileBatch batch;
+    AddLine(batch, WrongPasswordsFilePath(), std::move(entries), EntryLine(wrong) + "\r\n");
+    if (count >= kWrongPasswords) LockAccount(batch, wrong.Key, now);
+    batch.Commit();
 }
 
 std::string RegistrationsFilePath() { return DataPath("__Registrations.txt"); }
@@ -149,7 +156,9 @@ std::string RegistrationEntry() {
         WaitPage("Too many tries from your address.", wait);
     if (long long wait = WaitUnderLimit(fromAll, kRegistrationsPerPool, kRegistrationWindow, now))
         WaitPage("Too many new players in the last hour.", wait);
-    return AddedLine(RegistrationsFilePath(), entries, registration);
+    return EntryLine(registration) + "\r\n";
 }
 
-void CountRegistration(const std::string& entry) { AppendToFile(RegistrationsFilePath(), entry); }
+void CountRegistration(FileBatch& batch, const std::string& entry) {
+    AddLine(batch, RegistrationsFilePath(), ReadEntries(RegistrationsFilePath()), entry);
+}

@@ -14,12 +14,14 @@ void WaitWhileAccountLocked();
 // 15 minutes locks it.
 void CountWrongPassword();
 
+class FileBatch;
+
 // The file of registrations: one line each, appended.
 std::string RegistrationsFilePath();
-// The line to append to RegistrationsFilePath() with the new player's
-// record, which counts his registration; ends the run with a wait page
-// instead when the remote address or the pool has had its registrations for
-// the hour.
+// The line to add to RegistrationsFilePath() with the new player's record,
+// which counts his registration; ends the run with a wait page instead when
+// the remote address or the pool has had its registrations for the hour.
 std::string RegistrationEntry();
-// Appends that line (AppendToFile), the only write that counts a registration.
-void CountRegistration(const std::string& entry);
+// Adds that line with the batch that adds the player: the only write that
+// counts a registration, made together with his record or not at all.
+void CountRegistration(FileBatch& batch, const std::string& entry);

@@ -92,41 +92,69 @@ bool FindChosenUser(const std::string& chosen) {
     return found;
 }
 
-// Why a stored row was refused; nothing was stored.
-void RefusalLine(RealNameRefusal refusal) {
+// Why a stored row was refused: the italic text of its line; nothing was stored.
+constexpr const char kBlankName[] = "Error : Real Name Is Blank - Nothing Was Stored";
+constexpr const char kTakenName[] = "Error : Another Player Already Has This Real Name - Nothing Was Stored";
+constexpr const char kTakenLogin[] =
+    "Error : Another Player Already Has This Email Address And Password - Nothing Was Stored";
+constexpr const char kNoAddress[] = "Error : Email Address Has No @ - Nothing Was Stored";
+constexpr const char kNobodyToDelete[] = "Error : There Is No Player To Delete - Nothing Was Stored";
+
+void RefusalLine(std::string_view refusal) {
     Send("<center>");
     Send(FontTag("2", "#FF0000"));
-    Send(refusal == RealNameRefusal::Blank
-             ? "<i>Error : Real Name Is Blank - Nothing Was Stored</i><br></font>"
-             : "<i>Error : Another Player Already Has This Real Name - Nothing Was Stored</i><br></font>");
+    SendLine({"<i>", refusal, "</i><br></font>"});
     Send("</center>");
 }
 
-void AddUserPage(const UserRecord* typed, RealNameRefusal refusal) {
+void AddUserPage(const UserRecord* typed, std::string_view refusal) {
     UserTableHead("Click to Process");
     adminmiddle(typed);
     CloseTable();
     BlueHeading("ADD USER TO DATABASE");
-    if (refusal != RealNameRefusal::None) RefusalLine(refusal);
+    if (!refusal.empty()) RefusalLine(refusal);
     CentredSubmitForm("ADMINMAINMENU", "Abandon and Return to Main Menu");
     EndOfUserPage();
 }
 
-void EditUserPage(const UserRecord& shown, const std::string& editedName, RealNameRefusal refusal) {
+void EditUserPage(const UserRecord& shown, const std::string& editedName, std::string_view refusal) {
     UserTableHead("Click to Process");
     EditUserRow(shown, editedName);
     CloseTable();
     BlueHeading("EDIT USER THEN CLICK SUBMIT");
-    if (refusal != RealNameRefusal::None) RefusalLine(refusal);
+    if (!refusal.empty()) RefusalLine(refusal);
     CentredSubmitForm("ADMINMAINMENU", "Abandon Edit and Return to Main Menu");
     EndOfUserPage();
 }
 
-// A name is checked unless the row deletes: a deleted record keeps no name.
-RealNameRefusal RefusalOfRow(int32_t edited) {
+// True when a live player other than record edited (0: none) logs in with
+// the row's e-mail address and password: storing the row would leave two
+// records for one login, or none for the edited player.
+bool LoginOfAnotherPlayer(int32_t edited) {
     const Run& r = R();
-    if (Contains(UCase(r.UserStatusField), "DELETE")) return RealNameRefusal::None;
-    return RefuseRealName(r.UserRealNameField, edited);
+    std::string email = KeptText(r.UserEmailField, kUserEmail), password = KeptText(r.UserPasswordField, kUserPassword);
+    bool taken = false;
+    if (email.empty() || password.empty()) return false;
+    ForEachUserRecord([&](int32_t number, const UserRecord& user) {
+        taken = number != edited && TrimBlanks(user.UserStatus) != "DELETE" &&
+                UCase(TrimBlanks(user.UserEmail)) == email && UCase(TrimBlanks(user.UserPassword)) == password;
+        return !taken;
+    });
+    return taken;
+}
+
+// Why the row cannot be stored, "" when it can. A row that deletes needs a
+// player to delete and nothing else: a deleted record keeps no name.
+std::string_view RefusalOfRow(const UserRecord& row, int32_t edited) {
+    std::string_view status = TrimmView(row.UserStatus);
+    if (status.empty() || status.find("DELETE") != std::string_view::npos) return edited ? "" : kNobodyToDelete;
+    switch (RefuseRealName(R().UserRealNameField, edited)) {
+        case RealNameRefusal::Blank: return kBlankName;
+        case RealNameRefusal::Taken: return kTakenName;
+        case RealNameRefusal::None: break;
+    }
+    if (row.UserEmail.find('@') == std::string::npos) return kNoAddress;
+    return LoginOfAnotherPlayer(edited) ? kTakenLogin : "";
 }
 
 }  // namespace
@@ -165,18 +193,22 @@ static void EditUserRow(const UserRecord& shown, const std::string& editedName) 
 
 void AddUser() {
     R().CurrentRoutine = "AddUser";
-    AddUserPage(nullptr, RealNameRefusal::None);
+    AddUserPage(nullptr, "");
 }
 
-// An edit replaces the player it names: his record is marked deleted only
-// now, and the row is stored as an added user at the end of the file. A
-// refused row comes back as typed and stores nothing.
+// An edit replaces the player it names: the row is stored as an added user
+// at the end of the file, his record removed with the compaction, in one
+// change. A row without the name, from a page opened before rows carried
+// it, is an addition: such a page marked its player deleted when it opened,
+// so the row replaces him as it was meant to. A refused row comes back as
+// typed and stores nothing.
 void AdminUpdate() {
     Run& r = R();
     r.CurrentRoutine = "AdminUpdate";
     std::string editedName = GetCgiValue(kEditedUserField);
     int32_t edited = FindChosenUser(editedName) ? r.UserRecordNumber : 0;
-    if (RealNameRefusal refusal = RefusalOfRow(edited); refusal != RealNameRefusal::None) {
+    UserRecord row = RecordFromForm();
+    if (std::string_view refusal = RefusalOfRow(row, edited); !refusal.empty()) {
         UserRecord typed{r.UserEmailField, r.UserPasswordField, r.UserRealNameField, "", r.UserStatusField};
         if (TrimBlanks(editedName).empty())
             AddUserPage(&typed, refusal);
@@ -184,19 +216,7 @@ void AdminUpdate() {
             EditUserPage(typed, editedName, refusal);
         return;
     }
-    // A failure leaves the file as it was: the old record is marked only
-    // together with the change.
-    ChangeAndCompactUserFile([&] {
-        if (edited) {
-            UserRecord old = r.User;
-            old.UserStatus = "DELETE";
-            WriteUserRecord(edited, old);
-        }
-        if (getrecord("CHECKUSERNAME") == "YES")
-            updatedrecord();
-        else
-            addrecord();
-    });
+    StoreAndCompact(row, edited);
     DatabaseUpdated();
 }
 
@@ -261,5 +281,5 @@ void EditThisUser() {
         EditUser();
         return;
     }
-    EditUserPage(r.User, TrimBlanks(r.User.UserRealName), RealNameRefusal::None);
+    EditUserPage(r.User, TrimBlanks(r.User.UserRealName), "");
 }

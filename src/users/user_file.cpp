@@ -4,6 +4,7 @@
 
 #include "core/clock.h"
 #include "core/failure.h"
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/fixed_width.h"
 #include "core/paths.h"
@@ -75,17 +76,42 @@ void WriteUserRecord(int32_t number, const UserRecord& record) {
     copy.Written();
 }
 
-void addrecord() {
+UserRecord RecordFromForm() {
+    const Run& r = R();
+    UserRecord record;
+    record.UserEmail = UCase(TrimBlanks(r.UserEmailField));
+    record.UserPassword = UCase(TrimBlanks(r.UserPasswordField));
+    record.UserStatus = UCase(TrimBlanks(r.UserStatusField));
+    record.UserRealName = UCase(TrimBlanks(r.UserRealNameField));
+    record.UserLastAccess = DateTimeStamp(NowLocal());
+    return record;
+}
+
+void CommitWithAddedRecord(FileBatch& batch, const UserRecord& record) {
+    std::string path = UserFilePath();
+    int64_t length = FileExists(path) ? FileLength(path) : 0;
+    int64_t whole = length - length % kUserRecordLength;
+    std::string bytes = EncodeUserRecord(record);
+    R().UserRecordNumber = RecordCount(length) + 1;
+    if (whole != length) {
+        // A record cut short at the end is written over, as a record write
+        // at its number would.
+        RemoveUserFields();
+        batch.Write(path, ReadFileRange(path, 0, whole) + bytes);
+        batch.Commit();
+        return;
+    }
+    UserFieldsWrite copy(R().UserRecordNumber, bytes);
+    batch.Append(path, bytes);
+    batch.Commit();
+    copy.Written();
+}
+
+void addrecord(FileBatch& batch) {
     Run& r = R();
     r.CurrentRoutine = "addrecord";
-    r.User.UserEmail = UCase(TrimBlanks(r.UserEmailField));
-    r.User.UserPassword = UCase(TrimBlanks(r.UserPasswordField));
-    r.User.UserStatus = UCase(TrimBlanks(r.UserStatusField));
-    r.User.UserRealName = UCase(TrimBlanks(r.UserRealNameField));
-    r.User.UserLastAccess = DateTimeStamp(NowLocal());
-    int64_t length = FileExists(UserFilePath()) ? FileLength(UserFilePath()) : 0;
-    r.UserRecordNumber = RecordCount(length) + 1;
-    WriteUserRecord(r.UserRecordNumber, r.User);
+    r.User = RecordFromForm();
+    CommitWithAddedRecord(batch, r.User);
 }
 
 void updatedrecord() {
@@ -119,6 +145,20 @@ static bool CompactionKeepsAll(int64_t length, std::optional<bool> everyRecordKe
     return keepsAll;
 }
 
+// The records of bytes that compaction keeps, in their order, but the one
+// of number dropped (0: none).
+static std::string CompactedBytes(const std::string& bytes, int32_t dropped) {
+    int32_t count = RecordCount(static_cast<int64_t>(bytes.size()));
+    std::string kept;
+    for (int32_t n = 0; n < count; ++n) {
+        size_t offset = static_cast<size_t>(n) * kUserRecordLength;
+        UserRecord record = DecodeUserRecord(bytes, offset);
+        if (n + 1 != dropped && KeptAt(n, record.UserEmail, TrimmView(record.UserStatus)))
+            kept += bytes.substr(offset, kUserRecordLength);
+    }
+    return kept;
+}
+
 void CompactUserFile(std::optional<bool> everyRecordKept) {
     R().CurrentRoutine = "CompactUserFile";
     std::string path = UserFilePath();
@@ -128,15 +168,7 @@ void CompactUserFile(std::optional<bool> everyRecordKept) {
     if (RecordCount(length) > 32767) Fail(kOverflow);
     // Most views remove nothing: the file is then neither read whole nor rewritten.
     if (CompactionKeepsAll(length, everyRecordKept)) return;
-    std::string bytes = ReadWholeFile(path);
-    int32_t count = RecordCount(static_cast<int64_t>(bytes.size()));
-    std::string kept;
-    for (int32_t n = 0; n < count; ++n) {
-        size_t offset = static_cast<size_t>(n) * kUserRecordLength;
-        UserRecord record = DecodeUserRecord(bytes, offset);
-        if (KeptAt(n, record.UserEmail, Trimm(record.UserStatus)))
-            kept += bytes.substr(offset, kUserRecordLength);
-    }
+    std::string kept = CompactedBytes(ReadWholeFile(path), 0);
     // The work file is the user file's name with ".ddd" for ".dat"; the folder
     // lock keeps any other run from writing it meanwhile.
     std::string workFile = path.substr(0, path.size() - 4) + ".ddd";
@@ -144,28 +176,22 @@ void CompactUserFile(std::optional<bool> everyRecordKept) {
     WriteFileVia(path, workFile, kept);
 }
 
-void ChangeAndCompactUserFile(const std::function<void()>& change) {
+void StoreAndCompact(const UserRecord& record, int32_t replaced) {
+    R().CurrentRoutine = "CompactUserFile";
     std::string path = UserFilePath();
-    bool existed = FileExists(path);
-    std::string before = existed ? ReadWholeFile(path) : "";
-    try {
-        change();
-        CompactUserFile();
-    } catch (...) {
-        // The compaction renames last: the file holds the change in place.
-        try {
-            RemoveUserFields();
-            if (!existed) {
-                DeleteFileIfExists(path);
-            } else {
-                SetFileLength(path, static_cast<int64_t>(before.size()));
-                WriteAt(path, 0, before);
-            }
-        } catch (...) {
-            // The first failure is the one to report.
-        }
-        throw;
-    }
+    int64_t length = FileExists(path) ? FileLength(path) : 0;
+    // Compaction counts the records with the new one in a 16-bit counter.
+    if (RecordCount(length) + 1 > 32767) Fail(kOverflow);
+    FileBatch batch;
+    std::string bytes = EncodeUserRecord(record);
+    bool added = KeptAt(RecordCount(length), record.UserEmail, TrimmView(record.UserStatus));
+    // An added player where compaction removes nothing is an append.
+    if (replaced == 0 && added && length % kUserRecordLength == 0 && CompactionKeepsAll(length, std::nullopt))
+        return CommitWithAddedRecord(batch, record);
+    std::string kept = CompactedBytes(FileExists(path) ? ReadWholeFile(path) : "", replaced);
+    RemoveUserFields();
+    batch.Write(path, added ? kept + bytes : kept);
+    batch.Commit();
 }
 
 bool UserFileHasOtherUsers() {

@@ -3,13 +3,14 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/run.h"
 #include "users/user_record.h"
+
+class FileBatch;
 
 std::string EncodeUserRecord(const UserRecord& record);
 UserRecord DecodeUserRecord(const std::string& bytes, size_t offset = 0);
@@ -33,16 +34,24 @@ bool IsListedUser(std::string_view email, std::string_view status);
 // (users/user_fields.h): a record's through UserFieldsWrite, any other by
 // removing the copy first.
 void WriteUserRecord(int32_t number, const UserRecord& record);
-void addrecord();
+// The record that addrecord adds: the form's e-mail, password, status and
+// real name, each trimmed and upper-cased, stamped now.
+UserRecord RecordFromForm();
+// Commits batch with record added at the end of the user file (numbered in
+// UserRecordNumber): one append, the copy of the fields kept true to it.
+void CommitWithAddedRecord(FileBatch& batch, const UserRecord& record);
+// The form's record added with the batch's other changes (RecordFromForm,
+// CommitWithAddedRecord), and in the run's record.
+void addrecord(FileBatch& batch);
 void updatedrecord();
 // everyRecordKept: what a walk of the whole file, just made with nothing
 // written since, found of KeptByCompaction; the file is then not walked again.
 void CompactUserFile(std::optional<bool> everyRecordKept = std::nullopt);
 // Whether compaction keeps the record of that number (from 1).
 bool KeptByCompaction(int32_t number, const UserFieldViews& record);
-// Makes change (records written in place or added) and compacts the file;
-// when either fails the file is put back as it was, so that the error page
-// does not hide a stored change. The restore needs no room on the disk.
-void ChangeAndCompactUserFile(const std::function<void()>& change);
+// The administrator's row: record added at the end of the file in place of
+// the record replaced (0: none), and the file compacted, as one change: an
+// append where compaction removes nothing else, the file made anew otherwise.
+void StoreAndCompact(const UserRecord& record, int32_t replaced);
 bool UserFileHasOtherUsers();
 void LoadAdministrator();

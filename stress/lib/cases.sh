@@ -29,6 +29,18 @@ listed_base() {
     request "$1" "$(as ann@pool.test VIEWPLAYERS)"
 }
 
+full_board() {
+    # A board of 600 lines and an archive: a comment moves the oldest lines on.
+    local i
+    for i in $(seq 1 600); do printf 'Old line %s\r\n' "$(printf '%04d' "$i" | tr '0-9' 'a-j')"; done > "$1/ZRP__comments.txt"
+    printf 'Archived before\r\n' > "$1/ZRP__comments_archive.txt"
+}
+nine_wrong() {
+    # Nine wrong passwords for Ann a minute ago: the tenth locks her account.
+    local i
+    for i in $(seq 1 9); do printf '%s ANN@POOL.TEST\r\n' $(($(date +%s) - 60)); done > "$1/ZRP__WrongPasswords.txt"
+}
+
 CASES=(
     "scoring|scoring_base|$(as boss@pool.test ENTERWINNERSFINAL 'UWP=000&TIEBREAKER=35')"
     "compaction|compaction_base|$(as boss@pool.test VIEWUSERS)"
@@ -37,6 +49,10 @@ CASES=(
     "editor-save|no_change|$(as boss@pool.test TDF "COMMENTFIELD=$(printf '%s' "${SEASON}WEEK3"$'\r\n''Iota at Kappa' | sed 's/ /+/g; s/\r/%0D/g; s/$/%0A/' | tr -d '\n' | sed 's/%0A$//')")"
     "login|listed_base|$(as carl@pool.test LOGIN)"
     "picks-save|no_change|$(as ann@pool.test USERPICS2 'UWP=011&TIEBREAKER=28')"
+    "comment-archive|full_board|$(as ann@pool.test ADDCOMMENTS 'COMMENTFIELD=Second+one')"
+    "user-edit|no_change|$(as boss@pool.test ADMINUPDATE 'USEREMAIL=carl@pool.test&USERREALNAME=Carl+Fox&USERPASSWORD=new&USERSTATUS=USER&EDITEDUSER=CARL+FOX')"
+    "registration|no_change|$(as dan@pool.test LOGINAPPROVE 'USERREALNAME=Dan+Wu')"
+    "lockout|nine_wrong|ACTION=LOGIN&NNAME=ann@pool.test&PASS=guess"
 )
 
 # prepare_case ENTRY: sets name and body, base (the case's pool before its

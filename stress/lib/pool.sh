@@ -43,8 +43,8 @@ join() {
 
 # state FOLDER: one line per data file with its checksum; the logs and
 # images, which every request may write, are left out; the time stamps of
-# the comment board and the user file are read as digits of any value (the
-# pools' names and addresses hold no digits).
+# the comment board, the user file and the limits files are read as digits
+# of any value (the pools' names hold no digits).
 state() {
     local name
     (cd "$1" && for name in $(ls | sort); do
@@ -52,7 +52,7 @@ state() {
         # checks it); the kept folder listings hold the folders' own times.
         case $name in zrp.exe|zrp.log|ZRPerror.log|*.gif|ZRP__UserFields.dat) continue ;; esac
         [ -f "$name" ] || continue  # the help pages' folder
-        if [ "$name" = ZRP__comments.txt ] || [ "$name" = ZRPform_user.dat ]; then
+        if [[ $name =~ ^(ZRP__comments\.txt|ZRPform_user\.dat|ZRP__(Registrations|WrongPasswords|LockedAccounts)\.txt)$ ]]; then
             echo "$name $(tr '0-9' '#' < "$name" | md5sum | cut -c1-32)"
         else
             echo "$name $(md5sum < "$name" | cut -c1-32)"

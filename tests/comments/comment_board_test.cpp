@@ -2,6 +2,7 @@
 
 #include <regex>
 
+#include "cgi/form.h"
 #include "core/files.h"
 #include "support/admin_pool.h"
 
@@ -55,4 +56,89 @@ TEST(CommentBoard, EveryLineShownEndsWithCrLf) {
     size_t from = page.find(open) + open.size();
     EXPECT_EQ(page.substr(from, page.find("</textarea>") - from),
               "one\r\ntwo\r\nthree\r\r\n\r\n\r\nfour\r\nfive\r\n");
+}
+
+namespace {
+
+const std::string kTooLong =
+    R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#FF0000"><b>)"
+    "Your comment was not added: it has more than 2000 characters. Please shorten it.</b></font></div>";
+
+std::string Repeated(const std::string& piece, size_t times) {
+    std::string text;
+    for (size_t i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
+bool IsErrorPage(const CgiAnswer& answer) { return answer.HasLine("<H1>Error in /cgi-bin/zrp.exe</H1>"); }
+
+}  // namespace
+
+// A comment holds at most 2000 characters as typed: a character outside the
+// page's code page, which a browser sends as a reference, is one, and line
+// breaks, which a browser also puts where the text area wrapped a line, are
+// none. A longer one comes back in the text area with the reason and stores
+// nothing, up to the largest body the request cap takes; a larger body stays
+// the cap's error page.
+TEST(CommentBoard, ACommentOfMoreThan2000CharactersComesBackAndStoresNothing) {
+    AdminPool pool;
+    pool.AddUser("ann@pool.test", "Ann Lee", "pw1");
+    CgiAnswer entry = pool.Act("POSTCOMMENTS", "ann@pool.test", "pw1");
+    EXPECT_TRUE(entry.HasLine(R"(<textarea name="COMMENTFIELD" cols="60" rows="4" wrap="PHYSICAL" maxlength="2000"></textarea>)"));
+    EXPECT_TRUE(entry.HasLine(
+        R"(<br><font face="Verdana, Arial, Helvetica, sans-serif" size="1">At most 2000 characters.</font>)"));
+    auto add = [&](const std::string& text) {
+        return pool.Act("ADDCOMMENTS", "ann@pool.test", "pw1", {{"COMMENTFIELD", text}});
+    };
+    std::string full = Repeated("Hi, all!\r\n", 200) + Repeated("&#8364;", 400);
+    EXPECT_TRUE(add(full).HasLine("<!-- ViewComments -->"));
+    std::string board = pool.Read("ZRP__comments.txt");
+    EXPECT_NE(board.find(EscapeFormValue(full) + "\r\n\r\n\r\n"), std::string::npos);
+    for (const std::string& longer : {full + "!", full + std::string(38000, 'y')}) {
+        CgiAnswer refused = add(longer);
+        EXPECT_TRUE(refused.HasLine("<!-- PostComments -->") && refused.HasLine(kTooLong)) << longer.size();
+        std::string shown = "wrap=\"PHYSICAL\" maxlength=\"2000\">\r\n" + EscapeFormValue(longer) + "</textarea>\r\n";
+        EXPECT_NE(refused.Bytes.find(shown), std::string::npos) << longer.size();
+        EXPECT_EQ(pool.Read("ZRP__comments.txt"), board);
+    }
+    const std::string head = "ACTION=ADDCOMMENTS&NNAME=ann%40pool.test&PASS=pw1&COMMENTFIELD=";
+    for (size_t length : {1048576u, 1048577u}) {
+        std::string body = head + std::string(length - head.size(), 'z');
+        CgiAnswer answer = pool.Run({{"REQUEST_METHOD", "POST"},
+                                     {"CONTENT_TYPE", "application/x-www-form-urlencoded"},
+                                     {"CONTENT_LENGTH", std::to_string(length)}},
+                                    body);
+        EXPECT_EQ(answer.HasLine(kTooLong), length == 1048576u);
+        EXPECT_EQ(answer.HasLine("<PRE>Invalid procedure call or argument Error Number =  5</PRE>"), length > 1048576u);
+    }
+    EXPECT_EQ(pool.Read("ZRP__comments.txt"), board);
+}
+
+// The board and its archive change together: a run killed on the way is
+// finished by the next request, the archived lines added once; a board that
+// cannot be written leaves the archive as it was behind the error page.
+TEST(CommentBoard, TheBoardAndItsArchiveChangeTogether) {
+    AdminPool pool;
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 700; ++i) lines.push_back("line " + std::to_string(i));
+    pool.Write("ZRP__comments.txt", JoinTextLines(lines));
+    pool.ShellSetup = "ulimit -f 4";  // 2048 bytes: the new board does not fit
+    EXPECT_TRUE(IsErrorPage(pool.Admin("ADDCOMMENTS", {{"COMMENTFIELD", "One"}})));
+    EXPECT_EQ(pool.Read("ZRP__comments.txt"), JoinTextLines(lines));
+    EXPECT_FALSE(pool.Exists("ZRP__comments_archive.txt"));
+    pool.ShellSetup = "";
+
+    // Killed while it added the archived lines: the new board waits beside
+    // the old one, the archive holds part of its new lines.
+    std::string archived = JoinTextLines(std::vector<std::string>(lines.begin() + 597, lines.end()));
+    std::string board = "BIG BOSS 01-02-2026 03:04:05 : One\r\n\r\n\r\n" +
+                        JoinTextLines(std::vector<std::string>(lines.begin(), lines.begin() + 597));
+    pool.Write("ZRP__comments_archive.txt", "older\r\n" + archived.substr(0, 100));
+    pool.Write("ZRP__comments_archive.txt.new", archived);
+    pool.Write("ZRP__comments.txt.new", board);
+    pool.Write("ZRP__journal.txt", "append 7 ZRP__comments_archive.txt\r\nreplace ZRP__comments.txt\r\n");
+    EXPECT_EQ(TextAreaLines(pool.Admin("VIEWCOMMENTS")), SplitTextLines(board));
+    EXPECT_EQ(pool.Read("ZRP__comments_archive.txt"), "older\r\n" + archived);
+    for (const std::string& name : pool.Files()) EXPECT_FALSE(name.ends_with(".new")) << name;
+    EXPECT_FALSE(pool.Exists("ZRP__journal.txt"));
 }

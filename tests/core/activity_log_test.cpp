@@ -30,3 +30,18 @@ TEST(ActivityLog, EveryRequestAddsARecordOf120CharactersEvenAnActionWithoutHandl
     head = "0.99 - Build 9.6.2,192.0.2.7, Action=NOSUCHACTION ";
     EXPECT_EQ(Masked(log.substr(480), head.size()), FixedWidth(head + kStamp + " " + email, 120));
 }
+
+// A record cut short by a killed run is no record: the next one is written
+// over it, so every record stays in its place of 120 bytes.
+TEST(ActivityLog, ARecordCutShortIsWrittenOver) {
+    Pool pool;
+    pool.Get();
+    std::string first = pool.Read("zrp.log");
+    ASSERT_EQ(first.size(), 120u);
+    pool.Write("zrp.log", first + first.substr(0, 50));
+    pool.Get();
+    std::string log = pool.Read("zrp.log");
+    ASSERT_EQ(log.size(), 240u);
+    EXPECT_EQ(log.substr(0, 120), first);
+    EXPECT_EQ(log.substr(120, 40), first.substr(0, 40));
+}

@@ -78,8 +78,7 @@ TEST(AppendCutShort, LeavesTheFileAsItWasAndEndsInTheErrorPage) {
     // A picks record that does not fit is not joined to the next one.
     pool.Write("zrp.log", "");
     std::string picks;
-    for (int n = 100; picks.size() < 2040; ++n) picks += "PLAYER " + std::to_string(n) + "\r\n01\r\n7\r\n";
-    picks.resize(2040);
+    for (int n = 100; picks.size() < 2030; ++n) picks += "PLAYER " + std::to_string(n) + "\r\n01\r\n7\r\n";
     pool.Write("ZRPpicks1_.dat", picks);
     CgiAnswer saved = pool.Admin("USERPICS2", {{"UWP", "01"}, {"TIEBREAKER", "35"}});
     EXPECT_TRUE(IsErrorPage(saved));

@@ -2,6 +2,8 @@
 // record, menu or score, nor stop the scoring run.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "game/sheet_expect.h"
 #include "support/admin_pool.h"
 
@@ -121,6 +123,40 @@ TEST_F(PicksIntegrity, APlayerWithoutANameMatchesNoBlankLine) {
     EXPECT_TRUE(scored.HasLine("<!-- AdminMainMenu -->"));
     EXPECT_EQ(pool.Read("ZRPwinners1_.dat"), "ALICE A\r\n3\r\n0\r\n");
     EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n2\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+// A save killed half-way leaves its record cut short at the end of the file:
+// every reader passes over it as if it were not there, and the next save
+// cuts it off before adding its own record.
+TEST_F(PicksIntegrity, ARecordCutShortAtTheEndIsNoRecord) {
+    const std::string whole = "BOB\r\n100\r\n9\r\n", sheetEntry = "          <b>This Weeks Game</b><br>";
+    for (const std::string torn : {"ALICE A", "ALICE A\r\n01", "ALICE A\r\n011\r\n", "ALICE A\r\n011\r\n2"}) {
+        pool.Write("ZRPpicks1_.dat", whole + torn);
+        CgiAnswer menu = Menu(kAlice);
+        EXPECT_TRUE(menu.HasLine(sheetEntry) && !menu.HasLine(kError62)) << torn;
+        EXPECT_TRUE(Save(kMallory, "001", "5").HasLine("<!-- MainMenu -->")) << torn;
+        EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), whole + "MALLORY\r\n001\r\n5\r\n") << torn;
+    }
+    // The scoring run counts what it would count without the tail.
+    std::map<std::string, std::string> scored[2];
+    for (const std::string tail : {"", "ALICE A\r\n011\r\n2"}) {
+        auto before = pool.DataFiles();
+        pool.Write("ZRPpicks1_.dat", whole + tail);
+        EXPECT_TRUE(pool.Admin("ENTERWINNERSFINAL", {{"LINENUMBER", "3"}, {"UWP", "011"}, {"TIEBREAKER", "8"}})
+                        .HasLine("<!-- AdminMainMenu -->"));
+        auto& after = scored[tail.empty() ? 0 : 1];
+        after = pool.DataFiles();
+        for (const auto& [name, bytes] : after) std::filesystem::remove(pool.PathOf(name));
+        for (const auto& [name, bytes] : before) pool.Write(name, bytes);
+    }
+    scored[1].erase("ZRPpicks1_.dat");
+    scored[0].erase("ZRPpicks1_.dat");
+    EXPECT_EQ(scored[1], scored[0]);
+    EXPECT_TRUE(scored[0].contains("ZRPwinners1_.dat"));
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ TEST(GamePicksStore, NamesMatchTheirFirstRecordWithoutRegardToCaseOrBlanks) {
 // several and before any; the line after the last is failure 62.
 TEST(GamePicksStore, LinesReadBackAsTheFileSplitsThem) {
     RunFolder folder;
-    folder.Write("ZRPpicks1_.dat", "ANN\r\n01\r\n\r\nBOB\n1\r\r\n9\r");
+    folder.Write("ZRPpicks1_.dat", "ANN\r\n01\r\n\r\nBOB\n1\r\r\n9\r\n");
     PicksFile picks(folder.PathOf("ZRPpicks1_.dat"));
     EXPECT_EQ(picks.Line(4), "1\r");
     for (auto [name, at] : {std::pair{"bob", 3L}, {"ANN", 0L}}) {
@@ -40,16 +40,18 @@ TEST(GamePicksStore, LinesReadBackAsTheFileSplitsThem) {
     EXPECT_EQ(FailureOf([] { PicksFile(std::string()).Line(0); }), kInputPastEnd);
 }
 
-// A first lookup finds what a line-by-line walk finds: lines of every length,
-// with and without CR (or with two), a record cut short at the end, names in
-// other cases (Latin-1 letters too) and names standing in the picks or guess
-// lines.
+// A first lookup finds what a line-by-line walk of the whole records finds:
+// lines of every length, with and without CR (or with two), names in other
+// cases (Latin-1 letters too) and names standing in the picks or guess
+// lines; a record cut short at the end, with fewer than three lines or its
+// last without a line feed, is none.
 TEST(GamePicksStore, FirstLookupFindsWhatALineByLineWalkFinds) {
     RunFolder folder;
     std::mt19937 random(7);
     const std::vector<std::string> names = {"ANN", "ann ", " BOB", "CY", "", "A LONGER NAME THAN EIGHT", "jos\xE9"};
     for (int round = 0; round < 300; ++round) {
         std::vector<std::string> lines;
+        std::vector<size_t> ends;  // of each line in bytes
         std::string bytes;
         for (int n = static_cast<int>(random() % 40); n > 0; --n) {
             std::string line = random() % 4 ? std::string(random() % 19, static_cast<char>('0' + random() % 2))
@@ -57,12 +59,17 @@ TEST(GamePicksStore, FirstLookupFindsWhatALineByLineWalkFinds) {
             std::string end = random() % 3 ? "\r\n" : random() % 2 ? "\n" : "\r\r\n";
             lines.push_back(end == "\r\r\n" ? line + "\r" : line);
             bytes += line + end;
+            ends.push_back(bytes.size());
         }
-        if (random() % 2 && !bytes.empty()) bytes.pop_back();
+        bool cut = random() % 2 && !bytes.empty();
+        if (cut) bytes.pop_back();
+        size_t wholeLines = lines.size() - lines.size() % 3 - (cut && lines.size() % 3 == 0 ? 3 : 0);
         folder.Write("ZRPpicks1_.dat", bytes);
+        PicksFile file(folder.PathOf("ZRPpicks1_.dat"));
+        EXPECT_EQ(file.WholeLength(), static_cast<int64_t>(wholeLines ? ends[wholeLines - 1] : 0)) << bytes;
         for (const char* name : {"ANN", "bob", "CY", "A longer name than eight", "DAN", "JOS\xC9"}) {
             long expected = -1;
-            for (size_t n = 0; n < lines.size() && expected < 0; n += 3)
+            for (size_t n = 0; n < wholeLines && expected < 0; n += 3)
                 if (MatchesNameKey(lines[n], UCase(TrimBlanks(name)))) expected = static_cast<long>(n);
             EXPECT_EQ(PicksFile(folder.PathOf("ZRPpicks1_.dat")).Find(name), expected) << bytes;
         }

@@ -154,3 +154,19 @@ TEST(LoginLimits, TheStateStaysBoundedDroppingTheOldestFirst) {
     EXPECT_EQ(locked[0], NumText(now + 600) + " BOSS@POOL.TEST");
     EXPECT_TRUE(locked[1].ends_with(" ANN@POOL.TEST"));
 }
+
+// A registration whose player cannot be stored is not counted: the user file
+// and the count change together or not at all.
+TEST(LoginLimits, ARegistrationThatCannotBeStoredIsNotCounted) {
+    SeasonPool pool;
+    std::string users = pool.UserFile();
+    pool.ShellSetup = "ulimit -f 8";  // 4096 bytes: two records fit, a third does not
+    pool.Login("new@pool.test", "np");
+    CgiAnswer failed = pool.Act("LOGINAPPROVE", "new@pool.test", "np", {{"USERREALNAME", "Nina New"}});
+    EXPECT_TRUE(failed.HasLine("<H1>Error in /cgi-bin/zrp.exe</H1>"));
+    EXPECT_TRUE(pool.UserFile() == users);
+    EXPECT_FALSE(pool.Exists(kRegistrations));
+    pool.ShellSetup = "";
+    EXPECT_TRUE(pool.Join("new@pool.test", "np", "Nina New").HasLine("<!-- MainMenu -->"));
+    EXPECT_EQ(CrLfLines(pool.Read(kRegistrations)).size(), 1u);
+}
