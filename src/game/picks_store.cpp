@@ -1,5 +1,6 @@
 #include "game/picks_store.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/failure.h"
@@ -104,6 +105,7 @@ std::string TieBreakerGuess(const PicksFile& picks, const std::string& name) {
 }
 
 const char kPicksLockedNotice[] = "Your picks were not saved because the game is locked.";
+const char kPoolEndedNotice[] = "Your picks were not saved because the pool has ended.";
 
 std::string PicksRefusal(const std::string& picks, const std::string& guess) {
     size_t games = PeriodGameLines(R().CurrentWeek).size();
@@ -120,6 +122,24 @@ std::string PicksRefusal(const std::string& picks, const std::string& guess) {
 void SavePicks() {
     const Run& r = R();
     AppendTextLines(PicksFilePath(r.CurrentWeek), {SingleLine(r.CurrentUserRealName), r.Uwp, Trimm(r.TieBreaker)});
+}
+
+// The whole file is written beside the old one and renamed over it: a
+// reader finds the old record or the new one, and every other record as
+// it was.
+void ReplacePicks() {
+    const Run& r = R();
+    std::string path = PicksFilePath(r.CurrentWeek);
+    long at = PicksFile(path).Find(r.CurrentUserRealName);
+    if (at < 0) {
+        SavePicks();
+        return;
+    }
+    std::vector<std::string> lines = ReadTextLines(path);
+    lines.resize(std::max(lines.size(), static_cast<size_t>(at) + 3));
+    lines[static_cast<size_t>(at) + 1] = r.Uwp;
+    lines[static_cast<size_t>(at) + 2] = Trimm(r.TieBreaker);
+    WriteFileAtomic(path, JoinTextLines(lines));
 }
 
 // The menu and the page of one run may both ask: the file is read once
@@ -154,6 +174,8 @@ bool LoadUserPicks() {
     r.TieBreaker = found.TieBreaker;
     return true;
 }
+
+bool HasSavedPicks() { return LookUpUserPicks().Found; }
 
 std::string PicksFromArray() {
     const Run& r = R();
