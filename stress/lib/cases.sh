@@ -28,6 +28,11 @@ listed_base() {
     printf '%-35s' NEVER | dd of="$1/ZRPform_user.dat" bs=1 seek=$((3 * 1695 + 140)) conv=notrunc status=none
     request "$1" "$(as ann@pool.test VIEWPLAYERS)"
 }
+change_base() {
+    # Picks may change; Ann's record follows Bob's, which the change replaces.
+    printf 'CHANGE\r\n' > "$1/ZRP__PicksPolicy.txt"
+    request "$1" "$(as ann@pool.test USERPICS2 'UWP=010&TIEBREAKER=30')"
+}
 
 CASES=(
     "scoring|scoring_base|$(as boss@pool.test ENTERWINNERSFINAL 'UWP=000&TIEBREAKER=35')"
@@ -37,6 +42,7 @@ CASES=(
     "editor-save|no_change|$(as boss@pool.test TDF "COMMENTFIELD=$(printf '%s' "${SEASON}WEEK3"$'\r\n''Iota at Kappa' | sed 's/ /+/g; s/\r/%0D/g; s/$/%0A/' | tr -d '\n' | sed 's/%0A$//')")"
     "login|listed_base|$(as carl@pool.test LOGIN)"
     "picks-save|no_change|$(as ann@pool.test USERPICS2 'UWP=011&TIEBREAKER=28')"
+    "picks-change|change_base|$(as bob@pool.test CHANGEPICKS 'UWP=011&TIEBREAKER=28')"
 )
 
 # prepare_case ENTRY: sets name and body, base (the case's pool before its
