@@ -1,5 +1,6 @@
 #include "app/dispatcher.h"
 
+#include "cgi/form.h"
 #include "cgi/request_state.h"
 #include "comments/comment_board.h"
 #include "core/activity_log.h"
@@ -13,6 +14,7 @@
 #include "game/lock_date_page.h"
 #include "game/periods.h"
 #include "game/pick_pages.h"
+#include "game/picks_policy.h"
 #include "game/picks_store.h"
 #include "help/help_pages.h"
 #include "images/site_images.h"
@@ -35,8 +37,7 @@ namespace {
 // Who may ask for an action, and whether picks must still be open: both are
 // checked once, in RunActionHandler.
 enum Who : bool { kAnyPlayer = false, kAdministrator = true };
-// Picks sent once picks are closed are not taken, and the player is told
-// when it is the lock-out.
+// Picks sent once picks are closed are not taken, and the player is told why.
 enum Picks { kAnyTime, kPicksOpen, kPicksSent };
 
 struct ActionRow {
@@ -55,20 +56,18 @@ void ShowPlayersOwnMenu(const std::string& notice = "") {
     MainMenuWithNotice(notice);
 }
 
-// Picks are closed once the lock-out time has passed or the pool has ended;
-// then the rows marked kPicksOpen are refused, whatever the menu offered.
-bool PicksAreClosed() {
-    std::string weekFile;
-    LoadWeekFile(weekFile);
-    return IsGameLocked() || PoolHasEnded();
-}
-
 void ThisWeekRow() { ThisWeeksPicks(); }
 
 // Picks or a guess that cannot be saved bring the sheet back with the reason,
-// keeping the choices when they are a sheet's.
+// keeping the choices when they are a sheet's; picks that may not replace
+// the saved ones bring the menu saying why.
 void ConfirmPicksRow() {
     Run& r = R();
+    std::string saved = SavedPicksRefusal();
+    if (!saved.empty()) {
+        ShowPlayersOwnMenu(saved);
+        return;
+    }
     std::string picks = PicksFromArray();
     std::string refusal = PicksRefusal(picks, r.TieBreaker);
     if (refusal.empty()) {
@@ -85,14 +84,14 @@ void LoginRow() {
     MainMenu();
 }
 
-// Readers use a player's first record only, so a second one is not saved.
+// A player keeps one record: a first save adds it, a change replaces it.
 void SavePicksRow() {
-    if (LoadUserPicks()) {
-        ShowPlayersOwnMenu();
-        return;
-    }
-    std::string refusal = PicksRefusal(R().Uwp, R().TieBreaker);
-    if (refusal.empty()) SavePicks();
+    std::string refusal = SavedPicksRefusal();
+    if (refusal.empty()) refusal = PicksRefusal(R().Uwp, R().TieBreaker);
+    if (refusal.empty() && R().Action == kChangePicksAction)
+        ReplacePicks();
+    else if (refusal.empty())
+        SavePicks();
     R().Action = "LOGIN";
     MainMenuWithNotice(refusal);
 }
@@ -122,8 +121,12 @@ void SetLockDateRow() {
     AdminMainMenu();
 }
 
+// The two policies of the page are stored together.
 void SetUserStatusRow() {
-    SaveNewUserStatus();
+    FileBatch batch;
+    SaveNewUserStatus(batch);
+    SavePicksPolicy(batch, GetCgiValue("PICKSPOLICY"));
+    batch.Commit();
     AdminMainMenu();
 }
 
@@ -133,6 +136,7 @@ const ActionRow kActionTable[] = {
     {"THISWEEK", ThisWeekRow, kAnyPlayer, kPicksOpen},
     {"USERPICS1", ConfirmPicksRow, kAnyPlayer, kPicksSent},
     {"USERPICS2", SavePicksRow, kAnyPlayer, kPicksSent},
+    {kChangePicksAction, SavePicksRow, kAnyPlayer, kPicksSent},
     {"VIEWUSERPICKS", ConfirmThisWeeksPicks, kAnyPlayer, kAnyTime},
     {"SCOREBOARD", ScoreboardRow, kAnyPlayer, kAnyTime},
     {"POSTCOMMENTS", PostCommentsRow, kAnyPlayer, kAnyTime},
@@ -171,7 +175,7 @@ void RunActionHandler(const std::string& action) {
         if (refused)
             ShowPlayersOwnMenu();
         else if (row.When != kAnyTime && PicksAreClosed())
-            ShowPlayersOwnMenu(row.When == kPicksSent && IsGameLocked() ? kPicksLockedNotice : "");
+            ShowPlayersOwnMenu(row.When != kPicksSent ? "" : IsGameLocked() ? kPicksLockedNotice : kPoolEndedNotice);
         else
             row.Handler();
         return;

@@ -198,6 +198,7 @@ std::string UserFilePath() { return DataPath("form_user.dat"); }
 std::string ErrorLogPath() { return DataPath("error.log"); }
 std::string UserFieldsFilePath() { return DataPath("__UserFields.dat"); }
 std::string NewUserStatusFilePath() { return DataPath("__NewUserStatus.txt"); }
+std::string PicksPolicyFilePath() { return DataPath("__PicksPolicy.txt"); }
 std::string LockDateFilePath() { return DataPath("__LockDateTime.txt"); }
 std::string CommentsFilePath() { return DataPath("__comments.txt"); }
 std::string CommentsArchivePath() { return DataPath("__comments_archive.txt"); }

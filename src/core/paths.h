@@ -24,6 +24,7 @@ std::string ErrorLogPath();
 // The field bytes of each user record, derived from the user file.
 std::string UserFieldsFilePath();
 std::string NewUserStatusFilePath();
+std::string PicksPolicyFilePath();
 std::string LockDateFilePath();
 std::string CommentsFilePath();
 // Comments pushed off the board, only ever appended to.

@@ -5,6 +5,7 @@
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/periods.h"
 
 void SaveLockDate() {
     const Run& r = R();
@@ -43,4 +44,10 @@ bool IsGameLocked() {
     double today = now.Year * 10000.0 + now.Month * 100 + now.Day;
     double nowTime = now.Hour * 100.0 + now.Minute;
     return lockDay < today || (lockDay == today && lockTime < nowTime);
+}
+
+bool PicksAreClosed() {
+    std::string weekFile;
+    LoadWeekFile(weekFile);
+    return IsGameLocked() || PoolHasEnded();
 }

@@ -4,3 +4,5 @@
 void SaveLockDate();
 void LoadLockDate();
 bool IsGameLocked();
+// Picks are closed once the lock-out time has passed or the pool has ended.
+bool PicksAreClosed();

@@ -1,8 +1,12 @@
 #include "game/pick_pages.h"
 
+#include "cgi/output.h"
 #include "core/failure.h"
 #include "core/run.h"
+#include "game/lock_date.h"
 #include "game/pick_sheet.h"
+#include "game/picks_policy.h"
+#include "game/picks_store.h"
 #include "game/sheet_page.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
@@ -17,17 +21,21 @@ void ThisWeeksPicks(const std::string& notice) {
     EndRun();
 }
 
-// Confirms the picks just made (USERPICS1) or shows the stored ones
-// (VIEWUSERPICKS, which has no form of its own).
+// Confirms the picks just made (USERPICS1), saying whether saved picks can
+// be changed, as a change when the player has saved picks; or shows the
+// stored ones (VIEWUSERPICKS, whose only form offers their change while
+// that is allowed).
 void ConfirmThisWeeksPicks() {
     bool viewing = R().Action == "VIEWUSERPICKS";
     SheetPageTop("ConfirmThisWeeksPicks",
                  viewing ? "<br><i>Your Selections</i><br>" : "<br><i>Confirm Your Selections!</i><br>",
                  "<!-- ConfirmThisWeeksPicks -->");
-    SheetOfCurrentWeek("USERPICS2");
+    SheetOfCurrentWeek(HasSavedPicks() ? kChangePicksAction : "USERPICS2");
     if (viewing) {
+        if (HasSavedPicks() && SavedPicksMayChange() && !PicksAreClosed()) ChangePicksForm();
         ReturnToMainMenuForm();
     } else {
+        SendLine({FontTag("2", "#990000"), SavePolicyLine(), "</font><br><br>"});
         SheetSubmit("Fconfirmpicks.gif", "Confirm Your Picks");
         EditPicksForm("THISWEEK");
     }

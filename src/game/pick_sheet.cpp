@@ -8,6 +8,7 @@
 #include "game/periods.h"
 #include "game/picks_store.h"
 #include "html/form_pieces.h"
+#include "html/page_blocks.h"
 
 // The font every sheet cell text starts with.
 static constexpr FontTag kCellFont("2", "#990000");
@@ -188,7 +189,9 @@ void TieBreakerRow() {
     SpacerRow();
 }
 
-void EditPicksForm(const std::string& next) {
+// A form that carries the sheet's picks and guess to next; the caller adds
+// the button.
+static void CarryPicksForm(const std::string& next) {
     const Run& r = R();
     FormTag();
     HiddenField("ACTION", next);
@@ -196,6 +199,16 @@ void EditPicksForm(const std::string& next) {
     HiddenField("LINENUMBER", NumText(r.LineNumber));
     HiddenField("UWP", PicksFromArray());
     HiddenField("TIEBREAKER", TrimBlanks(r.TieBreaker));
+}
+
+void EditPicksForm(const std::string& next) {
+    CarryPicksForm(next);
     ImageButton("Feditchoices.gif", "Edit Your Picks");
+    Send("</form>");
+}
+
+void ChangePicksForm() {
+    CarryPicksForm("THISWEEK");
+    SubmitButton("Change My Picks");
     Send("</form>");
 }

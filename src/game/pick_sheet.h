@@ -17,3 +17,5 @@ void PickSheet(const std::string& period, std::string& path);
 void SheetFormHead(const std::string& next);
 void TieBreakerRow();
 void EditPicksForm(const std::string& next);
+// The saved picks shown carried to the pick sheet, to be changed.
+void ChangePicksForm();

@@ -1,5 +1,6 @@
 #include "game/picks_store.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/failure.h"
@@ -129,6 +130,7 @@ std::string TieBreakerGuess(const PicksFile& picks, const std::string& name) {
 }
 
 const char kPicksLockedNotice[] = "Your picks were not saved because the game is locked.";
+const char kPoolEndedNotice[] = "Your picks were not saved because the pool has ended.";
 
 std::string PicksRefusal(const std::string& picks, const std::string& guess) {
     size_t games = PeriodGameLines(R().CurrentWeek).size();
@@ -173,6 +175,25 @@ void SavePicks() {
     AppendAt(path, whole, JoinTextLines({SingleLine(r.CurrentUserRealName), r.Uwp, Trimm(r.TieBreaker)}));
 }
 
+// The whole records are written beside the old file and renamed over it: a
+// reader finds the old record or the new one, and every other record as it
+// was. A tail that a killed save left cut short goes with the rewrite.
+void ReplacePicks() {
+    const Run& r = R();
+    std::string path = PicksFilePath(r.CurrentWeek);
+    PicksFile picks(path);
+    long at = picks.Exists() ? picks.Find(r.CurrentUserRealName) : -1;
+    if (at < 0) {
+        SavePicks();
+        return;
+    }
+    std::vector<std::string> lines = SplitTextLines(ReadWholeFile(path).substr(0, picks.WholeLength()));
+    lines.resize(std::max(lines.size(), static_cast<size_t>(at) + 3));
+    lines[static_cast<size_t>(at) + 1] = r.Uwp;
+    lines[static_cast<size_t>(at) + 2] = Trimm(r.TieBreaker);
+    WriteFileAtomic(path, JoinTextLines(lines));
+}
+
 bool LoadUserPicks() {
     Run& r = R();
     const PicksLookup& found = LookUpUserPicks();
@@ -185,6 +206,8 @@ bool LoadUserPicks() {
     r.TieBreaker = found.TieBreaker;
     return true;
 }
+
+bool HasSavedPicks() { return LookUpUserPicks().Found; }
 
 std::string PicksFromArray() {
     const Run& r = R();

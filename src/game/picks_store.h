@@ -60,15 +60,21 @@ int16_t CountCorrectPicks(const PicksFile& picks, const std::string& name);
 // The player's tie-breaker guess, trimmed; "" without a record.
 std::string TieBreakerGuess(const PicksFile& picks, const std::string& name);
 
-// The notice of picks sent once the game is locked.
+// The notices of picks sent once the game is locked or the pool has ended.
 extern const char kPicksLockedNotice[];
+extern const char kPoolEndedNotice[];
 // Why picks and a guess cannot be saved for CurrentWeek, "" when they can: a
 // save takes only what the sheet sends, one of its choice characters for
 // every game of the period (at most 100) and a guess of up to 3 digits or none.
 std::string PicksRefusal(const std::string& picks, const std::string& guess);
 
 void SavePicks();
+// The player's first record takes UWP and the guess in place of its own;
+// SavePicks when he has none.
+void ReplacePicks();
 bool LoadUserPicks();
+// LoadUserPicks's answer without loading the picks.
+bool HasSavedPicks();
 std::string PicksFromArray();
 class FileBatch;
 // The first run of a period stores the winning picks with the batch; a

@@ -58,13 +58,18 @@ every guess is over, the closest one wins. Players with the same distance all ge
 <p>Press <b>Enter Your Picks</b>. The next page shows your picks and your guess: check them, then press
 <b>Confirm Your Picks</b> to save them, or <b>Edit Your Picks</b> to go back and change them. Nothing is saved
 until you confirm.</p>
-<p><b>Once saved, picks cannot be changed.</b> You pick once per period.</p>
+<p><b>Changing saved picks</b>: the administrator decides whether saved picks are final or may be changed
+until the lock-out, and the confirmation page says which: "Once saved, your picks cannot be changed." or "You can
+change your picks until the lock-out date." Where they may be changed, <b>Change My Picks</b> on the page that shows
+your saved picks opens the sheet with them; confirm the new picks and they replace the old ones. You always have
+one set of picks per period: a confirmation page from before you saved does not save again.</p>
 <p><b>The lock-out</b>: the administrator sets a lock-out date and time for each period, shown at the top of
 every page. After it, the page reads "GAME LOCKED" and no picks can be made or saved for that period. A game
 without a pick counts as a miss.</p>)"},
         {"viewselections1.html", "Viewing Your Picks", R"(<p>This page shows the picks you saved for the open
 period, the team you chose in each game in bold, and your tie-breaker guess.</p>
-<p>Saved picks cannot be changed. After the administrator enters the winning teams, see
+<p>Where the administrator allows it, <b>Change My Picks</b> opens the pick sheet with these picks until the
+lock-out; otherwise saved picks cannot be changed. After the administrator enters the winning teams, see
 <a href="lastweeks1.html">last period's results</a> for how you did.</p>)"},
         {"viewplayers1.html", "The Other Players", R"(<p>The list of the pool's players, with e-mail address, real
 name and status. A player waiting for the administrator's approval stands on a grey row with the status
@@ -103,7 +108,9 @@ for every period, before its first game; entering the winners clears it.</li>
 <li><b>View Activity Log</b>: who did what and when.</li>
 <li><b>Change New User Login Status</b>: how people who are not yet players are treated when they log in:
 <b>Allow All New Users</b> (they join at once), <b>New User Must Be Approved</b> (they join as PENDING until you
-set them to USER) or <b>New User Must Be In Database</b> (only players you added can log in).</li>
+set them to USER) or <b>New User Must Be In Database</b> (only players you added can log in). The same page
+decides whether saved picks are final (<b>Saved Picks Are Final</b>) or may be changed until the lock-out
+(<b>Players May Change Their Picks Until The Lock Out</b>); the menu shows PICKS FINAL or PICKS CHANGE.</li>
 <li><b>Game Data File</b>: the season's games (see <a href="teamdatafile1.html">the game data file</a>).</li>
 </ul>
 <p>A season: put the games in the game data file, choose the new-user status, let the players join, then for

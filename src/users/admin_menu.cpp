@@ -4,6 +4,7 @@
 #include "core/run.h"
 #include "core/text.h"
 #include "game/menu_top.h"
+#include "game/picks_policy.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
@@ -34,6 +35,7 @@ void MenuEntries() {
     MenuEntry("ACTIVITYLOG", "View Activity Log");
     MenuEntry("NEWUSER", "Change New User Login Status From");
     Send(Invisible("XX") + "<b>" + TrimBlanks(R().NewUserPolicy) + "</b><br>");
+    Send(Invisible("XX") + "<b>PICKS " + StoredPicksPolicy() + "</b><br>");
     MenuEntry("DF", "Game Data File");
 }
 

@@ -1,5 +1,6 @@
 #include "users/admission.h"
 
+#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
@@ -13,4 +14,4 @@ std::string StoredNewUserPolicy() {
 
 void LoadNewUserStatus() { R().NewUserPolicy = StoredNewUserPolicy(); }
 
-void SaveNewUserStatus() { WriteFileAtomic(NewUserStatusFilePath(), JoinTextLines({R().NewUserPolicy})); }
+void SaveNewUserStatus(FileBatch& batch) { batch.Write(NewUserStatusFilePath(), JoinTextLines({R().NewUserPolicy})); }

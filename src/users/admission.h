@@ -7,4 +7,6 @@
 // "ALLOWALL" while there is no file.
 std::string StoredNewUserPolicy();
 void LoadNewUserStatus();
-void SaveNewUserStatus();
+class FileBatch;
+// Stores NewUserPolicy, as it came, with the batch.
+void SaveNewUserStatus(FileBatch& batch);

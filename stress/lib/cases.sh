@@ -28,6 +28,11 @@ listed_base() {
     printf '%-35s' NEVER | dd of="$1/ZRPform_user.dat" bs=1 seek=$((3 * 1695 + 140)) conv=notrunc status=none
     request "$1" "$(as ann@pool.test VIEWPLAYERS)"
 }
+change_base() {
+    # Picks may change; Ann's record follows Bob's, which the change replaces.
+    printf 'CHANGE\r\n' > "$1/ZRP__PicksPolicy.txt"
+    request "$1" "$(as ann@pool.test USERPICS2 'UWP=010&TIEBREAKER=30')"
+}
 
 full_board() {
     # A board of 600 lines and an archive: a comment moves the oldest lines on.
@@ -53,6 +58,7 @@ CASES=(
     "user-edit|no_change|$(as boss@pool.test ADMINUPDATE 'USEREMAIL=carl@pool.test&USERREALNAME=Carl+Fox&USERPASSWORD=new&USERSTATUS=USER&EDITEDUSER=CARL+FOX')"
     "registration|no_change|$(as dan@pool.test LOGINAPPROVE 'USERREALNAME=Dan+Wu')"
     "lockout|nine_wrong|ACTION=LOGIN&NNAME=ann@pool.test&PASS=guess"
+    "picks-change|change_base|$(as bob@pool.test CHANGEPICKS 'UWP=011&TIEBREAKER=28')"
 )
 
 # prepare_case ENTRY: sets name and body, base (the case's pool before its

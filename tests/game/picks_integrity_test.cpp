@@ -1,7 +1,9 @@
 // What one player sends with his picks can never touch another player's
-// record, menu or score, nor stop the scoring run.
+// record, menu or score, nor stop the scoring run; a player's own saved
+// picks stay, or are replaced whole where changes are allowed.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "game/sheet_expect.h"
@@ -13,16 +15,32 @@ namespace {
 const std::string kSeason = kWeek1 + "WEEK2\r\nAlpha at Beta\r\nGamma at Delta\r\nEpsilon at Zeta\r\n";
 const std::string kAlice = "alice@pool.test", kBob = "bob@pool.test", kMallory = "mallory@pool.test";
 
-std::string Notice(const std::string& text) {
-    return R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#FF0000"><b>)" +
-           text + "</b></font></div>";
-}
 const std::string kLocked = Notice("Your picks were not saved because the game is locked.");
 const std::string kBadPicks =
     Notice("Your picks were not saved: they do not match the games of this period. Please make them again.");
 const std::string kBadGuess =
     Notice("Your picks were not saved: the tie breaker score must be empty or a number of up to 3 digits.");
 const std::string kError62 = "<PRE>Input past end of file Error Number =  62</PRE>";
+const std::string kFinalLine = kCell + "Once saved, your picks cannot be changed.</font><br><br>";
+const std::string kChangeLine = kCell + "You can change your picks until the lock-out date.</font><br><br>";
+const std::string kChangeButton = R"(<input type="submit" name="Submit" value="Change My Picks">)";
+const std::string kAlreadySaved = Notice("Your picks for Period 1 were already saved and were not changed.");
+const std::string kAlreadySavedMayChange =
+    Notice("Your picks for Period 1 were already saved and were not changed; to change them, view them and press "
+           "Change My Picks.");
+const std::string kFinal = Notice("Your picks for Period 1 were not changed: saved picks are final.");
+const std::string kEnded = Notice("Your picks were not saved because the pool has ended.");
+
+using Lines = std::vector<std::string>;
+
+// The red lines of a main menu (none for a page that is no main menu).
+Lines MenuNotices(const CgiAnswer& page) {
+    const std::string start = Notice("").substr(0, Notice("").find("<b>") + 3);
+    Lines notices;
+    for (const std::string& line : page.Lines())
+        if (line.starts_with(start)) notices.push_back(line);
+    return page.HasLine("<!-- MainMenu -->") ? notices : Lines{"no main menu"};
+}
 
 struct PicksIntegrity : ::testing::Test {
     AdminPool pool;
@@ -123,6 +141,107 @@ TEST_F(PicksIntegrity, APlayerWithoutANameMatchesNoBlankLine) {
     EXPECT_TRUE(scored.HasLine("<!-- AdminMainMenu -->"));
     EXPECT_EQ(pool.Read("ZRPwinners1_.dat"), "ALICE A\r\n3\r\n0\r\n");
     EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n2\r\n");
+}
+
+// The pages a browser follows, and the administrator's picks policy.
+struct SavedPicks : PicksIntegrity {
+    CgiAnswer Act(const std::string& email, const std::string& action) const { return pool.Act(action, email, "pw"); }
+    // Sends what the browser sends for the page's form that posts action.
+    CgiAnswer Follow(const CgiAnswer& page, const std::string& action, const Fields& typed = {}) const {
+        Fields form = FormFields(page, action);
+        EXPECT_FALSE(form.empty()) << "no form for " << action;
+        form.insert(form.end(), typed.begin(), typed.end());
+        return pool.Post(form);
+    }
+    // The sheet sent with the teams of picks chosen ('0' or '1'; another
+    // character leaves the game open) and the guess typed.
+    CgiAnswer Pick(const CgiAnswer& sheet, const std::string& picks, const std::string& guess) const {
+        Fields typed = {{"TIEBREAKER", guess}};
+        for (size_t g = 0; g < picks.size(); ++g)
+            if (picks[g] == '0' || picks[g] == '1') typed.push_back({"C" + std::to_string(g + 1), {picks[g]}});
+        return Follow(sheet, "USERPICS1", typed);
+    }
+    void ChoosePicksPolicy(const std::string& policy) const {
+        Follow(pool.Admin("NEWUSER"), "SETUSERSTATUS", {{"NEWUSER", "ALLOWALL"}, {"PICKSPOLICY", policy}});
+    }
+    std::string Picks() const { return pool.Read("ZRPpicks1_.dat"); }
+};
+
+// Saved picks are final, or, where the administrator allows it, changed
+// until the lock-out: always one whole record per player, whichever old
+// page, tab or resubmit comes back, and every refusal says why.
+TEST_F(SavedPicks, FinalPicksStayWhateverIsSentAgain) {
+    CgiAnswer sheet = Act(kAlice, "THISWEEK");
+    CgiAnswer confirm = Pick(sheet, "011", "27");
+    EXPECT_TRUE(confirm.HasLine(kFinalLine) && !confirm.HasLine(kChangeLine));
+    EXPECT_EQ(MenuNotices(Follow(confirm, "USERPICS2")), Lines{});
+    // Back to the confirmation or to the sheet: nothing more is taken, and the menu says why.
+    EXPECT_EQ(MenuNotices(Follow(confirm, "USERPICS2")), Lines{kAlreadySaved});
+    EXPECT_EQ(MenuNotices(Pick(sheet, "100", "5")), Lines{kAlreadySaved});
+    // Nothing offers a change; one sent by hand is refused.
+    EXPECT_FALSE(Act(kAlice, "VIEWUSERPICKS").HasLine(kChangeButton));
+    Fields change = {{"LINENUMBER", "3"}, {"UWP", "100"}, {"TIEBREAKER", "5"}};
+    EXPECT_EQ(MenuNotices(pool.Act("CHANGEPICKS", kAlice, "pw", change)), Lines{kFinal});
+    EXPECT_EQ(Picks(), "ALICE A\r\n011\r\n27\r\n");
+}
+
+// Tab 1 saves, tab 2 changes from the view page, tab 1's old confirmation
+// comes back, then tab 1's sheet is confirmed anew; the scoring run counts
+// the last change.
+TEST_F(SavedPicks, AChangeReplacesTheRecordWholeAndAnOldConfirmationNeverComesBack) {
+    ChoosePicksPolicy("CHANGE");
+    EXPECT_EQ(pool.Read("ZRP__PicksPolicy.txt"), "CHANGE\r\n");
+    Save(kBob, "100", "9");
+    CgiAnswer sheet1 = Act(kAlice, "THISWEEK");
+    CgiAnswer confirm1 = Pick(sheet1, "011", "27");
+    EXPECT_TRUE(confirm1.HasLine(kChangeLine) && !confirm1.HasLine(kFinalLine));
+    Follow(confirm1, "USERPICS2");
+    Save(kMallory, "111", "1");
+
+    CgiAnswer view = Act(kAlice, "VIEWUSERPICKS");
+    EXPECT_EQ(view.Count(kChangeButton), 1u);
+    CgiAnswer sheet2 = Follow(view, "THISWEEK");
+    EXPECT_EQ(sheet2.Between(kSheetTable, "</table>"), Sheet(kTeams, "011", "27", true));
+    CgiAnswer confirm2 = Pick(sheet2, "150", "31");
+    EXPECT_TRUE(confirm2.HasLine(kChangeLine) && FormFields(confirm2, "USERPICS2").empty());
+    EXPECT_EQ(MenuNotices(Follow(confirm2, "CHANGEPICKS")), Lines{});
+    EXPECT_EQ(Picks(), "BOB\r\n100\r\n9\r\nALICE A\r\n150\r\n31\r\nMALLORY\r\n111\r\n1\r\n");
+
+    EXPECT_EQ(MenuNotices(Follow(confirm1, "USERPICS2")), Lines{kAlreadySavedMayChange});
+    EXPECT_EQ(Picks(), "BOB\r\n100\r\n9\r\nALICE A\r\n150\r\n31\r\nMALLORY\r\n111\r\n1\r\n");
+    Follow(Pick(sheet1, "000", ""), "CHANGEPICKS");
+    EXPECT_EQ(Picks(), "BOB\r\n100\r\n9\r\nALICE A\r\n000\r\n\r\nMALLORY\r\n111\r\n1\r\n");
+    std::string log = pool.Read("zrp.log");
+    size_t changes = 0;
+    for (size_t at = 0; at + 120 <= log.size(); at += 120)
+        changes += log.substr(at, 120).find(", Action=CHANGEPICKS ") != std::string::npos;
+    EXPECT_EQ(changes, 2u);
+
+    pool.Admin("ENTERWINNERSFINAL", {{"LINENUMBER", "3"}, {"UWP", "000"}, {"TIEBREAKER", "8"}});
+    EXPECT_EQ(pool.Read("ZRPwinners1_.dat"), "ALICE A\r\n3\r\n0\r\nBOB\r\n2\r\n1\r\nMALLORY\r\n0\r\n3\r\n");
+}
+
+// A change confirmed before the lock-out, the pool's end or the return to
+// final picks is not taken after it, and the menu says why.
+TEST_F(SavedPicks, NothingChangesOnceTheLockOutPassesThePoolEndsOrPicksAreFinal) {
+    ChoosePicksPolicy("CHANGE");
+    Follow(Pick(Act(kAlice, "THISWEEK"), "011", "27"), "USERPICS2");
+    CgiAnswer confirm = Pick(Follow(Act(kAlice, "VIEWUSERPICKS"), "THISWEEK"), "100", "5");
+
+    pool.Write("ZRP__LockDateTime.txt", "01\r\n02\r\n2020\r\n10\r\n00\r\n");
+    EXPECT_FALSE(Act(kAlice, "VIEWUSERPICKS").HasLine(kChangeButton));
+    EXPECT_EQ(MenuNotices(Follow(confirm, "CHANGEPICKS")), Lines{kLocked});
+    std::remove(pool.PathOf("ZRP__LockDateTime.txt").c_str());
+
+    ChoosePicksPolicy("FINAL");
+    EXPECT_EQ(pool.Read("ZRP__PicksPolicy.txt"), "FINAL\r\n");
+    EXPECT_EQ(MenuNotices(Follow(confirm, "CHANGEPICKS")), Lines{kFinal});
+    ChoosePicksPolicy("CHANGE");
+
+    pool.Write("ZRPweek.dat", "3\r\n1\r\n2\r\n");
+    EXPECT_FALSE(Act(kAlice, "VIEWUSERPICKS").HasLine(kChangeButton));
+    EXPECT_EQ(MenuNotices(Follow(confirm, "CHANGEPICKS")), Lines{kEnded});
+    EXPECT_EQ(Picks(), "ALICE A\r\n011\r\n27\r\n");
 }
 
 }  // namespace

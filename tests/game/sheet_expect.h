@@ -76,6 +76,12 @@ inline std::vector<std::string> ResultsTable(const std::string& points, const st
     return lines;
 }
 
+// The red line a page shows to say why a request was not carried out.
+inline std::string Notice(const std::string& text) {
+    return R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#FF0000"><b>)" +
+           text + "</b></font></div>";
+}
+
 inline std::string HiddenLine(const std::string& name, const std::string& value) {
     return "<INPUT TYPE=\"HIDDEN\" NAME=\"" + name + "\" Value=\"" + value + "\">";
 }

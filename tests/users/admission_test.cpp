@@ -25,4 +25,36 @@ TEST(Admission, PolicyPageSelectsTheStoredPolicyAndStoresTheOneSent) {
     EXPECT_EQ(pool.Read("ZRP__NewUserStatus.txt"), "BLOCKALL\r\n");
 }
 
+// Beside the admission policy the same form chooses whether saved picks are
+// final (when nothing is stored) or may change until the lock-out; the
+// administrator's menu names both, and a form without the picks policy
+// keeps the stored one.
+TEST(Admission, PicksPolicyIsChosenOnTheSamePage) {
+    SeasonPool pool;
+    auto choices = [](const std::string& stored) {
+        Lines lines = {"     <td> <b><div align=center><font face=" + kFace +
+                           " size=\"2\">Saved Picks Are Final        </font></div></b></td><td><div align=left>",
+                       "   <tr><td><div align=center> <b><font face=" + kFace +
+                           " size=\"2\">Players May Change Their Picks Until The Lock Out        "
+                           "</font></b></div></td><td><div align=left>"};
+        for (const char* value : {"FINAL", "CHANGE"})
+            lines.push_back("          <INPUT TYPE=\"RADIO\" NAME=\"PICKSPOLICY\" VALUE=\"" + std::string(value) +
+                            "\"" + (value == stored ? " checked>" : ">"));
+        return lines;
+    };
+    auto menuLine = [](const std::string& word) {
+        return "<font color=\"#CCCCCC\">XX</font><b>PICKS " + word + "</b><br>";
+    };
+    EXPECT_EQ(Missing(pool.Admin("NEWUSER"), choices("FINAL")), Lines{});
+    EXPECT_TRUE(pool.Admin("ADMIN").HasLine(menuLine("FINAL")));
+
+    CgiAnswer menu = pool.Admin("SETUSERSTATUS", {{"NEWUSER", "APPROVE"}, {"PICKSPOLICY", "CHANGE"}});
+    EXPECT_TRUE(menu.HasLine(menuLine("CHANGE")));
+    EXPECT_EQ(pool.Read("ZRP__NewUserStatus.txt") + pool.Read("ZRP__PicksPolicy.txt"), "APPROVE\r\nCHANGE\r\n");
+    EXPECT_EQ(Missing(pool.Admin("NEWUSER"), choices("CHANGE")), Lines{});
+
+    pool.Admin("SETUSERSTATUS", {{"NEWUSER", "BLOCKALL"}});
+    EXPECT_EQ(pool.Read("ZRP__NewUserStatus.txt") + pool.Read("ZRP__PicksPolicy.txt"), "BLOCKALL\r\nCHANGE\r\n");
+}
+
 }  // namespace
