@@ -72,15 +72,18 @@ TEST(ScoringUndo, WrongWinnerUndoneAndScoredRightIsAsIfOnlyTheRightRunHappened) 
     wrong.Picks(kAnn, "1", "14");
     ASSERT_TRUE(wrong.Exists("ZRPpicks3_.dat"));
     CgiAnswer confirm = wrong.Admin("UNDOSCORING");
-    EXPECT_EQ(confirm.Between("<!-- ConfirmUndoScoring -->", "</form>"),
-              (std::vector<std::string>{
+    std::vector<std::string> page = confirm.Between("<!-- ConfirmUndoScoring -->", "</form>");
+    // The login fields are those of every form.
+    std::erase_if(page, [](const std::string& line) {
+        return Contains(line, "TYPE=\"HIDDEN\"") && !Contains(line, "\"ACTION\"") && !Contains(line, "\"RUN\"");
+    });
+    EXPECT_EQ(page, (std::vector<std::string>{
                   "<!-- ConfirmUndoScoring -->",
                   R"(<font face="Verdana, Arial, Helvetica, sans-serif" size="2">The standings go back to where )"
                   "they stood before Period 2 was scored.<br>",
                   "Period 2 becomes the current period again, ready for its winning teams.</font><br><br>",
                   R"(<FORM METHOD="POST" ACTION="http://pool.test/cgi-bin/zrp.exe">)",
                   HiddenLine("ACTION", "UNDOSCORINGFINAL"), HiddenLine("RUN", confirm.Hidden("RUN")),
-                  HiddenLine("XAI", confirm.Hidden("XAI")), HiddenLine("IAX", confirm.Hidden("IAX")),
                   R"(<input type="submit" name="Submit" value="Undo Scoring Of Period 2">)", "</form>"}));
     EXPECT_TRUE(confirm.HasLine("<br><i><b>Undo Scoring Of Period 2</b></i><br><br>"));
 
@@ -135,7 +138,6 @@ TEST(ScoringUndo, PagesSentAgainOrWithNothingToUndoChangeNothing) {
               "- * ZRP__LockDateTime.txt\r\n");
 
     Fields undo = pool.UndoConfirmation();
-    EXPECT_EQ(undo.size(), 4u);
     EXPECT_TRUE(std::ranges::count(undo, std::pair<std::string, std::string>{"RUN", stamp}));
     pool.Post(undo);
     EXPECT_EQ(pool.DataFiles(), files);
