@@ -20,6 +20,7 @@
 #include "images/site_images.h"
 #include "results/results_pages.h"
 #include "results/scoring_run.h"
+#include "results/scoring_undo.h"
 #include "results/winners_entry.h"
 #include "users/activity_log_page.h"
 #include "users/admin_menu.h"
@@ -106,12 +107,15 @@ void AddCommentsRow() {
     ViewComments(CommentsFilePath(), kCommentLinesShown);
 }
 
-// The scoring run and the removal of the lock-out date take effect together.
+// The scoring run, the removal of the lock-out date and what takes both back
+// take effect together.
 void ScoringRow() {
     if (ConfirmedPeriodWasScored()) return;
+    std::string period = R().CurrentWeek;
     FileBatch batch;
     UpdateWinnerForThisWeek(batch);
     batch.Delete(LockDateFilePath());
+    KeepScoringUndo(period, batch);
     batch.Commit();
     AdminMainMenu();
 }
@@ -147,6 +151,8 @@ const ActionRow kActionTable[] = {
     {"ENTERWINNERS", EnterWinners, kAdministrator, kAnyTime},
     {"ENTERWINNERS2", ConfirmWeeklyWinners, kAdministrator, kAnyTime},
     {"ENTERWINNERSFINAL", ScoringRow, kAdministrator, kAnyTime},
+    {"UNDOSCORING", ConfirmUndoScoring, kAdministrator, kAnyTime},
+    {"UNDOSCORINGFINAL", UndoScoring, kAdministrator, kAnyTime},
     {"LOCKOUTDATE", AdminSetLockOutDate, kAdministrator, kAnyTime},
     {"SETLOCKDATE", SetLockDateRow, kAdministrator, kAnyTime},
     {"NEWUSER", PickNewUserStatus, kAdministrator, kAnyTime},

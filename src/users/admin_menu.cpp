@@ -3,6 +3,7 @@
 #include "cgi/output.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "core/undo_file.h"
 #include "game/menu_top.h"
 #include "game/picks_policy.h"
 #include "html/form_pieces.h"
@@ -31,6 +32,9 @@ void MenuEntries() {
         Send(Invisible(".") + "<i>X Edit/Delete Users - Not Available</i><br>");
     MenuEntry("VIEWUSERS", "View Users of System");
     MenuEntry("ENTERWINNERS", "Enter Winning Teams");
+    // Only the last scoring run, and only while what it wrote stands.
+    if (std::optional<KeptChange> run = KeptUndo(); run && StillAsLeft(*run))
+        MenuEntry("UNDOSCORING", "Undo Scoring Of Period " + run->Label);
     MenuEntry("LOCKOUTDATE", "Set Lock Out Date");
     MenuEntry("ACTIVITYLOG", "View Activity Log");
     MenuEntry("NEWUSER", "Change New User Login Status From");

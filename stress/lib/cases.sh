@@ -21,6 +21,14 @@ compaction_base() {
     printf '%-20s' DELETE | dd of="$1/ZRPform_user.dat" bs=1 seek=$((3 * 1695 + 175)) conv=notrunc status=none
 }
 no_change() { :; }
+undo_base() {
+    scoring_base "$1"
+    request "$1" "$(as boss@pool.test ENTERWINNERSFINAL 'UWP=000&TIEBREAKER=35')"
+    # The request names the run it undoes, known once the pool has scored it.
+    local stamp
+    read -r stamp _ < "$1/ZRP__undo.dat"
+    body+=$stamp
+}
 listed_base() {
     # Carl's last access without digits, so that the login's new one shows
     # in the state; the player list then makes the copy of the user file's
@@ -48,6 +56,7 @@ nine_wrong() {
 
 CASES=(
     "scoring|scoring_base|$(as boss@pool.test ENTERWINNERSFINAL 'UWP=000&TIEBREAKER=35')"
+    "undo|undo_base|$(as boss@pool.test UNDOSCORINGFINAL 'RUN=')"
     "compaction|compaction_base|$(as boss@pool.test VIEWUSERS)"
     "add-user|no_change|$(as boss@pool.test ADMINUPDATE 'USEREMAIL=dan@pool.test&USERREALNAME=Dan+Wu&USERPASSWORD=pw&USERSTATUS=USER')"
     "comment|no_change|$(as ann@pool.test ADDCOMMENTS 'COMMENTFIELD=Second+one')"

@@ -54,6 +54,9 @@ state() {
         [ -f "$name" ] || continue  # the help pages' folder
         if [[ $name =~ ^(ZRP__comments\.txt|ZRPform_user\.dat|ZRP__(Registrations|WrongPasswords|LockedAccounts)\.txt)$ ]]; then
             echo "$name $(tr '0-9' '#' < "$name" | md5sum | cut -c1-32)"
+        elif [ "$name" = ZRP__undo.dat ]; then
+            # Its first word is the clock's stamp of the run it takes back.
+            echo "$name $(LC_ALL=C sed '1s/^[0-9]*//' "$name" | md5sum | cut -c1-32)"
         else
             echo "$name $(md5sum < "$name" | cut -c1-32)"
         fi
