@@ -8,6 +8,8 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class FileBatch {
 public:
@@ -16,6 +18,10 @@ public:
     // bytes are added at the end of path as the batch leaves it.
     void Append(const std::string& path, const std::string& bytes);
     void Delete(const std::string& path);
+    // path goes under its own name into the folder folderName of the data
+    // folder, made when missing, before the batch's other changes; a file
+    // already there is never replaced. The batch then reads path as missing.
+    void MoveInto(const std::string& path, const std::string& folderName);
     // path as the batch leaves it: its new content, or the file's own; empty
     // when it is missing or deleted.
     std::optional<std::string> Read(const std::string& path) const;
@@ -23,6 +29,7 @@ public:
 
 private:
     std::map<std::string, std::optional<std::string>> changes_;  // no content: deleted
+    std::vector<std::pair<std::string, std::string>> moves_;     // path, folder name
 };
 
 // The journal: the data file prefix + "__journal.txt".

@@ -1,5 +1,6 @@
 #include "core/files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -301,6 +302,15 @@ void RenameFile(const std::string& from, const std::string& to) {
 void DeleteFileIfExists(const std::string& path) {
     ++R().ReadThisRun.FileWrites;
     if (unlink(path.c_str()) != 0 && errno != ENOENT) FailFromErrno(errno, false);
+}
+
+std::vector<std::string> FolderNames(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return names;
+    while (const dirent* entry = readdir(dir)) names.emplace_back(entry->d_name);
+    closedir(dir);
+    return names;
 }
 
 const std::string& LineReader::Next() {

@@ -106,6 +106,9 @@ void CopyFileOver(const std::string& from, const std::string& to);
 // Renames from over to, failing as a write does.
 void RenameFile(const std::string& from, const std::string& to);
 void DeleteFileIfExists(const std::string& path);
+// The names of a folder's entries ("." and ".." among them); none when it
+// cannot be read.
+std::vector<std::string> FolderNames(const std::string& folder);
 
 // Reads a text file line by line the way the stored formats expect:
 // asking past the last line is failure 62.
