@@ -313,6 +313,20 @@ std::vector<std::string> FolderNames(const std::string& folder) {
     return names;
 }
 
+time_t FileChangedAt(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 ? st.st_mtime : 0;
+}
+
+bool NothingStoredAt(const std::string& path) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0) return errno == ENOENT;
+    // A folder the run cannot read and write may hold anything.
+    if (!S_ISDIR(st.st_mode) || faccessat(AT_FDCWD, path.c_str(), R_OK | W_OK | X_OK, AT_EACCESS) != 0) return false;
+    std::vector<std::string> names = FolderNames(path);
+    return std::ranges::all_of(names, [](const std::string& name) { return name == "." || name == ".."; });
+}
+
 const std::string& LineReader::Next() {
     if (AtEnd()) Fail(kInputPastEnd);
     return lines_[next_++];

@@ -4,6 +4,7 @@
 #include "core/run.h"
 #include "core/text.h"
 #include "game/menu_top.h"
+#include "game/periods.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
@@ -35,6 +36,7 @@ void MenuEntries() {
     MenuEntry("NEWUSER", "Change New User Login Status From");
     Send(Invisible("XX") + "<b>" + TrimBlanks(R().NewUserPolicy) + "</b><br>");
     MenuEntry("DF", "Game Data File");
+    if (PoolHasEnded()) MenuEntry("NEWSEASON", "Start A New Season");
 }
 
 }  // namespace
