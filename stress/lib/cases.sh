@@ -21,6 +21,13 @@ compaction_base() {
     printf '%-20s' DELETE | dd of="$1/ZRPform_user.dat" bs=1 seek=$((3 * 1695 + 175)) conv=notrunc status=none
 }
 no_change() { :; }
+ended_base() {
+    # Both periods scored: the pool has ended.
+    scoring_base "$1"
+    request "$1" "$(as boss@pool.test ENTERWINNERSFINAL 'UWP=000&TIEBREAKER=35')"
+    request "$1" "$(as ann@pool.test USERPICS2 'UWP=1&TIEBREAKER=7')"
+    request "$1" "$(as boss@pool.test ENTERWINNERSFINAL 'UWP=1&TIEBREAKER=7')"
+}
 listed_base() {
     # Carl's last access without digits, so that the login's new one shows
     # in the state; the player list then makes the copy of the user file's
@@ -37,6 +44,7 @@ CASES=(
     "editor-save|no_change|$(as boss@pool.test TDF "COMMENTFIELD=$(printf '%s' "${SEASON}WEEK3"$'\r\n''Iota at Kappa' | sed 's/ /+/g; s/\r/%0D/g; s/$/%0A/' | tr -d '\n' | sed 's/%0A$//')")"
     "login|listed_base|$(as carl@pool.test LOGIN)"
     "picks-save|no_change|$(as ann@pool.test USERPICS2 'UWP=011&TIEBREAKER=28')"
+    "new-season|ended_base|$(as boss@pool.test NEWSEASONFINAL)"
 )
 
 # prepare_case ENTRY: sets name and body, base (the case's pool before its
