@@ -18,6 +18,7 @@
 #include "game/picks_store.h"
 #include "help/help_pages.h"
 #include "images/site_images.h"
+#include "results/new_season.h"
 #include "results/results_pages.h"
 #include "results/scoring_run.h"
 #include "results/scoring_undo.h"
@@ -167,6 +168,8 @@ const ActionRow kActionTable[] = {
     {"ADMIN", AdminMainMenu, kAdministrator, kAnyTime},
     {"DF", RegViewTeamDataFile, kAdministrator, kAnyTime},
     {"TDF", SaveDataFile, kAdministrator, kAnyTime},
+    {"NEWSEASON", ConfirmNewSeason, kAdministrator, kAnyTime},
+    {"NEWSEASONFINAL", StartNewSeason, kAdministrator, kAnyTime},
 };
 
 // The row a logged-in player's action selects, by the action trimmed and

@@ -9,6 +9,12 @@ static LocalTime FromTm(const struct tm& tm) {
 
 LocalTime NowLocal() { return LocalTimeInDays(0); }
 
+LocalTime LocalTimeOf(time_t at) {
+    struct tm tm {};
+    localtime_r(&at, &tm);
+    return FromTm(tm);
+}
+
 LocalTime LocalTimeInDays(int days) {
     time_t now = time(nullptr);
     struct tm tm {};

@@ -1,6 +1,7 @@
 // The server's local date and time, in the forms the pages and files use.
 #pragma once
 
+#include <ctime>
 #include <string>
 
 struct LocalTime {
@@ -8,6 +9,8 @@ struct LocalTime {
 };
 
 LocalTime NowLocal();
+// The local date and time of a moment (a file's change).
+LocalTime LocalTimeOf(time_t at);
 // The local date and time of the same clock time that many days from now.
 LocalTime LocalTimeInDays(int days);
 std::string DateMDY(const LocalTime& t);   // mm-dd-yyyy

@@ -1,9 +1,13 @@
 #include "core/file_batch.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <set>
 #include <vector>
 
 #include "core/failure.h"
@@ -16,10 +20,12 @@ namespace {
 constexpr char kReplace[] = "replace ";
 constexpr char kAppend[] = "append ";
 constexpr char kDelete[] = "delete ";
+constexpr char kMove[] = "move ";
 
-// One line of the journal, its file's path in full.
+// One line of the journal, its file's path in full (of a move, the path in
+// the folder it goes to).
 struct JournalEntry {
-    enum Kind { kReplace, kAppend, kDelete, kUnknown } What = kUnknown;
+    enum Kind { kReplace, kAppend, kDelete, kMove, kUnknown } What = kUnknown;
     std::string Path;
     int64_t At = 0;  // of an append
 };
@@ -28,6 +34,7 @@ JournalEntry ParseJournalLine(const std::string& line) {
     const std::string& folder = R().DataFolder;
     if (line.starts_with(kReplace)) return {JournalEntry::kReplace, folder + line.substr(sizeof kReplace - 1)};
     if (line.starts_with(kDelete)) return {JournalEntry::kDelete, folder + line.substr(sizeof kDelete - 1)};
+    if (line.starts_with(kMove)) return {JournalEntry::kMove, folder + line.substr(sizeof kMove - 1)};
     JournalEntry entry;
     size_t start = sizeof kAppend - 1, space = line.find(' ', start);
     if (!line.starts_with(kAppend) || space == std::string::npos) return entry;
@@ -38,14 +45,16 @@ JournalEntry ParseJournalLine(const std::string& line) {
 }
 
 // Renames and removals reach the disk before what depends on them.
-void SyncDataFolder() {
-    int fd = open(R().DataFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void SyncFolder(const std::string& folder) {
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     if (fsync(fd) != 0) {
         // A folder that cannot be synced is no failure: the renames are made.
     }
     close(fd);
 }
+
+void SyncDataFolder() { SyncFolder(R().DataFolder); }
 
 std::string NameInFolder(const std::string& path) {
     const std::string& folder = R().DataFolder;
@@ -89,17 +98,37 @@ void MakeAppends(const std::string& journalPath, const std::vector<JournalEntry>
     }
 }
 
-// Makes the changes of the journal's lines and removes it; a replacement or
-// an append whose work file is gone was made already.
+// A move is made already when its file is in the folder: a file made anew
+// under the moved one's name stays where it is.
+void MoveIntoFolder(const std::string& to, std::set<std::string>& folders) {
+    size_t slash = to.rfind('/');
+    std::string folder = to.substr(0, slash), from = R().DataFolder + to.substr(slash + 1);
+    if (!FileExists(to) && FileExists(from)) RenameFile(from, to);
+    folders.insert(folder);
+}
+
+// True when the folder was made, false when it was there.
+bool MakeFolder(const std::string& folder) {
+    if (mkdir(folder.c_str(), 0755) == 0) return true;
+    if (errno != EEXIST) FailFromErrno(errno, false);
+    return false;
+}
+
+// Makes the changes of the journal's lines, in their order after the
+// appends, and removes it; a replacement or an append whose work file is
+// gone was made already.
 void ApplyJournal(const std::string& journalPath, const std::vector<std::string>& lines) {
     std::vector<JournalEntry> entries;
     for (const std::string& line : lines) entries.push_back(ParseJournalLine(line));
     MakeAppends(journalPath, entries);
+    std::set<std::string> folders;
     for (const JournalEntry& entry : entries) {
+        if (entry.What == JournalEntry::kMove) MoveIntoFolder(entry.Path, folders);
         if (entry.What == JournalEntry::kReplace && FileExists(WorkFileOf(entry.Path)))
             RenameFile(WorkFileOf(entry.Path), entry.Path);
         if (entry.What == JournalEntry::kDelete) DeleteFileIfExists(entry.Path);
     }
+    for (const std::string& folder : folders) SyncFolder(folder);
     SyncDataFolder();
     for (const JournalEntry& entry : entries)
         if (entry.What == JournalEntry::kAppend) DeleteFileIfExists(WorkFileOf(entry.Path));
@@ -126,12 +155,20 @@ void FileBatch::Append(const std::string& path, const std::string& bytes) {
 
 void FileBatch::Delete(const std::string& path) { changes_[path] = {Change::kDelete, ""}; }
 
+void FileBatch::MoveInto(const std::string& path, const std::string& folderName) {
+    moves_.emplace_back(path, folderName);
+}
+
+bool FileBatch::Moved(const std::string& path) const {
+    return std::ranges::any_of(moves_, [&](const auto& move) { return move.first == path; });
+}
+
 std::optional<std::string> FileBatch::Read(const std::string& path) const {
     auto change = changes_.find(path);
     if (change != changes_.end() && change->second.What == Change::kDelete) return std::nullopt;
     if (change != changes_.end() && change->second.What == Change::kWrite) return change->second.Bytes;
     std::optional<std::string> content;
-    if (FileExists(path)) content = ReadWholeFile(path);
+    if (!Moved(path) && FileExists(path)) content = ReadWholeFile(path);
     if (change != changes_.end()) content = content.value_or("") + change->second.Bytes;
     return content;
 }
@@ -139,15 +176,23 @@ std::optional<std::string> FileBatch::Read(const std::string& path) const {
 // An append to a file that is missing writes it whole.
 void FileBatch::Commit() {
     std::vector<std::string> journal;
-    std::vector<std::string> written;
+    std::vector<std::string> written, madeFolders;
     try {
+        // The folders are there before the journal names them.
+        for (const auto& [path, folderName] : moves_) {
+            std::string folder = R().DataFolder + folderName;
+            if (MakeFolder(folder)) madeFolders.push_back(folder);
+            std::string name = NameInFolder(path);
+            if (name.find('/') != std::string::npos) Fail(kInvalidCall);
+            journal.push_back(kMove + folderName + "/" + name);
+        }
         for (const auto& [path, change] : changes_) {
             std::string name = NameInFolder(path);
             if (change.What == Change::kDelete) {
                 journal.push_back(kDelete + name);
                 continue;
             }
-            bool appended = change.What == Change::kAppend && FileExists(path);
+            bool appended = change.What == Change::kAppend && !Moved(path) && FileExists(path);
             std::string line = appended ? kAppend + std::to_string(FileLength(path)) + " " + name : kReplace + name;
             WriteWorkFile(WorkFileOf(path), change.Bytes);
             written.push_back(WorkFileOf(path));
@@ -157,9 +202,11 @@ void FileBatch::Commit() {
     } catch (...) {
         // Nothing has changed yet: the new files go.
         for (const std::string& work : written) unlink(work.c_str());
+        for (const std::string& folder : madeFolders) rmdir(folder.c_str());
         throw;
     }
     changes_.clear();
+    moves_.clear();
     SyncDataFolder();
     ApplyJournal(JournalFilePath(), journal);
 }

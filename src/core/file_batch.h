@@ -9,6 +9,8 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class FileBatch {
 public:
@@ -18,6 +20,10 @@ public:
     // exists is not rewritten for it.
     void Append(const std::string& path, const std::string& bytes);
     void Delete(const std::string& path);
+    // path goes under its own name into the folder folderName of the data
+    // folder, made when missing, before the batch's other changes; a file
+    // already there is never replaced. The batch then reads path as missing.
+    void MoveInto(const std::string& path, const std::string& folderName);
     // path as the batch leaves it: its new content, or the file's own; empty
     // when it is missing or deleted.
     std::optional<std::string> Read(const std::string& path) const;
@@ -29,6 +35,8 @@ private:
         std::string Bytes;
     };
     std::map<std::string, Change> changes_;
+    std::vector<std::pair<std::string, std::string>> moves_;  // path, folder name
+    bool Moved(const std::string& path) const;
 };
 
 // The journal: the data file prefix + "__journal.txt". Its lines, one a
@@ -36,9 +44,11 @@ private:
 //   "replace NAME": the work file beside NAME becomes NAME;
 //   "append LENGTH NAME": the work file's bytes go at byte LENGTH of NAME,
 //     which then ends after them (made again, it gives the same file);
-//   "delete NAME".
+//   "delete NAME";
+//   "move FOLDER/NAME": NAME goes into FOLDER unless a file stands there.
 // NAME is a file of the data folder. The appends are made first: until they
-// are made nothing else has changed, so one that fails is undone.
+// are made nothing else has changed, so one that fails is undone. The others
+// follow in their order, the moves first.
 inline constexpr char kJournalFileEnd[] = "__journal.txt";
 std::string JournalFilePath();
 // Finishes the changes listed in a journal that a dead run left.

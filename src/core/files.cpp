@@ -1,5 +1,6 @@
 #include "core/files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -319,6 +320,29 @@ void RenameFile(const std::string& from, const std::string& to) {
 void DeleteFileIfExists(const std::string& path) {
     ++R().ReadThisRun.FileWrites;
     if (unlink(path.c_str()) != 0 && errno != ENOENT) FailFromErrno(errno, false);
+}
+
+std::vector<std::string> FolderNames(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return names;
+    while (const dirent* entry = readdir(dir)) names.emplace_back(entry->d_name);
+    closedir(dir);
+    return names;
+}
+
+time_t FileChangedAt(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 ? st.st_mtime : 0;
+}
+
+bool NothingStoredAt(const std::string& path) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0) return errno == ENOENT;
+    // A folder the run cannot read and write may hold anything.
+    if (!S_ISDIR(st.st_mode) || faccessat(AT_FDCWD, path.c_str(), R_OK | W_OK | X_OK, AT_EACCESS) != 0) return false;
+    std::vector<std::string> names = FolderNames(path);
+    return std::ranges::all_of(names, [](const std::string& name) { return name == "." || name == ".."; });
 }
 
 const std::string& LineReader::Next() {

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <cstdint>
+#include <ctime>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -111,6 +112,13 @@ private:
 // Renames from over to, failing as a write does.
 void RenameFile(const std::string& from, const std::string& to);
 void DeleteFileIfExists(const std::string& path);
+// The names of a folder's entries ("." and ".." among them); none when it
+// cannot be read.
+std::vector<std::string> FolderNames(const std::string& folder);
+// When the file at path last changed (0 when it cannot be seen).
+time_t FileChangedAt(const std::string& path);
+// True when nothing is at path, or an empty folder the run can write in.
+bool NothingStoredAt(const std::string& path);
 
 // Reads a text file line by line the way the stored formats expect:
 // asking past the last line is failure 62.

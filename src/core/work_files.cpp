@@ -1,6 +1,5 @@
 #include "core/work_files.h"
 
-#include <dirent.h>
 #include <unistd.h>
 
 #include <vector>
@@ -14,15 +13,6 @@ namespace {
 // Files that earlier versions kept beside the data and nothing reads now,
 // by the name after the data file prefix.
 constexpr const char* kNoLongerKept[] = {"__FolderListings.dat", "__UserIndex.dat", "__AddressLimits.txt"};
-
-std::vector<std::string> FolderNames(const std::string& folder) {
-    std::vector<std::string> names;
-    DIR* dir = opendir(folder.c_str());
-    if (!dir) return names;
-    while (const dirent* entry = readdir(dir)) names.emplace_back(entry->d_name);
-    closedir(dir);
-    return names;
-}
 
 bool IsNoLongerKept(const std::string& name) {
     for (const char* end : kNoLongerKept)

@@ -104,6 +104,14 @@ void AdvancePeriod(FileBatch& batch) {
     batch.Write(WeekFilePath(), WeekFileBytes(TrimBlanks(r.CurrentWeek), r.FirstWeek, r.LastWeek));
 }
 
+void StartWeekFileAnew(FileBatch& batch) {
+    Run& r = R();
+    r.FirstWeek = r.LastWeek = "";
+    GetBeginandEndWeekOfDataFile(r.FirstWeek, r.LastWeek);
+    r.CurrentWeek = r.FirstWeek;
+    batch.Write(WeekFilePath(), WeekFileBytes(r.CurrentWeek, r.FirstWeek, r.LastWeek));
+}
+
 std::string NextPeriodNumber() { return NumText(CLng(Val(TrimBlanks(R().CurrentWeek)) + 1)); }
 
 std::string LastWeeksNumberIs() {

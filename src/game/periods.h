@@ -13,6 +13,9 @@ class FileBatch;
 // The week file made to fit the game data file as the batch leaves it.
 void RefreshWeekFile(FileBatch& batch);
 void AdvancePeriod(FileBatch& batch);
+// The week file of a new season: the first period of the game data file is
+// the current one, as when the pool began.
+void StartWeekFileAnew(FileBatch& batch);
 // The number after CurrentWeek; failure 6 when it is out of range.
 std::string NextPeriodNumber();
 // The period number the scan takes from a line: the digits after its first

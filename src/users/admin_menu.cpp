@@ -5,6 +5,7 @@
 #include "core/text.h"
 #include "core/undo_file.h"
 #include "game/menu_top.h"
+#include "game/periods.h"
 #include "game/picks_policy.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
@@ -41,6 +42,7 @@ void MenuEntries() {
     Send(Invisible("XX") + "<b>" + TrimBlanks(R().NewUserPolicy) + "</b><br>");
     Send(Invisible("XX") + "<b>PICKS " + StoredPicksPolicy() + "</b><br>");
     MenuEntry("DF", "Game Data File");
+    if (PoolHasEnded()) MenuEntry("NEWSEASON", "Start A New Season");
 }
 
 }  // namespace

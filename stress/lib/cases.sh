@@ -29,6 +29,13 @@ undo_base() {
     read -r stamp _ < "$1/ZRP__undo.dat"
     body+=$stamp
 }
+ended_base() {
+    # Both periods scored: the pool has ended.
+    scoring_base "$1"
+    request "$1" "$(as boss@pool.test ENTERWINNERSFINAL 'UWP=000&TIEBREAKER=35')"
+    request "$1" "$(as ann@pool.test USERPICS2 'UWP=1&TIEBREAKER=7')"
+    request "$1" "$(as boss@pool.test ENTERWINNERSFINAL 'UWP=1&TIEBREAKER=7')"
+}
 listed_base() {
     # Carl's last access without digits, so that the login's new one shows
     # in the state; the player list then makes the copy of the user file's
@@ -68,6 +75,7 @@ CASES=(
     "registration|no_change|$(as dan@pool.test LOGINAPPROVE 'USERREALNAME=Dan+Wu')"
     "lockout|nine_wrong|ACTION=LOGIN&NNAME=ann@pool.test&PASS=guess"
     "picks-change|change_base|$(as bob@pool.test CHANGEPICKS 'UWP=011&TIEBREAKER=28')"
+    "new-season|ended_base|$(as boss@pool.test NEWSEASONFINAL)"
 )
 
 # prepare_case ENTRY: sets name and body, base (the case's pool before its

@@ -41,13 +41,14 @@ join() {
     request "$1" "$(as "$2" LOGINAPPROVE "USERREALNAME=$3")"
 }
 
-# state FOLDER: one line per data file with its checksum; the logs and
-# images, which every request may write, are left out; the time stamps of
-# the comment board, the user file and the limits files are read as digits
-# of any value (the pools' names hold no digits).
+# state FOLDER: one line per data file with its checksum, those in the
+# folders of past seasons too; the logs and images, which every request may
+# write, are left out; the time stamps of the comment board, the user file
+# and the limits files are read as digits of any value (the pools' names
+# and addresses hold no digits).
 state() {
     local name
-    (cd "$1" && for name in $(ls | sort); do
+    (cd "$1" && for name in $(ls | sort) $(ls -d season-*/* 2>/dev/null | sort); do
         # The copy of the fields is derived from the user file (copy_true
         # checks it); the kept folder listings hold the folders' own times.
         case $name in zrp.exe|zrp.log|ZRPerror.log|*.gif|ZRP__UserFields.dat) continue ;; esac

@@ -61,6 +61,32 @@ TEST(AllOrNothing, AFailedScoringRunChangesNoFileAndADeadRunsWorkIsFinished) {
                                                "zrp.log"}));
 }
 
+// Moves into a folder of the pool that a dead run's journal lists are made
+// once: a file already in the folder stays, and so does the one made anew
+// in the pool's folder under the moved file's name.
+TEST(AllOrNothing, AJournalsMovesAreFinishedOnceAndNeverReplaceAFile) {
+    Pool pool;
+    pool.Write("zrp.cfg", kSeason);
+    std::filesystem::create_directory(pool.PathOf("season-2026"));
+    // Killed after its first move.
+    pool.Write("season-2026/ZRPpicks1_.dat", "ANN\r\n01\r\n7\r\n");
+    pool.Write("ZRPweek.dat", "3\r\n1\r\n2\r\n");
+    pool.Write("ZRPweek.dat.new", "1\r\n1\r\n2\r\n");
+    pool.Write("ZRPteams1_.dat", "Alpha,Beta\r\n");
+    const std::string journal = "move season-2026/ZRPpicks1_.dat\r\nmove season-2026/ZRPweek.dat\r\n"
+                                "move season-2026/ZRPteams1_.dat\r\nreplace ZRPweek.dat\r\n";
+    for (int run = 0; run < 2; ++run) {
+        pool.Write("ZRP__journal.txt", journal);
+        EXPECT_FALSE(IsErrorPage(pool.Get()));
+        EXPECT_EQ(pool.Read("season-2026/ZRPpicks1_.dat"), "ANN\r\n01\r\n7\r\n");
+        EXPECT_EQ(pool.Read("season-2026/ZRPweek.dat"), "3\r\n1\r\n2\r\n");
+        EXPECT_EQ(pool.Read("season-2026/ZRPteams1_.dat"), "Alpha,Beta\r\n");
+        EXPECT_EQ(pool.Read("ZRPweek.dat"), "1\r\n1\r\n2\r\n");
+        EXPECT_FALSE(pool.Exists("ZRPteams1_.dat"));
+        EXPECT_FALSE(pool.Exists("ZRP__journal.txt"));
+    }
+}
+
 // A POSIX shell's "ulimit -f" counts blocks of 512 bytes: 4 allow 2048 bytes.
 TEST(AppendCutShort, LeavesTheFileAsItWasAndEndsInTheErrorPage) {
     AdminPool pool;

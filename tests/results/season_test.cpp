@@ -2,8 +2,7 @@
 // periods, the second decided by the tie-breaker.
 #include <gtest/gtest.h>
 
-#include "game/sheet_expect.h"
-#include "support/cgi_pool.h"
+#include "results/season_play.h"
 
 namespace {
 
@@ -17,19 +16,9 @@ struct Season : ::testing::Test {
         pool.Join(kAnn, "pw", "Ann Lee");
         pool.Join(kBob, "pw", "Bob Ray");
     }
-    // Picks the teams ('0' first, '1' second, ' ' open) on the sheet (USERPICS1)
-    // or the winners (ENTERWINNERS2), then sends the confirmation form back as
-    // the browser would.
     void Pick(const std::string& email, const std::string& action, const std::string& picks,
               const std::string& guess) const {
-        Fields sheet = {{"LINENUMBER", std::to_string(picks.size())}, {"TIEBREAKER", guess}};
-        for (size_t i = 0; i < picks.size(); ++i)
-            if (picks[i] != ' ') sheet.push_back({"C" + std::to_string(i + 1), std::string(1, picks[i])});
-        bool player = action == "USERPICS1";
-        CgiAnswer confirmation = pool.Act(action, email, "pw", sheet);
-        CgiAnswer answer = pool.Post(FormFields(confirmation, player ? "USERPICS2" : "ENTERWINNERSFINAL"));
-        EXPECT_EQ(answer.Errors, "");
-        EXPECT_TRUE(answer.HasLine(player ? "<!-- MainMenu -->" : "<!-- AdminMainMenu -->"));
+        PlayPick(pool, email, action, picks, guess);
     }
 };
 
