@@ -18,6 +18,7 @@
 #include "images/site_images.h"
 #include "results/results_pages.h"
 #include "results/scoring_run.h"
+#include "results/season_chart.h"
 #include "results/winners_entry.h"
 #include "users/activity_log_page.h"
 #include "users/admin_menu.h"
@@ -157,6 +158,7 @@ const ActionRow kActionTable[] = {
     {"ADMIN", AdminMainMenu, kAdministrator, kAnyTime},
     {"DF", RegViewTeamDataFile, kAdministrator, kAnyTime},
     {"TDF", SaveDataFile, kAdministrator, kAnyTime},
+    {"SEASONCHART", SeasonChart, kAnyPlayer, kAnyTime},
 };
 
 // The row a logged-in player's action selects, by the action trimmed and
