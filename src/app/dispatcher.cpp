@@ -27,6 +27,7 @@
 #include "users/login.h"
 #include "users/login_pages.h"
 #include "users/main_menu.h"
+#include "users/players_without_picks.h"
 #include "users/user_edit_pages.h"
 #include "users/user_file.h"
 #include "users/user_lists.h"
@@ -158,6 +159,7 @@ const ActionRow kActionTable[] = {
     {"ADMIN", AdminMainMenu, kAdministrator, kAnyTime},
     {"DF", RegViewTeamDataFile, kAdministrator, kAnyTime},
     {"TDF", SaveDataFile, kAdministrator, kAnyTime},
+    {"PLAYERSWITHOUTPICKS", PlayersWithoutPicks, kAdministrator, kAnyTime},
     {"SEASONCHART", SeasonChart, kAnyPlayer, kAnyTime},
 };
 

@@ -8,6 +8,7 @@
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
 #include "users/admission.h"
+#include "users/picks_count.h"
 #include "users/user_file.h"
 
 namespace {
@@ -20,6 +21,16 @@ std::string Invisible(const std::string& text) { return "<font color=" + Quoted(
 void MenuEntry(const std::string& action, const std::string& label, bool checked = false) {
     Send("<input type=\"radio\" name=\"ACTION\" value=" + Quoted(action) + (checked ? " checked" : "") + "><b>" +
          label + "</b><br>");
+}
+
+// Who has picked for the open period.
+void PicksAndDownloadEntries() {
+    if (R().PoolEnded) {
+        Send(Invisible(".") + "<i>X Players Without Picks - Not Available</i><br>");
+    } else {
+        MenuEntry("PLAYERSWITHOUTPICKS", "Players Without Picks");
+        Send(Invisible("XX") + "<b>" + PicksSavedLine(CountPeriodPicks()) + "</b><br>");
+    }
 }
 
 void MenuEntries() {
@@ -35,6 +46,7 @@ void MenuEntries() {
     MenuEntry("NEWUSER", "Change New User Login Status From");
     Send(Invisible("XX") + "<b>" + TrimBlanks(R().NewUserPolicy) + "</b><br>");
     MenuEntry("DF", "Game Data File");
+    PicksAndDownloadEntries();
 }
 
 }  // namespace
