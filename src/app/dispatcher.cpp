@@ -16,6 +16,7 @@
 #include "game/picks_store.h"
 #include "help/help_pages.h"
 #include "images/site_images.h"
+#include "results/exports.h"
 #include "results/results_pages.h"
 #include "results/scoring_run.h"
 #include "results/season_chart.h"
@@ -160,6 +161,9 @@ const ActionRow kActionTable[] = {
     {"DF", RegViewTeamDataFile, kAdministrator, kAnyTime},
     {"TDF", SaveDataFile, kAdministrator, kAnyTime},
     {"PLAYERSWITHOUTPICKS", PlayersWithoutPicks, kAdministrator, kAnyTime},
+    {"EXPORTSTANDINGS", ExportStandings, kAdministrator, kAnyTime},
+    {"EXPORTRESULTS", ExportLastPeriodResults, kAdministrator, kAnyTime},
+    {"EXPORTPICKS", ExportPeriodPicks, kAdministrator, kAnyTime},
     {"SEASONCHART", SeasonChart, kAnyPlayer, kAnyTime},
 };
 
