@@ -18,10 +18,12 @@
 #include "game/picks_store.h"
 #include "help/help_pages.h"
 #include "images/site_images.h"
+#include "results/exports.h"
 #include "results/new_season.h"
 #include "results/results_pages.h"
 #include "results/scoring_run.h"
 #include "results/scoring_undo.h"
+#include "results/season_chart.h"
 #include "results/winners_entry.h"
 #include "users/activity_log_page.h"
 #include "users/admin_menu.h"
@@ -30,6 +32,7 @@
 #include "users/login.h"
 #include "users/login_pages.h"
 #include "users/main_menu.h"
+#include "users/players_without_picks.h"
 #include "users/user_edit_pages.h"
 #include "users/user_file.h"
 #include "users/user_lists.h"
@@ -170,6 +173,11 @@ const ActionRow kActionTable[] = {
     {"TDF", SaveDataFile, kAdministrator, kAnyTime},
     {"NEWSEASON", ConfirmNewSeason, kAdministrator, kAnyTime},
     {"NEWSEASONFINAL", StartNewSeason, kAdministrator, kAnyTime},
+    {"PLAYERSWITHOUTPICKS", PlayersWithoutPicks, kAdministrator, kAnyTime},
+    {"EXPORTSTANDINGS", ExportStandings, kAdministrator, kAnyTime},
+    {"EXPORTRESULTS", ExportLastPeriodResults, kAdministrator, kAnyTime},
+    {"EXPORTPICKS", ExportPeriodPicks, kAdministrator, kAnyTime},
+    {"SEASONCHART", SeasonChart, kAnyPlayer, kAnyTime},
 };
 
 // The row a logged-in player's action selects, by the action trimmed and

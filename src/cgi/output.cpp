@@ -107,3 +107,9 @@ void SendHeader(const std::string& title) {
 }
 
 void SendFooter() { Send("</BODY></HTML>"); }
+
+void SendCsvHeader(std::string_view fileName) {
+    Send("Status: 200 OK");
+    Send("Content-type: text/csv; charset=windows-1252");
+    SendLine({"Content-Disposition: attachment; filename=\"", fileName, "\"\r\n"});
+}

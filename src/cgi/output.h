@@ -19,5 +19,8 @@ void FlushOutput();
 inline constexpr size_t kOutputHeld = 64 * 1024;
 void SendHeader(const std::string& title);
 void SendFooter();
+// The header of a download: a CSV file in the pool's own code page, saved
+// under fileName.
+void SendCsvHeader(std::string_view fileName);
 // A value between double quotes, for attribute values built at run time.
 std::string Quoted(std::string_view value);

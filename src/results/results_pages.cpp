@@ -10,6 +10,7 @@
 #include "game/pick_sheet.h"
 #include "game/sheet_page.h"
 #include "html/form_pieces.h"
+#include "html/page_blocks.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ void ShowWinners(const std::string& mode) {
     }
     Send("</table>");
     Send("<br>");
+    if (!lastPeriod) SubmitForm("SEASONCHART", "Season Chart");
     ReturnToMainMenuForm();
     SheetPageEnd();
 }

@@ -1,16 +1,20 @@
 #include "users/admin_menu.h"
 
 #include "cgi/output.h"
+#include "core/files.h"
+#include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
 #include "core/undo_file.h"
 #include "game/menu_top.h"
 #include "game/periods.h"
 #include "game/picks_policy.h"
+#include "game/scored_periods.h"
 #include "html/form_pieces.h"
 #include "html/page_blocks.h"
 #include "html/page_frame.h"
 #include "users/admission.h"
+#include "users/picks_count.h"
 #include "users/user_file.h"
 
 namespace {
@@ -23,6 +27,31 @@ std::string Invisible(const std::string& text) { return "<font color=" + Quoted(
 void MenuEntry(const std::string& action, const std::string& label, bool checked = false) {
     Send("<input type=\"radio\" name=\"ACTION\" value=" + Quoted(action) + (checked ? " checked" : "") + "><b>" +
          label + "</b><br>");
+}
+
+// Who has picked for the open period, and the season's files to download.
+void PicksAndDownloadEntries() {
+    if (R().PoolEnded) {
+        Send(Invisible(".") + "<i>X Players Without Picks - Not Available</i><br>");
+    } else {
+        MenuEntry("PLAYERSWITHOUTPICKS", "Players Without Picks");
+        Send(Invisible("XX") + "<b>" + PicksSavedLine(CountPeriodPicks()) + "</b><br>");
+    }
+    std::vector<std::string> scored = ScoredPeriods();
+    if (scored.empty()) {
+        Send(Invisible(".") + "<i>X Downloads (CSV) - Not Available</i><br>");
+        return;
+    }
+    if (FileExists(OverallWinnersFilePath())) MenuEntry("EXPORTSTANDINGS", "Download Standings (CSV)");
+    std::string last = LastWeeksNumberIs();
+    if (FileExists(PeriodWinnersFilePath(last)))
+        MenuEntry("EXPORTRESULTS", "Download Period " + last + " Results (CSV)");
+    MenuEntry("EXPORTPICKS", "Download Picks (CSV) of Period");
+    std::string options;
+    for (const std::string& period : scored)
+        options +=
+            "<option value=" + Quoted(period) + (period == scored.back() ? " selected>" : ">") + period + "</option>";
+    Send(Invisible("XX") + "<select name=\"EXPORTPERIOD\" size=\"1\">" + options + "</select><br>");
 }
 
 void MenuEntries() {
@@ -43,6 +72,7 @@ void MenuEntries() {
     Send(Invisible("XX") + "<b>PICKS " + StoredPicksPolicy() + "</b><br>");
     MenuEntry("DF", "Game Data File");
     if (PoolHasEnded()) MenuEntry("NEWSEASON", "Start A New Season");
+    PicksAndDownloadEntries();
 }
 
 }  // namespace

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "users/users_pool.h"
+
+namespace {
+
+// The table under the chart, row by row, each cell's text without its tags.
+std::vector<Lines> TableCells(const CgiAnswer& page) {
+    std::vector<Lines> rows;
+    std::regex cell("<td[^>]*>(.*?)</td>"), tag("<[^>]*>");
+    for (const std::string& line : page.Lines()) {
+        if (!line.starts_with("  <tr") || line.find("<td") == std::string::npos) continue;
+        rows.emplace_back();
+        for (std::sregex_iterator m(line.begin(), line.end(), cell), end; m != end; ++m)
+            rows.back().push_back(std::regex_replace((*m)[1].str(), tag, ""));
+    }
+    return rows;
+}
+
+size_t IndexOf(const Lines& lines, const std::string& line) { return std::ranges::find(lines, line) - lines.begin(); }
+
+// The scoreboard leads to the chart. Its lines are the top ten of the
+// season standings in their order, each point a total of the period
+// winners files so far: a period nobody picked in, or one a player missed,
+// adds nothing.
+TEST(SeasonChart, TopTenTotalsAfterEveryScoredPeriod) {
+    SeasonPool pool;
+    Lines scoreboard = pool.Act("SCOREBOARD", kAnn, "pw1").Lines();
+    size_t form = IndexOf(scoreboard, R"(<INPUT TYPE="HIDDEN" NAME="ACTION" Value="SEASONCHART">)");
+    size_t button = IndexOf(scoreboard, R"(<input type="submit" name="Submit" value="Season Chart">)");
+    EXPECT_LT(IndexOf(scoreboard, "</table>"), form);
+    EXPECT_LT(form, button);
+    EXPECT_LT(button, IndexOf(scoreboard, R"(<INPUT TYPE="HIDDEN" NAME="ACTION" Value="LOGIN">)"));
+    CgiAnswer empty = pool.Act("SEASONCHART", kAnn, "pw1");
+    EXPECT_TRUE(empty.HasLine(R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" )"
+                              R"(color="#0000FF"><b>No period has been scored yet.</b></font></div>)"));
+    EXPECT_EQ(empty.Bytes.find("<svg"), std::string::npos);
+
+    pool.Write("zrp.cfg", "WEEK1\r\nA at B\r\nWEEK2\r\nA at B\r\nWEEK3\r\nA at B\r\n");
+    pool.Write("ZRPweek.dat", "4\r\n1\r\n3\r\n");
+    std::string first, third, overall;
+    std::vector<Lines> expected = {{"Name", "1", "2", "3"}};
+    for (int k = 1; k <= 11; ++k) {
+        std::string name = "PLAYER " + std::to_string(k);
+        int one = k % 4 + 1, three = k == 5 ? 0 : (k * 7) % 5;
+        first += name + "\r\n " + std::to_string(one) + " \r\n1\r\n";
+        if (k != 5) third += name + "\r\n" + std::to_string(three) + "\r\n0\r\n";
+        overall += name + "\r\n" + std::to_string(30 - k) + "\r\n \r\n";
+        if (k <= 10) expected.push_back({name, std::to_string(one), std::to_string(one), std::to_string(one + three)});
+    }
+    pool.Write("ZRPwinners1_.dat", first);
+    pool.Write("ZRPwinners3_.dat", third);
+    pool.Write("ZRPOverAllWinners.dat", overall);
+    for (const char* period : {"1", "2", "3"}) pool.Write("ZRPpicks" + std::string(period) + "W_.dat", "0\r\n1\r\n");
+
+    CgiAnswer page = pool.Act("SEASONCHART", kAnn, "pw1");
+    EXPECT_TRUE(page.HasLine("<br><i><b>Season Chart</b></i><br><br>") && page.HasLine("<!-- SeasonChart -->"));
+    EXPECT_EQ(TableCells(page), expected);
+    Lines lines = page.Lines();
+    EXPECT_EQ(std::ranges::count_if(lines, [](const std::string& l) { return l.starts_with("<polyline "); }), 10);
+    EXPECT_EQ(page.Bytes.find("PLAYER 11"), std::string::npos);
+    EXPECT_NE(page.Bytes.find(">PLAYER 10</text>"), std::string::npos);
+}
+
+}  // namespace
