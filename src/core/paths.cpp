@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <sys/time.h>
 #include <unistd.h>
 
@@ -13,7 +12,6 @@
 #include <vector>
 
 #include "core/failure.h"
-#include "core/file_batch.h"
 #include "core/files.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -126,25 +124,6 @@ static void CheckDataFolderWritable(const std::string& folder) {
     FailWithAdvice(kPermissionDenied, "The web server's user " + user + " cannot write in the pool's folder " +
                                           Shown(folder) + ": give that folder to " + user + ", for example: chown -R " +
                                           user + " " + Shown(folder));
-}
-
-static bool SameFile(const std::string& a, const std::string& b) {
-    struct stat sa, sb;
-    return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
-// Where names differ in case only (ZRP.cfg, zrp.cfg) the file system decides
-// whether they are two files: the delivered file is kept only when it is the
-// game data file itself, else a ZRP.exe would never take its season over.
-void TakeOverDeliveredGameFile() {
-    Run& r = R();
-    std::string delivered = r.DataFolder + "zrp.cfg";
-    std::string gameFile = r.DataFolder + r.GameDataFileName;
-    if (delivered == gameFile || !FileExists(delivered) || SameFile(delivered, gameFile)) return;
-    FileBatch batch;
-    batch.Write(gameFile, ReadWholeFile(delivered));
-    batch.Delete(delivered);
-    batch.Commit();
 }
 
 static void DeriveScriptAddress() {

@@ -10,8 +10,6 @@ std::string ScriptFileNameOf(const std::string& scriptName);
 // The folders, file names and addresses of the run, in order; ends holding
 // the folder lock.
 void DeriveFoldersAndAddresses();
-// A season delivered as "zrp.cfg" becomes the pool's game data file.
-void TakeOverDeliveredGameFile();
 // One exclusive lock on the data folder for the whole run, so every
 // read-modify-write of a run is atomic towards other runs; a run that waits
 // longer than FolderLockWaitSeconds for it fails, naming the lock.

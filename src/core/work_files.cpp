@@ -1,5 +1,6 @@
 #include "core/work_files.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <vector>
@@ -18,6 +19,11 @@ bool IsNoLongerKept(const std::string& name) {
     for (const char* end : kNoLongerKept)
         if (name == R().DataFilePrefix + end) return true;
     return false;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat sa, sb;
+    return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 }  // namespace
@@ -41,4 +47,18 @@ void TidyDataFolder() {
     for (const std::string& name : names)
         if ((IsWorkFileName(name) || IsNoLongerKept(name)) && FileExists(folder + name))
             unlink((folder + name).c_str());
+}
+
+// Where names differ in case only (ZRP.cfg, zrp.cfg) the file system decides
+// whether they are two files: the delivered file is kept only when it is the
+// game data file itself, else a ZRP.exe would never take its season over.
+void TakeOverDeliveredGameFile() {
+    Run& r = R();
+    std::string delivered = r.DataFolder + "zrp.cfg";
+    std::string gameFile = r.DataFolder + r.GameDataFileName;
+    if (delivered == gameFile || !FileExists(delivered) || SameFile(delivered, gameFile)) return;
+    FileBatch batch;
+    batch.Write(gameFile, ReadWholeFile(delivered));
+    batch.Delete(delivered);
+    batch.Commit();
 }

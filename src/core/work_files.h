@@ -1,5 +1,5 @@
-// What a dead run left in the data folder: a journal of changes it had not
-// finished, and its work files.
+// What the data folder holds before a run reads it: a journal of changes a
+// dead run had not finished, its work files, and a season delivered by hand.
 #pragma once
 
 #include <string>
@@ -12,3 +12,5 @@ bool IsWorkFileName(const std::string& name);
 // the folder, then removes this pool's work files and the files it no
 // longer keeps.
 void TidyDataFolder();
+// A season delivered as "zrp.cfg" becomes the pool's game data file.
+void TakeOverDeliveredGameFile();
