@@ -61,8 +61,7 @@ TEST(CommentBoard, EveryLineShownEndsWithCrLf) {
 namespace {
 
 const std::string kTooLong =
-    R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#FF0000"><b>)"
-    "Your comment was not added: it has more than 2000 characters. Please shorten it.</b></font></div>";
+    Notice("Your comment was not added: it has more than 2000 characters. Please shorten it.");
 
 std::string Repeated(const std::string& piece, size_t times) {
     std::string text;
@@ -70,7 +69,6 @@ std::string Repeated(const std::string& piece, size_t times) {
     return text;
 }
 
-bool IsErrorPage(const CgiAnswer& answer) { return answer.HasLine("<H1>Error in /cgi-bin/zrp.exe</H1>"); }
 
 }  // namespace
 
@@ -123,7 +121,7 @@ TEST(CommentBoard, TheBoardAndItsArchiveChangeTogether) {
     for (int i = 1; i <= 700; ++i) lines.push_back("line " + std::to_string(i));
     pool.Write("ZRP__comments.txt", JoinTextLines(lines));
     pool.ShellSetup = "ulimit -f 4";  // 2048 bytes: the new board does not fit
-    EXPECT_TRUE(IsErrorPage(pool.Admin("ADDCOMMENTS", {{"COMMENTFIELD", "One"}})));
+    EXPECT_TRUE(pool.Admin("ADDCOMMENTS", {{"COMMENTFIELD", "One"}}).IsErrorPage());
     EXPECT_EQ(pool.Read("ZRP__comments.txt"), JoinTextLines(lines));
     EXPECT_FALSE(pool.Exists("ZRP__comments_archive.txt"));
     pool.ShellSetup = "";

@@ -10,13 +10,8 @@
 
 namespace {
 
-const std::string kBoss = "boss@pool.test", kAnn = "ann@pool.test", kSeason2 = kWeek1 + "WEEK2\r\nBeta at Gamma\r\n";
-const std::string kEntry = R"(<input type="radio" name="ACTION" value="NEWSEASON"><b>Start A New Season</b><br>)";
-
-std::string Notice(const std::string& text) {
-    return R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#FF0000"><b>)" +
-           text + "</b></font></div>";
-}
+const std::string kSeason2 = kWeek1 + "WEEK2\r\nBeta at Gamma\r\n";
+const std::string kEntry = MenuEntry("NEWSEASON", "Start A New Season");
 
 std::string ThisYear() {
     time_t now = time(nullptr);

@@ -6,8 +6,6 @@
 
 namespace {
 
-const std::string kBoss = "boss@pool.test", kAnn = "ann@pool.test", kBob = "bob@pool.test";
-
 struct Season : ::testing::Test {
     Pool pool;
     Season() {

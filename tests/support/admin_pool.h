@@ -8,8 +8,6 @@
 #include "core/run.h"
 #include "support/cgi_pool.h"
 
-inline const std::string kBoss = "boss@pool.test";
-
 struct AdminPool : Pool {
     AdminPool() { Join(kBoss, "secret", "Big Boss"); }
     CgiAnswer Admin(const std::string& action, const Fields& extra = {}) const {

@@ -22,7 +22,7 @@ Lines Choices(const CgiAnswer& page) {
 // edit row; the menu offers editing once there is someone to edit.
 TEST(UserEditPages, AddAndAdmitCyclesKeepTheFileCompact) {
     AdminPool pool;
-    std::string editEntry = R"(<input type="radio" name="ACTION" value="EDITUSER"><b>Edit / Delete a User</b><br>)";
+    std::string editEntry = MenuEntry("EDITUSER", "Edit / Delete a User");
     EXPECT_FALSE(pool.Admin("ADMIN").HasLine(editEntry));  // nobody to edit yet
     EXPECT_TRUE(pool.AddUser("ann@pool.test ", " Ann Lee", "pw1").HasLine("Database Has Been Updated.<br><br>"));
     pool.AddUser("bob@pool.test", "Bob Ray", "pw2");

@@ -10,11 +10,7 @@
 #include "support/admin_pool.h"
 #include "users/user_file.h"
 
-using Lines = std::vector<std::string>;
-
 inline const std::string kStamp = "01-02-2026 03:04:05";
-inline const std::string kAnn = "ann@pool.test";
-inline const std::string kFace = "\"Verdana, Arial, Helvetica, sans-serif\"";
 
 // The given lines the page lacks (none when it has them all).
 inline Lines Missing(const CgiAnswer& page, Lines lines) {
