@@ -56,13 +56,6 @@ inline Fields FormFields(const CgiAnswer& page, const std::string& formStart, co
     return fields;
 }
 
-// Stores an edit row: the player it names is replaced by the row.
-inline CgiAnswer StoreEdit(const AdminPool& pool, const std::string& edited, const std::string& email,
-                           const std::string& name, const std::string& pw, const std::string& status = "USER") {
-    return pool.Admin("ADMINUPDATE", {{"USEREMAIL", email}, {"USERREALNAME", name}, {"USERPASSWORD", pw},
-                                      {"USERSTATUS", status}, {"EDITEDUSER", edited}});
-}
-
 // A two-period season, the administrator BIG BOSS (boss@pool.test / secret)
 // and the player ANN LEE (ann@pool.test / pw1).
 struct SeasonPool : AdminPool {
