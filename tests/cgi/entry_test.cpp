@@ -6,8 +6,6 @@
 
 static const std::string kVersion = "0.99 - Build 9.6.2";
 
-using Lines = std::vector<std::string>;
-
 // The page from its heading on; before the folder is known, it has no version nor routine.
 static Lines ErrorPage(const std::string& text, bool known) {
     std::string contact = kAdminContactEmail, version = known ? kVersion : "", routine = known ? "GetData" : "";

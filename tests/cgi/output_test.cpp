@@ -11,8 +11,6 @@
 #include "support/cgi_pool.h"
 #include "support/run_folder.h"
 
-using Lines = std::vector<std::string>;
-
 // Numbered lines of about 100 bytes, together well past what Send holds.
 static Lines LongPage() {
     Lines lines;

@@ -6,6 +6,13 @@
 #include "core/files.h"
 #include "support/admin_pool.h"
 
+// "line 1" to "line 700".
+static Lines SevenHundredLines() {
+    Lines lines;
+    for (int i = 1; i <= 700; ++i) lines.push_back("line " + std::to_string(i));
+    return lines;
+}
+
 TEST(CommentBoard, NewestFirstBlankOnesIgnoredAndLinesPastTheShown600Archived) {
     AdminPool pool;
     pool.AddUser("ann@pool.test", "Ann Lee", "pw1");
@@ -24,8 +31,7 @@ TEST(CommentBoard, NewestFirstBlankOnesIgnoredAndLinesPastTheShown600Archived) {
     // Only the first 600 lines of the board are shown; once a comment is added
     // the board file keeps just those, and older lines go, oldest last, to the
     // end of an archive that only grows.
-    std::vector<std::string> lines;
-    for (int i = 1; i <= 700; ++i) lines.push_back("line " + std::to_string(i));
+    const Lines lines = SevenHundredLines();
     auto slice = [](const std::vector<std::string>& all, long from, long to) {
         return std::vector<std::string>(all.begin() + from, all.begin() + to);
     };
@@ -61,8 +67,7 @@ TEST(CommentBoard, EveryLineShownEndsWithCrLf) {
 namespace {
 
 const std::string kTooLong =
-    R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#FF0000"><b>)"
-    "Your comment was not added: it has more than 2000 characters. Please shorten it.</b></font></div>";
+    Notice("Your comment was not added: it has more than 2000 characters. Please shorten it.");
 
 std::string Repeated(const std::string& piece, size_t times) {
     std::string text;
@@ -70,7 +75,6 @@ std::string Repeated(const std::string& piece, size_t times) {
     return text;
 }
 
-bool IsErrorPage(const CgiAnswer& answer) { return answer.HasLine("<H1>Error in /cgi-bin/zrp.exe</H1>"); }
 
 }  // namespace
 
@@ -119,11 +123,10 @@ TEST(CommentBoard, ACommentOfMoreThan2000CharactersComesBackAndStoresNothing) {
 // cannot be written leaves the archive as it was behind the error page.
 TEST(CommentBoard, TheBoardAndItsArchiveChangeTogether) {
     AdminPool pool;
-    std::vector<std::string> lines;
-    for (int i = 1; i <= 700; ++i) lines.push_back("line " + std::to_string(i));
+    const Lines lines = SevenHundredLines();
     pool.Write("ZRP__comments.txt", JoinTextLines(lines));
     pool.ShellSetup = "ulimit -f 4";  // 2048 bytes: the new board does not fit
-    EXPECT_TRUE(IsErrorPage(pool.Admin("ADDCOMMENTS", {{"COMMENTFIELD", "One"}})));
+    EXPECT_TRUE(pool.Admin("ADDCOMMENTS", {{"COMMENTFIELD", "One"}}).IsErrorPage());
     EXPECT_EQ(pool.Read("ZRP__comments.txt"), JoinTextLines(lines));
     EXPECT_FALSE(pool.Exists("ZRP__comments_archive.txt"));
     pool.ShellSetup = "";

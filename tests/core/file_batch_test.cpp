@@ -15,7 +15,6 @@ namespace {
 
 const std::string kSeason = "WEEK1\r\nAlpha at Beta\r\nGamma at Delta\r\nWEEK2\r\nEta at Theta\r\n";
 
-bool IsErrorPage(const CgiAnswer& answer) { return answer.HasLine("<H1>Error in /cgi-bin/zrp.exe</H1>"); }
 
 }  // namespace
 
@@ -50,7 +49,7 @@ TEST(AllOrNothing, AFailedScoringRunChangesNoFileAndADeadRunsWorkIsFinished) {
                              "ZRP__journal.txt.new", "notes.new", "zrp.exe.new", "OTHERweek.dat.new"})
         pool.Write(name, "left");
     CgiAnswer answer = pool.Get();
-    EXPECT_FALSE(IsErrorPage(answer));
+    EXPECT_FALSE(answer.IsErrorPage());
     EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n2\r\n");
     EXPECT_EQ(pool.Read("ZRPwinners1_.dat"), "ANN\r\n2\r\n0\r\n");
     EXPECT_EQ(pool.Read("ZRPteams1_.dat"), "Alpha,Beta\r\nGamma,Delta\r\n");
@@ -77,7 +76,7 @@ TEST(AllOrNothing, AJournalsMovesAreFinishedOnceAndNeverReplaceAFile) {
                                 "move season-2026/ZRPteams1_.dat\r\nreplace ZRPweek.dat\r\n";
     for (int run = 0; run < 2; ++run) {
         pool.Write("ZRP__journal.txt", journal);
-        EXPECT_FALSE(IsErrorPage(pool.Get()));
+        EXPECT_FALSE(pool.Get().IsErrorPage());
         EXPECT_EQ(pool.Read("season-2026/ZRPpicks1_.dat"), "ANN\r\n01\r\n7\r\n");
         EXPECT_EQ(pool.Read("season-2026/ZRPweek.dat"), "3\r\n1\r\n2\r\n");
         EXPECT_EQ(pool.Read("season-2026/ZRPteams1_.dat"), "Alpha,Beta\r\n");
@@ -97,7 +96,7 @@ TEST(AppendCutShort, LeavesTheFileAsItWasAndEndsInTheErrorPage) {
     for (int n = 0; n < 17; ++n) log += pool.Read("zrp.log").substr(0, 120);
     pool.Write("zrp.log", log);
     CgiAnswer refused = pool.Admin("ADMIN");
-    EXPECT_TRUE(IsErrorPage(refused));
+    EXPECT_TRUE(refused.IsErrorPage());
     EXPECT_EQ(refused.ExitStatus, 0);
     EXPECT_EQ(pool.Read("zrp.log"), log);
 
@@ -107,7 +106,7 @@ TEST(AppendCutShort, LeavesTheFileAsItWasAndEndsInTheErrorPage) {
     for (int n = 100; picks.size() < 2030; ++n) picks += "PLAYER " + std::to_string(n) + "\r\n01\r\n7\r\n";
     pool.Write("ZRPpicks1_.dat", picks);
     CgiAnswer saved = pool.Admin("USERPICS2", {{"UWP", "01"}, {"TIEBREAKER", "35"}});
-    EXPECT_TRUE(IsErrorPage(saved));
+    EXPECT_TRUE(saved.IsErrorPage());
     EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), picks);
 }
 

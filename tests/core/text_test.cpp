@@ -2,8 +2,29 @@
 
 #include <cmath>
 
+#include "core/clock.h"
+#include "core/scramble.h"
 #include "core/text.h"
 #include "support/run_folder.h"
+
+TEST(DateStamps, PadTheirPlacesWithZerosButTheShortDate) {
+    LocalTime t{2026, 1, 2, 3, 4, 5};
+    EXPECT_EQ(DateTimeStamp(t), "01-02-2026 03:04:05");
+    EXPECT_EQ(TimeHM(t), "03:04");
+    EXPECT_EQ(ShortDate(t), "1/2/2026");
+}
+
+// The scrambled form itself is checked where pages carry the login fields.
+TEST(ScrambleValue, EveryByteComesBackAndCodesThatAreNotDigitsOfAByteAreRefused) {
+    std::string all;
+    for (int c = 0; c < 256; ++c) all += static_cast<char>(c);
+    EXPECT_EQ(ScrambleValue(ScrambleValue(all)), all);
+    EXPECT_EQ(FailureOf([] { ScrambleValue("*B*:b-"); }), kTypeMismatch);
+    // Each code is shifted up by one: "1111" is 0000, "366" 255, "367" 256.
+    EXPECT_EQ(ScrambleValue("*B*1111-11113-366-"), std::string("\0\2\xFF", 3));
+    for (const char* tooBig : {"*B*367-", "*B*2112-", "*B*11367-"})
+        EXPECT_EQ(FailureOf([&] { ScrambleValue(tooBig); }), kInvalidCall) << tooBig;
+}
 
 TEST(Val, TakesTheLeadingNumberAndCIntRoundsHalvesToEvenWithinSixteenBits) {
     EXPECT_EQ(Val("  42abc"), 42);

@@ -21,7 +21,6 @@ TEST(DataFileEditor, SavesAndReloadsAGoodFileAndShowsABadOneAgainUnsaved) {
 
     // A bad file is shown again and not saved.
     const std::string season = pool.Read("zrp.cfg"), week = pool.Read("ZRPweek.dat");
-    const std::string head = R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#FF0000"><b>)";
     const std::string game = "a game line must be First Team at Second Team";
     const std::string header = "a period header must be WEEK and its number";
     std::string crowded = "WEEK1";
@@ -36,7 +35,7 @@ TEST(DataFileEditor, SavesAndReloadsAGoodFileAndShowsABadOneAgainUnsaved) {
              {crowded, "Line 102 (A101 at B): a period holds at most 100 games"}}) {
         CgiAnswer shown = pool.Admin("TDF", {{"COMMENTFIELD", typed}});
         EXPECT_TRUE(shown.HasLine("<!-- AdminRegViewTDFile -->")) << why;
-        EXPECT_TRUE(shown.HasLine(head + "File Not Saved! " + why + "</b></font></div>")) << why;
+        EXPECT_TRUE(shown.HasLine(Notice("File Not Saved! " + why))) << why;
         // The text as typed, its punctuation as the form field brings it.
         EXPECT_EQ(TextAreaLines(shown), CrLfLines(ReplaceAll(typed, ":", "&#58;"))) << why;
         EXPECT_EQ(shown.Hidden("ACTION"), "TDF");

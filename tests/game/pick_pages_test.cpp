@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "game/sheet_expect.h"
 #include "support/cgi_pool.h"
 
@@ -46,6 +48,20 @@ TEST_F(PickPages, SheetConfirmationEditSaveAndViewCarryThePicksByGameNumber) {
     CgiAnswer page = Act("VIEWUSERPICKS");
     EXPECT_TRUE(page.HasLine("<br><i>Your Selections</i><br>"));
     EXPECT_EQ(page.Between(kSheetTable, "</table>"), Sheet(kTeams, "10", "33", false));
+}
+
+// A period header may carry a date or a note after its number; a week file
+// holding the whole header is read by its number too.
+TEST_F(PickPages, TextAfterAPeriodsNumberIsIgnored) {
+    pool.Write("zrp.cfg", "WEEK1 - September 7\r\n" + kWeek1.substr(7) + "WEEK2 (Sept. 14)\r\nBeta at Gamma\r\n");
+    std::filesystem::remove(pool.PathOf("ZRPweek.dat"));
+    for (const char* weekFile : {"", "1 - SEPTEMBER 7\r\n1 - SEPTEMBER 7\r\n2 (SEPT. 14)\r\n"}) {
+        if (*weekFile) pool.Write("ZRPweek.dat", weekFile);
+        CgiAnswer sheet = Act("THISWEEK");
+        EXPECT_TRUE(*weekFile || pool.Read("ZRPweek.dat") == "1\r\n1\r\n2\r\n");
+        EXPECT_TRUE(sheet.HasLine("       1 of 2")) << weekFile;
+        EXPECT_EQ(sheet.Between(kSheetTable, "</table>"), Sheet(kTeams, "", "", true)) << weekFile;
+    }
 }
 
 TEST_F(PickPages, AGameLineWithoutAtEndsInTheErrorPage) {

@@ -31,8 +31,6 @@ const std::string kAlreadySavedMayChange =
 const std::string kFinal = Notice("Your picks for Period 1 were not changed: saved picks are final.");
 const std::string kEnded = Notice("Your picks were not saved because the pool has ended.");
 
-using Lines = std::vector<std::string>;
-
 // The red lines of a main menu (none for a page that is no main menu).
 Lines MenuNotices(const CgiAnswer& page) {
     const std::string start = Notice("").substr(0, Notice("").find("<b>") + 3);
@@ -243,10 +241,6 @@ TEST_F(SavedPicks, NothingChangesOnceTheLockOutPassesThePoolEndsOrPicksAreFinal)
     EXPECT_EQ(MenuNotices(Follow(confirm, "CHANGEPICKS")), Lines{kEnded});
     EXPECT_EQ(Picks(), "ALICE A\r\n011\r\n27\r\n");
 }
-
-}  // namespace
-
-namespace {
 
 // A save killed half-way leaves its record cut short at the end of the file:
 // every reader passes over it as if it were not there, and the next save

@@ -76,16 +76,6 @@ inline std::vector<std::string> ResultsTable(const std::string& points, const st
     return lines;
 }
 
-// The red line a page shows to say why a request was not carried out.
-inline std::string Notice(const std::string& text) {
-    return R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#FF0000"><b>)" +
-           text + "</b></font></div>";
-}
-
-inline std::string HiddenLine(const std::string& name, const std::string& value) {
-    return "<INPUT TYPE=\"HIDDEN\" NAME=\"" + name + "\" Value=\"" + value + "\">";
-}
-
 // What a browser sends for the page's form that posts action: its hidden
 // fields and the option each list shows selected (none when no such form).
 inline Fields FormFields(const CgiAnswer& page, const std::string& action) {

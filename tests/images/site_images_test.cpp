@@ -140,7 +140,7 @@ TEST(SiteImages, AMarkerFileMovesTheImagesKeepingItsUrlPrefixOrEndsInTheErrorPag
         Pool bad;
         bad.Write("zrpimage.txt", bad.PathOf(marker));
         CgiAnswer answer = bad.Get();
-        EXPECT_TRUE(answer.HasLine("<H1>Error in /cgi-bin/zrp.exe</H1>") && answer.HasLine(error)) << marker;
+        EXPECT_TRUE(answer.IsErrorPage() && answer.HasLine(error)) << marker;
         EXPECT_EQ(answer.Errors, "");
         EXPECT_FALSE(bad.Exists("ZRPFcomments.gif"));
     }

@@ -4,43 +4,10 @@
 
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
-
-// The rows of RFC 4180 text: a field in quotes may hold commas, line
-// breaks and quotes (doubled); every row ends with CR LF.
-Rows ParseCsv(const std::string& text) {
-    Rows rows(1);
-    std::string field;
-    bool quoted = false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (quoted && c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-            field += c;
-            ++i;
-        } else if (c == '"') {
-            quoted = !quoted;
-        } else if (!quoted && (c == ',' || c == '\r')) {
-            rows.back().push_back(std::move(field));
-            field.clear();
-            if (c == '\r' && text.substr(i, 2) == "\r\n") rows.emplace_back(), ++i;
-        } else {
-            EXPECT_TRUE(quoted || c != '\n') << "a line feed outside quotes at " << i;
-            field += c;
-        }
-    }
-    EXPECT_TRUE(rows.back().empty() && field.empty()) << "the last row has no CR LF";
-    rows.pop_back();
-    return rows;
-}
-
-// The answer's header block, then the CSV read back.
-Rows Download(const CgiAnswer& answer, const std::string& fileName) {
-    size_t end = answer.Bytes.find("\r\n\r\n");
-    EXPECT_EQ(answer.Bytes.substr(0, end + 2),
-              "Status: 200 OK\r\nContent-type: text/csv; charset=windows-1252\r\n"
-              "Content-Disposition: attachment; filename=\"" +
-                  fileName + "\"\r\n");
-    return end == std::string::npos ? Rows{} : ParseCsv(answer.Bytes.substr(end + 4));
+// A download as the browser receives it: the header block naming the file, then the CSV bytes.
+std::string Csv(const std::string& fileName, const std::string& rows) {
+    return "Status: 200 OK\r\nContent-type: text/csv; charset=windows-1252\r\n"
+           "Content-Disposition: attachment; filename=\"" + fileName + "\"\r\n\r\n" + rows;
 }
 
 const std::string kSmith = "SMITH&#44; JO &#34;J&#34;";  // as the form stored "Smith, Jo "J""
@@ -62,43 +29,34 @@ struct ScoredSeason : SeasonPool {
     }
 };
 
-Lines Entry(const std::string& action, const std::string& label) {
-    return {R"(<input type="radio" name="ACTION" value=")" + action + "\"><b>" + label + "</b><br>"};
-}
-
 // The menu offers each download and a choice of the scored periods; each
 // file holds a header row and a row per player, names as the pages show them.
 TEST(Exports, StandingsResultsAndPicksOfAScoredPeriodAsCsv) {
     EXPECT_TRUE(AdminPool().Admin("ADMIN").HasLine(
         R"(<font color="#CCCCCC">.</font><i>X Downloads (CSV) - Not Available</i><br>)"));
     ScoredSeason pool;
-    Lines menu = Entry("EXPORTSTANDINGS", "Download Standings (CSV)");
-    for (const Lines& more :
-         {Entry("EXPORTRESULTS", "Download Period 2 Results (CSV)"),
-          Entry("EXPORTPICKS", "Download Picks (CSV) of Period"),
-          Lines{R"(<font color="#CCCCCC">XX</font><select name="EXPORTPERIOD" size="1">)"
-                R"(<option value="1">1</option><option value="2" selected>2</option></select><br>)"}})
-        menu.push_back(more[0]);
+    Lines menu = {MenuEntry("EXPORTSTANDINGS", "Download Standings (CSV)"),
+                  MenuEntry("EXPORTRESULTS", "Download Period 2 Results (CSV)"),
+                  MenuEntry("EXPORTPICKS", "Download Picks (CSV) of Period"),
+                  R"(<font color="#CCCCCC">XX</font><select name="EXPORTPERIOD" size="1">)"
+                  R"(<option value="1">1</option><option value="2" selected>2</option></select><br>)"};
     EXPECT_EQ(pool.Admin("ADMIN").Between(menu[0], menu.back()), menu);
 
-    CgiAnswer standings = pool.Admin("EXPORTSTANDINGS");
-    EXPECT_EQ(Download(standings, "zarn-pool-standings.csv"),
-              (Rows{{"Name", "Winning Picks"}, {"ANN LEE", "4"}, {"SMITH, JO \"J\"", "2"}}));
-    EXPECT_TRUE(standings.Bytes.ends_with("\r\n\r\nName,Winning Picks\r\nANN LEE,4\r\n\"SMITH, JO \"\"J\"\"\",2\r\n"));
-    EXPECT_EQ(Download(pool.Admin("EXPORTRESULTS"), "zarn-pool-period-2-results.csv"),
-              (Rows{{"Name", "Correct", "Missed"}, {"ANN LEE", "2", "0"}, {"SMITH, JO \"J\"", "1", "1"}}));
-    EXPECT_EQ(Download(pool.Admin("EXPORTPICKS", {{"EXPORTPERIOD", "1"}}), "zarn-pool-period-1-picks.csv"),
-              (Rows{{"Name", "Alpha at Beta", "Gamma at Delta", "Tie Breaker", "Correct Picks"},
-                    {"ANN LEE", "Alpha", "Delta", "30", "2"},
-                    {"SMITH, JO \"J\"", "Beta", "", "41", "0"}}));
-    EXPECT_EQ(Download(pool.Admin("EXPORTPICKS", {{"EXPORTPERIOD", "2"}}), "zarn-pool-period-2-picks.csv"),
-              (Rows{{"Name", "Alpha at Gamma", "Beta at Delta", "Tie Breaker", "Correct Picks"},
-                    {"ANN LEE", "Gamma", "Beta", "20", "1"}}));
+    // A field with a comma or a quote is quoted, its quotes doubled; every row ends in CR LF.
+    const std::string smith = "\"SMITH, JO \"\"J\"\"\"";
+    EXPECT_EQ(pool.Admin("EXPORTSTANDINGS").Bytes,
+              Csv("zarn-pool-standings.csv", "Name,Winning Picks\r\nANN LEE,4\r\n" + smith + ",2\r\n"));
+    EXPECT_EQ(pool.Admin("EXPORTRESULTS").Bytes,
+              Csv("zarn-pool-period-2-results.csv", "Name,Correct,Missed\r\nANN LEE,2,0\r\n" + smith + ",1,1\r\n"));
+    EXPECT_EQ(pool.Admin("EXPORTPICKS", {{"EXPORTPERIOD", "1"}}).Bytes,
+              Csv("zarn-pool-period-1-picks.csv", "Name,Alpha at Beta,Gamma at Delta,Tie Breaker,Correct Picks\r\n"
+                                                  "ANN LEE,Alpha,Delta,30,2\r\n" + smith + ",Beta,,41,0\r\n"));
+    EXPECT_EQ(pool.Admin("EXPORTPICKS", {{"EXPORTPERIOD", "2"}}).Bytes,
+              Csv("zarn-pool-period-2-picks.csv", "Name,Alpha at Gamma,Beta at Delta,Tie Breaker,Correct Picks\r\n"
+                                                  "ANN LEE,Gamma,Beta,20,1\r\n"));
     for (const char* period : {"3", "", "1&#47;..", "01"})
-        EXPECT_TRUE(
-            pool.Admin("EXPORTPICKS", {{"EXPORTPERIOD", period}})
-                .HasLine(R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" )"
-                         R"(color="#FF0000"><b>Only the picks of a scored period can be downloaded.</b></font></div>)"))
+        EXPECT_TRUE(pool.Admin("EXPORTPICKS", {{"EXPORTPERIOD", period}})
+                        .HasLine(Notice("Only the picks of a scored period can be downloaded.")))
             << period;
 }
 

@@ -10,13 +10,8 @@
 
 namespace {
 
-const std::string kBoss = "boss@pool.test", kAnn = "ann@pool.test", kSeason2 = kWeek1 + "WEEK2\r\nBeta at Gamma\r\n";
-const std::string kEntry = R"(<input type="radio" name="ACTION" value="NEWSEASON"><b>Start A New Season</b><br>)";
-
-std::string Notice(const std::string& text) {
-    return R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#FF0000"><b>)" +
-           text + "</b></font></div>";
-}
+const std::string kSeason2 = kWeek1 + "WEEK2\r\nBeta at Gamma\r\n";
+const std::string kEntry = MenuEntry("NEWSEASON", "Start A New Season");
 
 std::string ThisYear() {
     time_t now = time(nullptr);
@@ -66,14 +61,13 @@ TEST_F(NewSeason, MovesTheEndedSeasonIntoItsFolderKeepsThePlayersAndStartsAtPeri
     std::string folder = "season-" + ThisYear();
     CgiAnswer confirmation = Boss("NEWSEASON");
     for (const std::string& line :
-         {"The 15 files of the season that ended move into the folder " + folder + "/ of the pool: the week file, the "
-          "standings and their .bak copies, the picks, winning picks, teams and standings of every period, the "
-          "lock-out date and what undoes the last scoring.<br>",
-          std::string("The players and their statuses stay, and so do the comments, the activity log and the game "
-                      "data file.<br>"),
-          std::string("The new season starts at Period 1 of the game data file as the editor shows it (Periods 1 to "
-                      "2).<br>"),
-          std::string("The pages cannot move the files back.<br>")})
+         Lines{"The 15 files of the season that ended move into the folder " + folder + "/ of the pool: the week file, "
+               "the standings and their .bak copies, the picks, winning picks, teams and standings of every period, "
+               "the lock-out date and what undoes the last scoring.<br>",
+               "The players and their statuses stay, and so do the comments, the activity log and the game data "
+               "file.<br>",
+               "The new season starts at Period 1 of the game data file as the editor shows it (Periods 1 to 2).<br>",
+               "The pages cannot move the files back.<br>"})
         EXPECT_TRUE(confirmation.HasLine(line)) << line;
 
     std::vector<std::string> moved = {"ZRPOverAllWinners.dat", "ZRPOverAllWinners.dat.bak", "ZRP__LockDateTime.txt",

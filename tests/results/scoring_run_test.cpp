@@ -17,9 +17,6 @@ void UpdateWinnerForThisWeek() {
     batch.Commit();
 }
 
-// "A/1/ " as file bytes, a line per "/"-separated part.
-std::string Lines(const std::string& parts) { return ReplaceAll(parts, "/", "\r\n") + "\r\n"; }
-
 }  // namespace
 
 // Awkward pools scored once (period 1 of two games won by 01, 35 for the
@@ -32,7 +29,7 @@ std::string Lines(const std::string& parts) { return ReplaceAll(parts, "/", "\r\
 // of the user file. Ann and "3" tie on top, and "3"'s guess beats Ann's, which
 // is no number.
 TEST(ScoringRun, AwkwardPoolsEndInTheseFiles) {
-    const std::string week1 = Lines("1/1/2"), week2 = Lines("2/1/2"), sorted = Lines("A/1/ /B/2/ ");
+    const std::string week1 = SlashLines("1/1/2"), week2 = SlashLines("2/1/2"), sorted = SlashLines("A/1/ /B/2/ ");
     using Files = std::map<std::string, std::string>;
     struct {
         Files before, after;
@@ -40,24 +37,24 @@ TEST(ScoringRun, AwkwardPoolsEndInTheseFiles) {
     } const cases[] = {
         // Lone line feeds, no last line end, a stale .bak, a name with blanks around it.
         {{{"ZRPOverAllWinners.dat", "BOB\n3\n \n Ann\n1\n \n3\n1\n "}, {"ZRPOverAllWinners.dat.bak", "stale"}},
-         {{"ZRPOverAllWinners.dat", Lines("3/4/ / Ann/3/ /BOB/3/ /Bob/1/ ")},
-          {"ZRPOverAllWinners.dat.bak", Lines("BOB/3/ / Ann/3/ /3/4/ /Bob/1/ ")},
-          {"ZRPwinners1_.dat", Lines("3/3/1/Ann/2/0/Bob/1/0")},
-          {"ZRPwinners1_.dat.bak", Lines("Ann/2/0/3/3/1/Bob/1/0")}, {"ZRPweek.dat", week2}}, 0},
+         {{"ZRPOverAllWinners.dat", SlashLines("3/4/ / Ann/3/ /BOB/3/ /Bob/1/ ")},
+          {"ZRPOverAllWinners.dat.bak", SlashLines("BOB/3/ / Ann/3/ /3/4/ /Bob/1/ ")},
+          {"ZRPwinners1_.dat", SlashLines("3/3/1/Ann/2/0/Bob/1/0")},
+          {"ZRPwinners1_.dat.bak", SlashLines("Ann/2/0/3/3/1/Bob/1/0")}, {"ZRPweek.dat", week2}}, 0},
         // A record cut short, whether a player's points land in it or not.
-        {{{"ZRPOverAllWinners.dat", Lines("X/1/ /ANN/5")}}, {}, kInputPastEnd},
-        {{{"ZRPOverAllWinners.dat", Lines("ZED/5/ /X")}}, {}, kInputPastEnd},
+        {{{"ZRPOverAllWinners.dat", SlashLines("X/1/ /ANN/5")}}, {}, kInputPastEnd},
+        {{{"ZRPOverAllWinners.dat", SlashLines("ZED/5/ /X")}}, {}, kInputPastEnd},
         // The period scored again: its results follow the old ones, which a
         // missing last line end runs into.
-        {{{"ZRPwinners1_.dat", Lines("ANN/9/0")}},
-         {{"ZRPOverAllWinners.dat", Lines("Ann/2/ /3/2/ /Bob/1/ ")},
-          {"ZRPOverAllWinners.dat.bak", Lines("Ann/2/ /Bob/1/ /3/2/ ")},
-          {"ZRPwinners1_.dat", Lines("ANN/9/0/Ann/2/0/3/2/1/Bob/1/0")},
-          {"ZRPwinners1_.dat.bak", Lines("ANN/9/0/Ann/2/0/Bob/1/0/3/2/1")}, {"ZRPweek.dat", week2}}, 0},
+        {{{"ZRPwinners1_.dat", SlashLines("ANN/9/0")}},
+         {{"ZRPOverAllWinners.dat", SlashLines("Ann/2/ /3/2/ /Bob/1/ ")},
+          {"ZRPOverAllWinners.dat.bak", SlashLines("Ann/2/ /Bob/1/ /3/2/ ")},
+          {"ZRPwinners1_.dat", SlashLines("ANN/9/0/Ann/2/0/3/2/1/Bob/1/0")},
+          {"ZRPwinners1_.dat.bak", SlashLines("ANN/9/0/Ann/2/0/Bob/1/0/3/2/1")}, {"ZRPweek.dat", week2}}, 0},
         {{{"ZRPwinners1_.dat", "ANN\r\n9\r\n0"}}, {}, kInputPastEnd},
         // Without a picks file nobody scores, yet the standings are sorted.
         {{{"ZRPpicks1_.dat", ""}, {"ZRPOverAllWinners.dat", sorted}, {"ZRPwinners1_.dat.bak", "stale"}},
-         {{"ZRPOverAllWinners.dat", Lines("B/2/ /A/1/ ")}, {"ZRPOverAllWinners.dat.bak", sorted},
+         {{"ZRPOverAllWinners.dat", SlashLines("B/2/ /A/1/ ")}, {"ZRPOverAllWinners.dat.bak", sorted},
           {"ZRPwinners1_.dat.bak", "stale"}, {"ZRPweek.dat", week2}}, 0},
         // A user file shorter than one record ends the run before any change.
         {{{"ZRPform_user.dat", std::string(100, ' ')}, {"ZRPOverAllWinners.dat", sorted}},
@@ -70,7 +67,7 @@ TEST(ScoringRun, AwkwardPoolsEndInTheseFiles) {
                            Player("b@pool", "Bob"), Player("t@pool", "3", "PENDING"), Player("n@pool", " "),
                            Player("d@pool", "DEE", "DELETE"), Player("", "EVE")});
         folder.Write("ZRPform_user.dat", folder.Read("ZRPform_user.dat") + "partial");
-        folder.Write("ZRPpicks1_.dat", Lines("ANN/01/abc/BOB/0/40/3/011/33/DEE/01/35/EVE/01/35"));
+        folder.Write("ZRPpicks1_.dat", SlashLines("ANN/01/abc/BOB/0/40/3/011/33/DEE/01/35/EVE/01/35"));
         for (const auto& [name, bytes] : c.before) folder.Write(name, bytes);
         if (c.before.contains("ZRPpicks1_.dat")) std::filesystem::remove(folder.PathOf("ZRPpicks1_.dat"));
         R().Action = "ENTERWINNERSFINAL";
@@ -82,7 +79,7 @@ TEST(ScoringRun, AwkwardPoolsEndInTheseFiles) {
         if (c.failure)
             expected["ZRPweek.dat"] = week1;  // as it was
         else
-            EXPECT_EQ(folder.Read("ZRPteams1_.dat") + folder.Read("ZRPpicks1W_.dat"), Lines("A,B/C,D/01/35"));
+            EXPECT_EQ(folder.Read("ZRPteams1_.dat") + folder.Read("ZRPpicks1W_.dat"), SlashLines("A,B/C,D/01/35"));
         EXPECT_EQ(after, expected) << c.before.begin()->second;
     }
 }

@@ -10,17 +10,7 @@
 
 namespace {
 
-const std::string kAnn = "ann@pool.test", kBob = "bob@pool.test";
 const std::string kPassedLock = "01\r\n01\r\n2001\r\n00\r\n00\r\n";
-
-std::string Notice(const std::string& text) {
-    return R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#FF0000"><b>)" +
-           text + "</b></font></div>";
-}
-
-std::string MenuEntry(const std::string& action, const std::string& label) {
-    return R"(<input type="radio" name="ACTION" value=")" + action + "\"><b>" + label + "</b><br>";
-}
 
 const std::string kNothingToUndo = Notice("There Is No Scoring Run To Undo - Nothing Was Changed!");
 

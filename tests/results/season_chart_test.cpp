@@ -34,8 +34,7 @@ TEST(SeasonChart, TopTenTotalsAfterEveryScoredPeriod) {
     EXPECT_LT(form, button);
     EXPECT_LT(button, IndexOf(scoreboard, R"(<INPUT TYPE="HIDDEN" NAME="ACTION" Value="LOGIN">)"));
     CgiAnswer empty = pool.Act("SEASONCHART", kAnn, "pw1");
-    EXPECT_TRUE(empty.HasLine(R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" )"
-                              R"(color="#0000FF"><b>No period has been scored yet.</b></font></div>)"));
+    EXPECT_TRUE(empty.HasLine(BlueNotice("No period has been scored yet.")));
     EXPECT_EQ(empty.Bytes.find("<svg"), std::string::npos);
 
     pool.Write("zrp.cfg", "WEEK1\r\nA at B\r\nWEEK2\r\nA at B\r\nWEEK3\r\nA at B\r\n");

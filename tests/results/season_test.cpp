@@ -6,8 +6,6 @@
 
 namespace {
 
-const std::string kBoss = "boss@pool.test", kAnn = "ann@pool.test", kBob = "bob@pool.test";
-
 struct Season : ::testing::Test {
     Pool pool;
     Season() {
@@ -53,6 +51,19 @@ TEST_F(Season, TwoPeriodsScoredWithATieBrokenByTheGuesses) {
     EXPECT_TRUE(pool.Login(kAnn, "pw").HasLine("<i>Pool Ended - Team Selection Not Available</i><br>"));
     pool.Act("USERPICS2", kAnn, "pw", {{"LINENUMBER", "3"}, {"UWP", "111"}, {"TIEBREAKER", "1"}});
     EXPECT_FALSE(pool.Exists("ZRPpicks3_.dat"));
+}
+
+// Before a period is scored the last period is nought without data. The
+// scoreboard shows the standings records as stored, whatever their line ends
+// and a last line without one (a cut file: see the output tests); names lose
+// the blanks around them, the points keep theirs.
+TEST_F(Season, NoLastPeriodYetAndTheScoreboardAsStored) {
+    CgiAnswer page = pool.Act("LASTWEEK", kAnn, "pw");
+    EXPECT_TRUE(page.HasLine("<br><i><b>Results for Period 0</b></i><br><br>"));
+    EXPECT_EQ(page.Between(kSheetTable, "</table>"), ResultsTable("Correct", "Missed", {"No", "Data", "Available"}));
+    pool.Write("ZRPOverAllWinners.dat", "ANN\n6\n \r\nBOB\r\n\r\n2\r\n  DEE  \n 7 \nx\nCY\n4\n ");
+    EXPECT_EQ(pool.Act("SCOREBOARD", kAnn, "pw").Between(kSheetTable, "</table>"),
+              ResultsTable("Winning Picks", "", {"ANN", "6", " ", "BOB", "", "2", "DEE", " 7 ", "x", "CY", "4", " "}));
 }
 
 }  // namespace

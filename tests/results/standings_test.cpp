@@ -24,9 +24,6 @@ std::vector<size_t> SwapByHand(const std::vector<double>& values) {
     return order;
 }
 
-// "A/1/ " as file bytes, a line per "/"-separated part.
-std::string Lines(const std::string& parts) { return ReplaceAll(parts, "/", "\r\n") + "\r\n"; }
-
 }  // namespace
 
 TEST(ExchangeOrder, MatchesTheSwapsOnRandomInputsWithManyTies) {
@@ -74,16 +71,16 @@ TEST(TieBreak, TheClosestGuessAmongTheLeadersWinsAPointInBothFiles) {
     RunFolder folder;
     R().CurrentWeek = "3";
     for (const auto& c : cases) {
-        folder.Write("ZRPwinners3_.dat", Lines(c.period));
-        folder.Write("ZRPOverAllWinners.dat", Lines("B/9/ /A/8/ /D/2/ "));
-        folder.Write("ZRPpicks3_.dat", Lines(c.picks));
+        folder.Write("ZRPwinners3_.dat", SlashLines(c.period));
+        folder.Write("ZRPOverAllWinners.dat", SlashLines("B/9/ /A/8/ /D/2/ "));
+        folder.Write("ZRPpicks3_.dat", SlashLines(c.picks));
         StandingsFile period(folder.PathOf("ZRPwinners3_.dat")), overall(folder.PathOf("ZRPOverAllWinners.dat"));
         AwardTieBreak(c.actual, period, overall, PicksFile(folder.PathOf("ZRPpicks3_.dat")));
         FileBatch batch;
         period.Save(batch);
         overall.Save(batch);
         batch.Commit();
-        EXPECT_EQ(folder.Read("ZRPwinners3_.dat"), Lines(c.periodAfter)) << c.picks;
-        EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat"), Lines(c.overallAfter)) << c.picks;
+        EXPECT_EQ(folder.Read("ZRPwinners3_.dat"), SlashLines(c.periodAfter)) << c.picks;
+        EXPECT_EQ(folder.Read("ZRPOverAllWinners.dat"), SlashLines(c.overallAfter)) << c.picks;
     }
 }

@@ -41,9 +41,7 @@ TEST_F(WinnersEntry, EntryAndConfirmationScoreThePeriodOnce) {
     CgiAnswer again = pool.Post(confirmation);
     EXPECT_EQ(again.Errors, "");
     EXPECT_TRUE(again.HasLine("<!-- AdminMainMenu -->"));
-    EXPECT_EQ(again.Count(R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" )"
-                          R"(color="#FF0000"><b>Period 1 Has Already Been Scored - Nothing Was Changed!</b></font></div>)"),
-              1u);
+    EXPECT_EQ(again.Count(Notice("Period 1 Has Already Been Scored - Nothing Was Changed!")), 1u);
     EXPECT_EQ(pool.DataFiles(), before);
 
     // A confirmation page made before the field existed scores the current period.

@@ -8,17 +8,17 @@
 #include "core/run.h"
 #include "support/cgi_pool.h"
 
-inline const std::string kBoss = "boss@pool.test";
-
 struct AdminPool : Pool {
     AdminPool() { Join(kBoss, "secret", "Big Boss"); }
     CgiAnswer Admin(const std::string& action, const Fields& extra = {}) const {
         return Act(action, kBoss, "secret", extra);
     }
+    // Stores an add row, or the edit row of the player named edited, whom the row replaces.
     CgiAnswer AddUser(const std::string& email, const std::string& name, const std::string& pw,
-                      const std::string& status = "USER") const {
-        return Admin("ADMINUPDATE",
-                     {{"USEREMAIL", email}, {"USERREALNAME", name}, {"USERPASSWORD", pw}, {"USERSTATUS", status}});
+                      const std::string& status = "USER", const std::string& edited = "") const {
+        Fields row = {{"USEREMAIL", email}, {"USERREALNAME", name}, {"USERPASSWORD", pw}, {"USERSTATUS", status}};
+        if (!edited.empty()) row.push_back({"EDITEDUSER", edited});
+        return Admin("ADMINUPDATE", row);
     }
     // "EMAIL/STATUS" of each record of the user file.
     std::vector<std::string> Users() const;

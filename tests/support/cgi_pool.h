@@ -13,6 +13,28 @@
 inline constexpr char kUserFieldsEnd[] = "__UserFields.dat";
 
 using Fields = std::vector<std::pair<std::string, std::string>>;
+using Lines = std::vector<std::string>;
+
+inline const std::string kBoss = "boss@pool.test", kAnn = "ann@pool.test", kBob = "bob@pool.test";
+
+inline const std::string kFace = "\"Verdana, Arial, Helvetica, sans-serif\"";
+
+// The red line a page shows to say why a request was not carried out.
+inline std::string Notice(const std::string& text) {
+    return "<div align=\"center\"><font face=" + kFace + " size=\"2\" color=\"#FF0000\"><b>" + text +
+           "</b></font></div>";
+}
+// The blue line a page shows to say that there is nothing to list.
+inline std::string BlueNotice(const std::string& text) {
+    return "<div align=\"center\"><font face=" + kFace + " color=\"#0000FF\"><b>" + text + "</b></font></div>";
+}
+// An entry of the administrator's menu.
+inline std::string MenuEntry(const std::string& action, const std::string& label) {
+    return R"(<input type="radio" name="ACTION" value=")" + action + "\"><b>" + label + "</b><br>";
+}
+inline std::string HiddenLine(const std::string& name, const std::string& value) {
+    return "<INPUT TYPE=\"HIDDEN\" NAME=\"" + name + "\" Value=\"" + value + "\">";
+}
 
 // The scrambled form of a value, as the hidden fields carry it.
 std::string Scrambled(const std::string& value);
@@ -31,6 +53,7 @@ struct CgiAnswer {
     std::vector<std::string> Between(const std::string& first, const std::string& last) const;
     // The value of the first hidden field of that name ("" when none).
     std::string Hidden(const std::string& name) const;
+    bool IsErrorPage() const { return HasLine("<H1>Error in /cgi-bin/zrp.exe</H1>"); }
 };
 
 class Pool {

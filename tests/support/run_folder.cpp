@@ -10,6 +10,7 @@
 
 #include "cgi/output.h"
 #include "core/files.h"
+#include "core/text.h"
 #include "support/cgi_pool.h"
 #include "users/user_file.h"
 
@@ -75,6 +76,8 @@ std::vector<std::string> RunFolder::TakeLines() {
     if (ftruncate(out_, 0) != 0 || lseek(out_, 0, SEEK_SET) != 0) throw std::runtime_error("reset output");
     return lines;
 }
+
+std::string SlashLines(const std::string& parts) { return ReplaceAll(parts, "/", "\r\n") + "\r\n"; }
 
 UserRecord Player(const std::string& email, const std::string& name, const std::string& status) {
     return {email, "SECRET", name, "01-02-2026 03:04:05", status};

@@ -36,4 +36,7 @@ private:
     int out_ = -1;
 };
 
+// "A/1/ " as file bytes, a line per "/"-separated part.
+std::string SlashLines(const std::string& parts);
+
 UserRecord Player(const std::string& email, const std::string& name, const std::string& status = "USER");

@@ -4,8 +4,7 @@
 
 namespace {
 
-const std::string kEntry =
-    R"(<input type="radio" name="ACTION" value="PLAYERSWITHOUTPICKS"><b>Players Without Picks</b><br>)";
+const std::string kEntry = MenuEntry("PLAYERSWITHOUTPICKS", "Players Without Picks");
 
 std::string CountLine(const std::string& count) { return R"(<font color="#CCCCCC">XX</font><b>)" + count + "</b><br>"; }
 
@@ -57,17 +56,13 @@ TEST(PlayersWithoutPicks, CountedOnTheMenuAndListedWithOneMailToAll) {
     // Everybody has picked; then the pool ends and nobody is asked any more.
     pool.Write("ZRPpicks1_.dat", pool.Read("ZRPpicks1_.dat") + "BOB RAY\r\n11\r\n7\r\nEVE O&#39;NEIL\r\n11\r\n7\r\n");
     CgiAnswer none = pool.Admin("PLAYERSWITHOUTPICKS");
-    EXPECT_TRUE(none.HasLine(R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" )"
-                             R"(color="#0000FF"><b>Every player has saved picks for Period 1.</b></font></div>)"));
+    EXPECT_TRUE(none.HasLine(BlueNotice("Every player has saved picks for Period 1.")));
     EXPECT_FALSE(none.HasLine("  <tr bgcolor=\"#FFFFFF\">"));
     pool.Write("ZRPweek.dat", "3\r\n1\r\n2\r\n");
     CgiAnswer ended = pool.Admin("ADMIN");
     EXPECT_TRUE(ended.HasLine(R"(<font color="#CCCCCC">.</font><i>X Players Without Picks - Not Available</i><br>)"));
     EXPECT_FALSE(ended.HasLine(kEntry));
-    EXPECT_TRUE(
-        pool.Admin("PLAYERSWITHOUTPICKS")
-            .HasLine(R"(<div align="center"><font face="Verdana, Arial, Helvetica, sans-serif" size="2" )"
-                     R"(color="#FF0000"><b>The pool has ended: no period is open for picks.</b></font></div>)"));
+    EXPECT_TRUE(pool.Admin("PLAYERSWITHOUTPICKS").HasLine(Notice("The pool has ended: no period is open for picks.")));
 }
 
 }  // namespace

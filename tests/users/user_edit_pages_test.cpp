@@ -22,7 +22,7 @@ Lines Choices(const CgiAnswer& page) {
 // edit row; the menu offers editing once there is someone to edit.
 TEST(UserEditPages, AddAndAdmitCyclesKeepTheFileCompact) {
     AdminPool pool;
-    std::string editEntry = R"(<input type="radio" name="ACTION" value="EDITUSER"><b>Edit / Delete a User</b><br>)";
+    std::string editEntry = MenuEntry("EDITUSER", "Edit / Delete a User");
     EXPECT_FALSE(pool.Admin("ADMIN").HasLine(editEntry));  // nobody to edit yet
     EXPECT_TRUE(pool.AddUser("ann@pool.test ", " Ann Lee", "pw1").HasLine("Database Has Been Updated.<br><br>"));
     pool.AddUser("bob@pool.test", "Bob Ray", "pw2");
@@ -37,7 +37,7 @@ TEST(UserEditPages, AddAndAdmitCyclesKeepTheFileCompact) {
     // A pending player is admitted by storing his edit row as it comes.
     pool.Write("ZRP__NewUserStatus.txt", "APPROVE\r\n");
     pool.Join("newbie@pool.test", "np", "Nina New");
-    StoreEdit(pool, "NINA NEW", "NEWBIE@POOL.TEST", "NINA NEW", "NP");
+    pool.AddUser("NEWBIE@POOL.TEST", "NINA NEW", "NP", "USER", "NINA NEW");
     EXPECT_EQ(pool.Users(), (Lines{kBossRow, "ANN@POOL.TEST/USER", "BOB@POOL.TEST/USER", "NEWBIE@POOL.TEST/USER"}));
     EXPECT_TRUE(pool.Act("VIEWPLAYERS", "newbie@pool.test", "np").HasLine("<!-- ViewUsers -->"));
 }
@@ -62,7 +62,7 @@ TEST(UserEditPages, ChoiceOffersOtherLiveUsersAndAnEditReplacesOnlyTheOneChosen)
     // the first administrator's name is the one deleted.
     EXPECT_TRUE(pool.Admin("EDITTHISUSER", {{"USERREALNAME", "Carl Diaz"}})
                     .HasLine(R"(<input type="text" name="USERREALNAME" size="18" maxlength="40" value="Carl Diaz">)"));
-    StoreEdit(pool, "Carl Diaz", "c@x.test", "Carl Diaz", "p");
-    StoreEdit(pool, "BIG BOSS", "b@x.test", "Big Boss", "p", "DELETE");
+    pool.AddUser("c@x.test", "Carl Diaz", "p", "USER", "Carl Diaz");
+    pool.AddUser("b@x.test", "Big Boss", "p", "DELETE", "BIG BOSS");
     EXPECT_EQ(pool.Users(), (Lines{kBossRow, "A@X.TEST/USER", "DEPUTY@X.TEST/ADMINISTRATOR", "C@X.TEST/USER"}));
 }

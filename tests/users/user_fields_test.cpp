@@ -108,11 +108,11 @@ TEST(UserFields, ListsFollowTheAdministratorsChanges) {
     EXPECT_TRUE(pool.CopyFits());
     EXPECT_TRUE(pool.Admin("VIEWUSERS").HasLine("NINA NEW"));
     pool.ExpectSameListsWithAndWithoutCopy("after a registration");
-    StoreEdit(pool, "PLAYER 8", "eight@pool.test", "Eighth Renamed", Password(8));
+    pool.AddUser("eight@pool.test", "Eighth Renamed", Password(8), "USER", "PLAYER 8");
     EXPECT_TRUE(pool.Admin("VIEWUSERS").HasLine("EIGHTH RENAMED"));
     EXPECT_TRUE(pool.Login("eight@pool.test", Password(8)).HasLine(Welcome("EIGHTH RENAMED")));
     pool.ExpectSameListsWithAndWithoutCopy("after an edit");
-    StoreEdit(pool, "PLAYER 9", Email(9), "PLAYER 9", Password(9), "DELETE");
+    pool.AddUser(Email(9), "PLAYER 9", Password(9), "DELETE", "PLAYER 9");
     CgiAnswer database = pool.Admin("VIEWUSERS");  // compacts the file
     EXPECT_FALSE(database.HasLine("PLAYER 9"));
     EXPECT_EQ(pool.Users().size(), 30u);

@@ -10,11 +10,7 @@
 #include "support/admin_pool.h"
 #include "users/user_file.h"
 
-using Lines = std::vector<std::string>;
-
 inline const std::string kStamp = "01-02-2026 03:04:05";
-inline const std::string kAnn = "ann@pool.test";
-inline const std::string kFace = "\"Verdana, Arial, Helvetica, sans-serif\"";
 
 // The given lines the page lacks (none when it has them all).
 inline Lines Missing(const CgiAnswer& page, Lines lines) {
@@ -58,13 +54,6 @@ inline Fields FormFields(const CgiAnswer& page, const std::string& formStart, co
         for (auto& field : fields)
             if (field.first == name) field.second = value;
     return fields;
-}
-
-// Stores an edit row: the player it names is replaced by the row.
-inline CgiAnswer StoreEdit(const AdminPool& pool, const std::string& edited, const std::string& email,
-                           const std::string& name, const std::string& pw, const std::string& status = "USER") {
-    return pool.Admin("ADMINUPDATE", {{"USEREMAIL", email}, {"USERREALNAME", name}, {"USERPASSWORD", pw},
-                                      {"USERSTATUS", status}, {"EDITEDUSER", edited}});
 }
 
 // A two-period season, the administrator BIG BOSS (boss@pool.test / secret)
