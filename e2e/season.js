@@ -61,6 +61,7 @@ async function checkDesktopLook(page, what, lastLook = false) {
     await page.evaluate(() => document.head.append(window.phoneStyle));
     if (shown.equals(plain)) return;
     if (!lastLook) {
+        console.log(`   ${what}: looked different once, looking again`);
         await page.waitForTimeout(300);
         return checkDesktopLook(page, what, true);
     }
