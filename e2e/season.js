@@ -1,5 +1,7 @@
 // A whole season of the pool in headless Chromium, through the pages' own
 // links and forms, the administrator at a desktop and the players on phones:
+// picks saved, changed and refused, comments, a wrong scoring run undone,
+// the downloads, the season chart, and the first period of the next season.
 // node season.js BASE-ADDRESS POOL-FOLDER SERVER-NAME PROGRAM
 'use strict';
 const fs = require('fs');
@@ -10,6 +12,8 @@ const [base, poolFolder, serverName, program] = process.argv.slice(2);
 // The pool's files are named after the program.
 const prefix = program.slice(0, -4).toUpperCase();
 const checkedHelp = new Map();
+const FINAL_LINE = 'Once saved, your picks cannot be changed.';
+const CHANGE_LINE = 'You can change your picks until the lock-out date.';
 let pagesChecked = 0;
 
 function fail(message) {
@@ -31,7 +35,10 @@ async function checkPhoneFit(page, what) {
         }
         const texts = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
         for (let text; (text = texts.nextNode());) {
-            const size = parseFloat(getComputedStyle(text.parentElement).fontSize);
+            // A drawing's text shrinks with the drawing.
+            const element = text.parentElement;
+            const shrink = element instanceof SVGElement ? element.getScreenCTM().a : 1;
+            const size = parseFloat(getComputedStyle(element).fontSize) * shrink;
             if (text.textContent.trim() && size < 12) found.push(`"${text.textContent.trim()}" is ${size} px`);
         }
         return found;
@@ -40,7 +47,9 @@ async function checkPhoneFit(page, what) {
 }
 
 // At desktop size the page looks the same without its style for phones.
-async function checkDesktopLook(page, what) {
+// A page still settling may differ once: the second look decides, and a
+// difference then leaves both pictures beside the pool folder.
+async function checkDesktopLook(page, what, lastLook = false) {
     const shown = await page.screenshot({ fullPage: true });
     const hadStyle = await page.evaluate(() => {
         window.phoneStyle = document.querySelector('head > style');
@@ -50,7 +59,16 @@ async function checkDesktopLook(page, what) {
     if (!hadStyle) fail(`${what}: the page has no style for phones`);
     const plain = await page.screenshot({ fullPage: true });
     await page.evaluate(() => document.head.append(window.phoneStyle));
-    if (!shown.equals(plain)) fail(`${what}: the style for phones changes the page at ${page.viewportSize().width} px`);
+    if (shown.equals(plain)) return;
+    if (!lastLook) {
+        console.log(`   ${what}: looked different once, looking again`);
+        await page.waitForTimeout(300);
+        return checkDesktopLook(page, what, true);
+    }
+    const picture = path.join(poolFolder, '..', what.replace(/\W+/g, '-'));
+    fs.writeFileSync(`${picture}-styled.png`, shown);
+    fs.writeFileSync(`${picture}-plain.png`, plain);
+    fail(`${what}: the style for phones changes the page at ${page.viewportSize().width} px (${picture}-*.png)`);
 }
 
 // Every page: no console error, every image loaded, a help link that opens a
@@ -138,24 +156,178 @@ async function fillSheet(page, team, tieBreaker) {
     return games.length;
 }
 
-async function makePicks(page, who, team, tieBreaker) {
-    await menuChoice(page, 'THISWEEK', `${who}'s pick sheet`);
+// Fills the open sheet, confirms it (the confirmation says whether saved
+// picks can still change) and saves it: the menu comes back.
+async function enterPicks(page, who, team, tieBreaker, policyLine) {
     await fillSheet(page, team, tieBreaker);
     await submitBy(page, page.locator('input[alt="Enter Your Picks"]'), `${who}'s confirmation`);
     await expectText(page, tieBreaker, `${who}'s confirmation`);
+    await expectText(page, policyLine, `${who}'s confirmation`);
     await submitBy(page, page.locator('input[alt="Confirm Your Picks"]'), `${who}'s menu after saving`);
     await page.locator('input[name=ACTION][value=VIEWUSERPICKS]').waitFor();
 }
 
-async function setPolicy(boss, policy) {
+async function makePicks(page, who, team, tieBreaker, policyLine = FINAL_LINE) {
+    await menuChoice(page, 'THISWEEK', `${who}'s pick sheet`);
+    await enterPicks(page, who, team, tieBreaker, policyLine);
+}
+
+// Back from the menu after a save to its sheet, changed and sent again:
+// the menu says why nothing changed.
+async function saveAgain(page, who, team, tieBreaker, notice) {
+    await page.goBack();
+    await page.goBack();
+    await fillSheet(page, team, tieBreaker);
+    await submitBy(page, page.locator('input[alt="Enter Your Picks"]'), `${who}'s second save`);
+    await expectText(page, notice, `${who}'s second save`);
+}
+
+// The admission policy and, when given, the picks policy; the menu shows both.
+async function setPolicy(boss, policy, picksPolicy) {
     await menuChoice(boss, 'NEWUSER', 'policy page');
+    await expectText(boss, 'Players May Change Their Picks Until The Lock Out', 'policy page');
     await boss.check(`input[name=NEWUSER][value=${policy}]`);
-    await submitBy(boss, boss.locator('input[type=submit]'), `menu after the policy ${policy}`);
-    await expectText(boss, policy, `menu after the policy ${policy}`);
+    if (picksPolicy) await boss.check(`input[name=PICKSPOLICY][value=${picksPolicy}]`);
+    const what = `menu after the policy ${policy} ${picksPolicy || ''}`;
+    await submitBy(boss, boss.locator('input[type=submit]'), what);
+    await expectText(boss, policy, what);
+    if (picksPolicy) await expectText(boss, `PICKS ${picksPolicy}`, what);
 }
 
 function poolFile(name) {
     return path.join(poolFolder, prefix + name);
+}
+
+// The rows of a sheet or a results table: each cell's text, and whether
+// its text is bold (a chosen team).
+async function sheetRows(page) {
+    return page.$$eval('tr', (rows) =>
+        rows
+            .filter((row) => row.cells.length === 5 && row.querySelector('div[align=right]'))
+            .map((row) => [...row.cells].map((cell) => ({
+                text: cell.textContent.trim(),
+                bold: !!cell.querySelector('b')?.textContent.trim(),
+            }))),
+    );
+}
+
+// The team chosen in each game as the sheet shows it in bold: "0" the
+// first, "1" the second, "-" none.
+async function expectChoices(page, team, what) {
+    const rows = await sheetRows(page);
+    const shown = rows.map((cells) => (cells[0].bold ? '0' : cells[3].bold ? '1' : '-')).join('');
+    if (!shown || shown !== String(team).repeat(shown.length)) fail(`${what}: shows the picks "${shown}", not team ${team}`);
+}
+
+// The saved picks as the view page shows them, left open.
+async function viewPicks(page, who, team, tieBreaker) {
+    await menuChoice(page, 'VIEWUSERPICKS', `${who}'s saved picks`);
+    await expectChoices(page, team, `${who}'s saved picks`);
+    const guess = await page.$$eval('td', (cells) =>
+        cells.filter((cell) => cell.textContent.includes('Tie Breaker Score')).pop()?.nextElementSibling?.textContent.trim());
+    if (guess !== tieBreaker) fail(`${who}'s saved picks show the guess "${guess}", not ${tieBreaker}`);
+}
+
+// From the view page: the sheet comes with the saved picks chosen; the
+// changed ones are confirmed, saved and then shown.
+async function changePicks(page, who, saved, changed) {
+    await viewPicks(page, who, ...saved);
+    await submitBy(page, page.locator('input[type=submit][value="Change My Picks"]'), `${who}'s sheet to change`);
+    await expectChoices(page, saved[0], `${who}'s sheet to change`);
+    if ((await page.inputValue('input[name=TIEBREAKER]')) !== saved[1]) fail(`${who}'s sheet to change lacks the guess`);
+    await enterPicks(page, who, ...changed, CHANGE_LINE);
+    await viewPicks(page, who, ...changed);
+    await page.goBack();
+}
+
+// A comment too long for the board comes back with its text and the
+// reason; a short one is stored.
+async function postComments(page) {
+    await menuChoice(page, 'POSTCOMMENTS', 'comment entry');
+    const long = `${'Go team, go! '.repeat(160).slice(0, 2000)}!`;
+    // As a browser sends it that ignores the text area's maxlength.
+    await page.$eval('textarea[name=COMMENTFIELD]', (area) => area.removeAttribute('maxlength'));
+    await page.fill('textarea[name=COMMENTFIELD]', long);
+    await submitBy(page, page.locator('input[alt="Add Your Comments"]'), 'comment refused');
+    await expectText(page, 'Your comment was not added: it has more than 2000 characters. Please shorten it.', 'comment refused');
+    // The text area wraps hard: the browser sent line breaks where lines wrapped.
+    const back = await page.inputValue('textarea[name=COMMENTFIELD]');
+    if (back.replace(/\s+/g, ' ').trim() !== long) fail('a refused comment does not come back as typed');
+    await page.fill('textarea[name=COMMENTFIELD]', 'Good luck everybody');
+    await submitBy(page, page.locator('input[alt="Add Your Comments"]'), 'comment board');
+    await expectText(page, 'Good luck everybody', 'comment board');
+}
+
+// From the administrator's menu: the winners of the open period, confirmed.
+async function scorePeriod(boss, team, tieBreaker, what) {
+    await menuChoice(boss, 'ENTERWINNERS', `winners sheet, ${what}`);
+    await fillSheet(boss, team, tieBreaker);
+    await submitBy(boss, boss.locator('input[alt="Enter Your Picks"]'), `winners confirmation, ${what}`);
+    await submitBy(boss, boss.locator('input[alt="Confirm Your Picks"]'), `menu after scoring, ${what}`);
+}
+
+async function undoScoring(boss, period) {
+    const undo = `Undo Scoring Of Period ${period}`;
+    await expectText(boss, undo, 'menu after a wrong scoring');
+    await menuChoice(boss, 'UNDOSCORING', 'undo confirmation');
+    await submitBy(boss, boss.locator(`input[type=submit][value="${undo}"]`), 'menu after the undo');
+    await expectText(boss, `Scoring Of Period ${period} Has Been Undone!`, 'menu after the undo');
+}
+
+// The count on the administrator's menu, and the page of those without
+// picks with one mail to all of them.
+async function checkWithoutPicks(boss, period, players, without) {
+    const saved = players - without.length;
+    const line = `${saved} of ${players} players ${saved === 1 ? 'has' : 'have'} saved their picks for Period ${period}`;
+    await expectText(boss, line, "administrator's menu");
+    await menuChoice(boss, 'PLAYERSWITHOUTPICKS', 'players without picks');
+    const mail = await boss.getAttribute('a[href^="mailto:?bcc="]', 'href');
+    if (mail !== `mailto:?bcc=${without.join(',')}&subject=Zarn%20Pool%3A%20your%20picks%20for%20Period%20${period}`)
+        fail(`players without picks: the mail to all is ${mail}`);
+    await boss.goBack();
+}
+
+// A download from the administrator's menu: a CSV file whose lines are
+// given (the header row first, as far as given).
+async function checkDownload(boss, action, lines) {
+    await boss.check(`input[name=ACTION][value=${action}]`);
+    const [file, answer] = await Promise.all([
+        boss.waitForEvent('download'),
+        boss.waitForResponse((response) => response.request().method() === 'POST'),
+        boss.locator('input[type=image]').first().click(),
+    ]);
+    const type = answer.headers()['content-type'];
+    if (!/^text\/csv; *charset=/.test(type)) fail(`${action} answers ${type}`);
+    const got = fs.readFileSync(await file.path(), 'latin1').split('\r\n');
+    lines.forEach((line, i) => {
+        if (got[i] !== line) fail(`${action}: line ${i + 1} is "${got[i]}", not "${line}"`);
+    });
+}
+
+// The scoreboard as "name points" lines, best first; its season chart
+// draws a line for each and ends at the same points.
+async function checkScoreboard(page, expected, withChart) {
+    await menuChoice(page, 'SCOREBOARD', 'scoreboard');
+    const shown = (await sheetRows(page)).map((cells) => `${cells[0].text} ${cells[2].text}`).slice(1);
+    if (shown.join('|') !== expected.join('|')) fail(`the scoreboard shows ${shown.join(', ')}`);
+    if (!withChart) return;
+    await submitBy(page, page.locator('input[type=submit][value="Season Chart"]'), 'season chart');
+    const names = await page.$$eval('svg text', (texts) => texts.map((t) => t.textContent.trim()));
+    const totals = await page.$$eval('table:has(> caption) tr', (rows) =>
+        rows.slice(1).map((row) => `${row.cells[0].textContent.trim()} ${row.cells[row.cells.length - 1].textContent.trim()}`));
+    if (totals.join('|') !== expected.join('|')) fail(`the season chart's table shows ${totals.join(', ')}`);
+    for (const line of expected) {
+        if (!names.includes(line.replace(/ \d+$/, ''))) fail(`the season chart has no line named for ${line}`);
+    }
+    await page.goBack();
+}
+
+async function startNewSeason(boss) {
+    await menuChoice(boss, 'NEWSEASON', 'new season confirmation');
+    await submitBy(boss, boss.locator('input[type=submit][value="Start The New Season"]'), 'menu of the new season');
+    await expectText(boss, 'A New Season Has Started At Period 1', 'menu of the new season');
+    if (!fs.readdirSync(poolFolder).some((name) => name.startsWith('season-'))) fail('the last season has no folder');
+    if (fs.existsSync(poolFile('winners1_.dat'))) fail('the new season still has the last one\'s winners');
 }
 
 async function main() {
@@ -187,7 +359,9 @@ async function main() {
         const stranger = await newPage(browser, true);
         await login(stranger, 'sam@pool.test', 'sampw', 'status page: listed players only');
         await expectText(stranger, 'not presently allowing new users', 'status page: listed players only');
-        await setPolicy(boss, 'ALLOWALL');
+        // Everybody may join, saved picks may change until the lock-out, and
+        // a player is added.
+        await setPolicy(boss, 'ALLOWALL', 'CHANGE');
         await menuChoice(boss, 'ADDUSER', 'add-user page');
         await boss.fill('input[name=USEREMAIL]', 'ann@pool.test');
         await boss.fill('input[name=USERREALNAME]', 'Ann Added');
@@ -198,42 +372,54 @@ async function main() {
 
         // The administrator's picks from the main menu.
         await login(boss, 'boss@pool.test', 'bosspw', "boss's main menu again");
-        await makePicks(boss, 'boss', 0, '30');
+        await makePicks(boss, 'boss', 0, '30', CHANGE_LINE);
 
         // A newcomer registers with the real-name page and picks.
         const newcomer = await newPage(browser, true);
         await login(newcomer, 'nick@pool.test', 'nickpw', "newcomer's real-name page");
         await newcomer.fill('input[name=USERREALNAME]', 'Nick Newcomer');
         await submitBy(newcomer, newcomer.locator('input[type=submit], input[type=image]'), "newcomer's menu");
-        await makePicks(newcomer, 'newcomer', 1, '41');
+        await makePicks(newcomer, 'newcomer', 1, '41', CHANGE_LINE);
 
-        // The added player picks and comments.
+        // The administrator sees who has still to pick (the waiting
+        // newcomer is no player yet).
+        await menuChoice(boss, 'ADMIN', "administrator's menu");
+        await checkWithoutPicks(boss, 1, 3, ['ann@pool.test']);
+
+        // The added player picks, changes her picks and comments.
         const ann = await newPage(browser, true);
         await login(ann, 'ann@pool.test', 'annpw', "ann's menu");
-        await makePicks(ann, 'ann', 0, '35');
-        await menuChoice(ann, 'VIEWUSERPICKS', "ann's saved picks");
-        await ann.goBack();
-        await menuChoice(ann, 'POSTCOMMENTS', 'comment entry');
-        await ann.fill('textarea[name=COMMENTFIELD]', 'Good luck everybody');
-        await submitBy(ann, ann.locator('input[alt="Add Your Comments"]'), 'comment board');
-        await expectText(ann, 'Good luck everybody', 'comment board');
+        await makePicks(ann, 'ann', 0, '35', CHANGE_LINE);
+        await changePicks(ann, 'ann', [0, '35'], [1, '36']);
+        await postComments(ann);
 
-        // Winners entered: the scoring run opens period 2.
-        await login(boss, 'boss@pool.test', 'bosspw', "boss's menu");
-        await menuChoice(boss, 'ADMIN', "administrator's menu");
-        await menuChoice(boss, 'ENTERWINNERS', 'winners sheet');
-        await fillSheet(boss, 0, '38');
-        await submitBy(boss, boss.locator('input[alt="Enter Your Picks"]'), 'winners confirmation');
-        await submitBy(boss, boss.locator('input[alt="Confirm Your Picks"]'), 'menu after scoring');
+        // Saved picks are final again: a second save is refused with a reason.
+        await setPolicy(boss, 'ALLOWALL', 'FINAL');
+        await saveAgain(newcomer, 'newcomer', 0, '42', 'Your picks for Period 1 were already saved and were not changed.');
+        await viewPicks(newcomer, 'newcomer', 1, '41');
+
+        // A wrong winner in every game, undone, then the right ones: the
+        // standings are as if the wrong run never happened, Ann's changed
+        // picks scored.
+        await scorePeriod(boss, 1, '38', 'wrong');
+        await undoScoring(boss, 1);
+        await scorePeriod(boss, 0, '38', 'right');
         if (!fs.existsSync(poolFile('winners1_.dat'))) fail('the scoring run wrote no period winners file');
+        const standings = ['BEA BOSS 8', 'ANN ADDED 0', 'NICK NEWCOMER 0'];
+        await checkDownload(boss, 'EXPORTSTANDINGS', ['Name,Winning Picks', ...standings.map((line) => line.replace(/ (\d+)$/, ',$1'))]);
+        await checkDownload(boss, 'EXPORTRESULTS', ['Name,Correct,Missed', 'BEA BOSS,8,0']);
+        await checkDownload(boss, 'EXPORTPICKS', [
+            'Name,Riverton Otters at Oakshire Rams,Northgate Wolves at Ashford Comets,Bramble Bay Herons at Millbrook Badgers,' +
+                'Lakemont Loons at Cedar Falls Lumberjacks,Dunmore Foxes at Kestrel Point Pilots,Juniper Ridge Coyotes at Elm Harbor Mariners,' +
+                'Fairhaven Gulls at Ironvale Smiths,Highmoor Stags at Glenrock Miners,Tie Breaker,Correct Picks',
+        ]);
 
-        // Results, scoreboard, players, comments, as a player.
+        // Results, scoreboard and its chart, players, comments, as a player.
         await login(ann, 'ann@pool.test', 'annpw', "ann's menu in period 2");
         await menuChoice(ann, 'LASTWEEK', 'last period results');
         await expectText(ann, 'Nick Newcomer', 'last period results');
         await ann.goBack();
-        await menuChoice(ann, 'SCOREBOARD', 'scoreboard');
-        await expectText(ann, 'Bea Boss', 'scoreboard');
+        await checkScoreboard(ann, standings, true);
         await ann.goBack();
         await menuChoice(ann, 'VIEWPLAYERS', 'players list');
         await expectText(ann, 'ANN ADDED', 'players list');
@@ -244,10 +430,12 @@ async function main() {
         // Ann opens period 2's pick sheet before the lock-out.
         await menuChoice(ann, 'THISWEEK', "ann's period 2 sheet");
 
-        // The game data file editor and the activity log.
+        // The game data file editor shortens the season to two periods; the
+        // activity log.
         await menuChoice(boss, 'DF', 'game data file editor');
         const season = await boss.inputValue('textarea');
-        if (!season.includes('WEEK1')) fail('the editor does not show the season');
+        if (!season.includes('WEEK3')) fail('the editor does not show the season');
+        await boss.fill('textarea', season.slice(0, season.indexOf('WEEK3')));
         await submitBy(boss, boss.locator('input[type=submit][value="Save File"]'), 'saved game data file');
         await login(boss, 'boss@pool.test', 'bosspw', "boss's menu");
         await menuChoice(boss, 'ADMIN', "administrator's menu");
@@ -269,6 +457,19 @@ async function main() {
         if ((await ann.locator('input[alt="Confirm Your Picks"]').count()) !== 0) fail('locked picks reach confirmation');
         await expectText(ann, 'GAME LOCKED', "ann's refused picks");
         if (fs.existsSync(poolFile('picks2_.dat'))) fail('picks were saved after the lock-out');
+
+        // The last period scored ends the season; the next one starts at
+        // period 1, which is picked and scored.
+        await scorePeriod(boss, 0, '20', 'last period');
+        await startNewSeason(boss);
+        await login(boss, 'boss@pool.test', 'bosspw', "boss's menu in the new season");
+        await makePicks(boss, 'boss', 1, '12');
+        await login(ann, 'ann@pool.test', 'annpw', "ann's menu in the new season");
+        await makePicks(ann, 'ann', 0, '13');
+        await menuChoice(boss, 'ADMIN', "administrator's menu");
+        await scorePeriod(boss, 1, '14', 'new season');
+        await login(boss, 'boss@pool.test', 'bosspw', "boss's menu in period 2 of the new season");
+        await checkScoreboard(boss, ['BEA BOSS 8', 'ANN ADDED 0'], false);
 
         console.log(`   ${serverName}: ${pagesChecked} pages checked, ${checkedHelp.size} help pages opened`);
     } finally {

@@ -15,9 +15,10 @@ namespace {
 constexpr long kWidth = 400, kHeight = 260;
 constexpr double kLeft = 30, kRight = 285, kTop = 12, kBottom = 226;
 constexpr double kInset = 10;        // room between the axis and the first and last point
-constexpr double kNameGap = 13;      // the least distance between two names
+constexpr double kNameGap = 14;      // the least distance between two names
 constexpr double kLowestName = 250;  // names may go below the plot, beside the period numbers
 constexpr size_t kShownNameLength = 14;
+constexpr char kTextSize[] = "13";   // still 12 px high when a 390 px phone shrinks the drawing
 
 std::string Coord(double value) {
     char text[32];
@@ -43,9 +44,8 @@ struct Plot {
     double Y(long total) const { return kBottom - (kBottom - kTop) * static_cast<double>(total) / Top; }
 };
 
-void Text(double x, double y, const std::string& anchor, const std::string& colour, const std::string& text,
-          const std::string& size = "11") {
-    SendLine({"<text x=\"", Coord(x), "\" y=\"", Coord(y), "\" font-size=\"", size, "\" text-anchor=\"", anchor,
+void Text(double x, double y, const std::string& anchor, const std::string& colour, const std::string& text) {
+    SendLine({"<text x=\"", Coord(x), "\" y=\"", Coord(y), "\" font-size=\"", kTextSize, "\" text-anchor=\"", anchor,
               "\" dy=\".35em\" fill=\"", colour, "\">", text, "</text>"});
 }
 
@@ -94,7 +94,7 @@ void PlayerLine(const Plot& plot, const ChartLine& line, const char* colour, dou
     }
     SendLine({"<polyline points=\"", points, "\" fill=\"none\" stroke=\"", colour, "\" stroke-width=\"2\"/>"});
     Send(dots);
-    Text(plot.X(line.Totals.size() - 1) + 6, nameHeight, "start", colour, ShownName(line.Name), "12");
+    Text(plot.X(line.Totals.size() - 1) + 6, nameHeight, "start", colour, ShownName(line.Name));
 }
 
 }  // namespace

@@ -63,4 +63,23 @@ TEST(SeasonChart, TopTenTotalsAfterEveryScoredPeriod) {
     EXPECT_NE(page.Bytes.find(">PLAYER 10</text>"), std::string::npos);
 }
 
+// A phone 390 px wide shows the picture across its width: every text of it,
+// shrunk with it, stays at least 12 px high.
+TEST(SeasonChart, TextReadableOnAPhone) {
+    SeasonPool pool;
+    pool.Write("ZRPweek.dat", "2\r\n1\r\n2\r\n");
+    pool.Write("ZRPwinners1_.dat", "ANN LEE\r\n2\r\n0\r\n");
+    pool.Write("ZRPOverAllWinners.dat", "ANN LEE\r\n2\r\n \r\n");
+    pool.Write("ZRPpicks1W_.dat", "0\r\n0\r\n");
+    std::string page = pool.Act("SEASONCHART", kAnn, "pw1").Bytes;
+    std::smatch box;
+    ASSERT_TRUE(std::regex_search(page, box, std::regex(R"(<svg [^>]*viewBox="0 0 (\d+) \d+")")));
+    double shrink = 390.0 / std::stod(box[1]);
+    std::regex size(R"re(<text [^>]*font-size="(\d+)")re");
+    size_t texts = 0;
+    for (std::sregex_iterator m(page.begin(), page.end(), size), end; m != end; ++m, ++texts)
+        EXPECT_GE(std::stod((*m)[1]) * shrink, 12.0) << (*m)[0];
+    EXPECT_GT(texts, 3U);
+}
+
 }  // namespace
