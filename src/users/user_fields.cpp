@@ -59,19 +59,28 @@ bool Describes(const Stamp& stamp, int64_t copyLength, const struct stat& users)
     return std::memcmp(&stamp, &now, sizeof stamp) == 0 && copyLength == EntryOffset(stamp.Count);
 }
 
-// Walks the copy, seen in place, when it describes the user file (the copy of
-// the largest user file is a few MiB, and a walk touches every page of it);
-// false without such a copy.
+// Walks the copy when it describes the user file; false without such a copy.
+// It is read a block of entries at a time into one buffer: the copy of the
+// largest user file is a few MiB, and a walk passes over every entry before
+// the player's, which costs less copied block by block than mapped whole.
 bool WalkCopy(const struct stat& users, const std::function<bool(int32_t, std::string_view)>& visit) {
     if (!FileExists(UserFieldsFilePath())) return false;
     FileRanges copy(UserFieldsFilePath());
-    std::string_view bytes = copy.ViewWhole();
     Stamp stamp;
-    if (bytes.size() < sizeof stamp) return false;
-    std::memcpy(&stamp, bytes.data(), sizeof stamp);
-    if (!Describes(stamp, static_cast<int64_t>(bytes.size()), users)) return false;
-    for (uint32_t index = 0; index < stamp.Count; ++index)
-        if (!visit(static_cast<int32_t>(index + 1), bytes.substr(EntryOffset(index), kUserFieldsLength))) break;
+    std::string block;
+    copy.Read(0, sizeof stamp, block);
+    if (block.size() < sizeof stamp) return false;
+    std::memcpy(&stamp, block.data(), sizeof stamp);
+    if (!Describes(stamp, copy.Length(), users)) return false;
+    constexpr uint32_t kBlockEntries = 336;  // about 64 KiB
+    for (uint32_t first = 0; first < stamp.Count; first += kBlockEntries) {
+        uint32_t count = std::min(kBlockEntries, stamp.Count - first);
+        copy.Read(EntryOffset(first), int64_t{kUserFieldsLength} * count, block);
+        std::string_view entries = block;
+        for (uint32_t i = 0; i < count && (i + 1) * kUserFieldsLength <= entries.size(); ++i)
+            if (!visit(static_cast<int32_t>(first + i + 1), entries.substr(i * kUserFieldsLength, kUserFieldsLength)))
+                return true;
+    }
     return true;
 }
 
