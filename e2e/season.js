@@ -50,6 +50,11 @@ async function checkPhoneFit(page, what) {
 // A page still settling may differ once: the second look decides, and a
 // difference then leaves both pictures beside the pool folder.
 async function checkDesktopLook(page, what, lastLook = false) {
+    // Nothing hovered or focused: a control under the pointer left by the
+    // last click, or a blinking caret, would draw differently from one
+    // picture to the next.
+    await page.mouse.move(0, 0);
+    await page.evaluate(() => document.activeElement?.blur());
     const shown = await page.screenshot({ fullPage: true });
     const hadStyle = await page.evaluate(() => {
         window.phoneStyle = document.querySelector('head > style');
