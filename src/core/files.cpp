@@ -11,6 +11,7 @@
 
 #include "core/failure.h"
 #include "core/run.h"
+#include "core/text.h"
 
 void FailFromErrno(int err, bool reading) {
     switch (err) {
@@ -161,6 +162,12 @@ std::vector<std::string> SplitTextLines(const std::string& bytes) {
 }
 
 std::vector<std::string> ReadTextLines(const std::string& path) { return SplitTextLines(ReadWholeFile(path)); }
+
+std::string ReadSettingWord(const std::string& path, const std::string& missing) {
+    if (!FileExists(path)) return missing;
+    std::vector<std::string> lines = ReadTextLines(path);
+    return lines.empty() ? "" : UCase(TrimBlanks(lines[0]));
+}
 
 // The file is seen in place, so only the pages up to the last line asked for
 // are touched, and its bytes are copied once.

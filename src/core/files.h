@@ -49,6 +49,9 @@ size_t CountTextLines(std::string_view bytes);
 // The bytes of the first count lines (up to the last of their line feeds),
 // reading the file only as far as they reach, to be seen in place.
 std::string ReadFirstTextBytes(const std::string& path, size_t count);
+// The first line of a setting file, trimmed and upper-cased ("" when the
+// file is empty); missing while there is no file.
+std::string ReadSettingWord(const std::string& path, const std::string& missing);
 // Lines joined, each ended with CR LF.
 std::string JoinTextLines(const std::vector<std::string>& lines);
 

@@ -8,10 +8,7 @@
 #include "game/picks_store.h"
 
 std::string StoredPicksPolicy() {
-    if (!FileExists(PicksPolicyFilePath())) return kPicksFinal;
-    std::vector<std::string> lines = ReadTextLines(PicksPolicyFilePath());
-    bool mayChange = !lines.empty() && UCase(TrimBlanks(lines[0])) == kPicksMayChange;
-    return mayChange ? kPicksMayChange : kPicksFinal;
+    return ReadSettingWord(PicksPolicyFilePath(), kPicksFinal) == kPicksMayChange ? kPicksMayChange : kPicksFinal;
 }
 
 bool SavedPicksMayChange() { return StoredPicksPolicy() == kPicksMayChange; }

@@ -6,11 +6,7 @@
 #include "core/run.h"
 #include "core/text.h"
 
-std::string StoredNewUserPolicy() {
-    if (!FileExists(NewUserStatusFilePath())) return "ALLOWALL";
-    std::vector<std::string> lines = ReadTextLines(NewUserStatusFilePath());
-    return lines.empty() ? "" : UCase(TrimBlanks(lines[0]));
-}
+std::string StoredNewUserPolicy() { return ReadSettingWord(NewUserStatusFilePath(), "ALLOWALL"); }
 
 void LoadNewUserStatus() { R().NewUserPolicy = StoredNewUserPolicy(); }
 
