@@ -37,11 +37,8 @@ TEST(ActivityLog, ARecordCutShortIsWrittenOver) {
     Pool pool;
     pool.Get();
     std::string first = pool.Read("zrp.log");
-    ASSERT_EQ(first.size(), 120u);
     pool.Write("zrp.log", first + first.substr(0, 50));
     pool.Get();
-    std::string log = pool.Read("zrp.log");
-    ASSERT_EQ(log.size(), 240u);
-    EXPECT_EQ(log.substr(0, 120), first);
-    EXPECT_EQ(log.substr(120, 40), first.substr(0, 40));
+    EXPECT_EQ(pool.Read("zrp.log").substr(0, 160), first + first.substr(0, 40));
+    EXPECT_EQ(pool.Read("zrp.log").size(), 240u);
 }

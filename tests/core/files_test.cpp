@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <functional>
 
 #include "core/files.h"
 #include "support/run_folder.h"
@@ -34,48 +30,4 @@ TEST(TextLines, EveryReaderSeesTheLinesOfTheSameBytes) {
         EXPECT_EQ(CountTextLines(bytes), seen.size()) << bytes;
     }
     EXPECT_EQ(SplitTextLines("x\r\n\r\ny"), (std::vector<std::string>{"x", "", "y"}));
-}
-
-// Ordinary files and links to them exist; folders, dangling links, blank
-// names and strangers do not.
-TEST(FileExists, OnlyOrdinaryFilesAndLinksToThem) {
-    RunFolder run;
-    run.Write("plain.gif", "x");
-    std::string folder = run.Folder();
-    ASSERT_EQ(mkdir((folder + "sub.gif").c_str(), 0755), 0);
-    ASSERT_EQ(symlink((folder + "plain.gif").c_str(), (folder + "link.gif").c_str()), 0);
-    ASSERT_EQ(symlink((folder + "gone.txt").c_str(), (folder + "dangling.gif").c_str()), 0);
-    for (const char* name : {"plain.gif", "link.gif"}) EXPECT_TRUE(FileExists(folder + name)) << name;
-    for (const char* name : {"sub.gif", "dangling.gif", "none.gif", ""}) EXPECT_FALSE(FileExists(folder + name)) << name;
-    EXPECT_FALSE(FileExists("   "));
-}
-
-// Lines read once are read again after any write, rename or removal of the
-// run, and not for a change made behind its back (the folder lock keeps
-// other runs out).
-TEST(LinesWhileUnchanged, ReadAgainAfterEachChangeTheRunMakes) {
-    RunFolder run;
-    std::string folder = run.Folder(), path = folder + "w.txt";
-    auto writeAside = [&](const char* bytes) {
-        std::FILE* f = std::fopen(path.c_str(), "wb");
-        std::fputs(bytes, f);
-        std::fclose(f);
-    };
-    LinesRead last;
-    int seen = 0;
-    auto change = [&](const std::function<void()>& make) {
-        writeAside(std::to_string(++seen).c_str());
-        EXPECT_EQ(*LinesWhileUnchanged(path, last), std::vector<std::string>{std::to_string(seen - 1)});
-        make();
-        EXPECT_EQ(*LinesWhileUnchanged(path, last), std::vector<std::string>{std::to_string(seen)});
-    };
-    run.Write("w.txt", "0\r\n");
-    EXPECT_EQ(*LinesWhileUnchanged(path, last), std::vector<std::string>{"0"});
-    change([&] { AppendToFile(folder + "d.txt", "x"); });
-    change([&] { WriteAt(folder + "e.txt", 0, "x"); });
-    change([&] { RenameFile(folder + "e.txt", folder + "f.txt"); });
-    change([&] { DeleteFileIfExists(folder + "f.txt"); });
-    change([&] { SetFileLength(folder + "d.txt", 0); });
-    DeleteFileIfExists(path);
-    EXPECT_EQ(LinesWhileUnchanged(path, last), nullptr);
 }

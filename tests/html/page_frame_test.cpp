@@ -2,7 +2,6 @@
 
 #include <map>
 
-#include "cgi/settings.h"
 #include "game/menu_top.h"
 #include "html/page_frame.h"
 #include "support/run_folder.h"
@@ -14,7 +13,7 @@ static std::string HelpAnchor(const std::string& page) {
            "\" onClick=\"NewWindow(this.href,'name','500','500','yes');return false;\">";
 }
 
-TEST(PageFrame, BannerShowsPlayerAdministratorPeriodAndLockOutAndFooterTheVersion) {
+TEST(PageFrame, BannerShowsPlayerAdministratorPeriodAndLockOut) {
     struct Case {
         bool login;  // the login page (no action, no player) of an ended pool; else Ann's page of period 5
         std::string lockDate;
@@ -25,17 +24,14 @@ TEST(PageFrame, BannerShowsPlayerAdministratorPeriodAndLockOutAndFooterTheVersio
           {7, "      : Ann Smith</font></td>"},
           {14, R"(        <a href="MAILTO:boss@x.test"><font )" + kFont + R"( size="2">BOSS)"},
           {20, "       5 of 17"},
-          {29, HelpAnchor("makeselections1.html")},
-          {37, "</map>"}}},
+          {29, HelpAnchor("makeselections1.html")}}},
         {false, "12\r\n31\r\n2999\r\n23\r\n59\r\n",
          {{5, R"(      <font color="#FF0000">Lock Out Date: 12-31-2999  Time: 23:59</font></font><br>)"}}},
         {true, "01\r\n02\r\n2000\r\n10\r\n05\r\n",
          {{5, R"(      <font color="#FF0000"><b>GAME LOCKED  Date: 01-02-2000  Time: 10:05</b><br>)"},
           {6, "You Will Not Be Able to Make Selections</font></font><br>"},
           {20, "Team File Completed!<br>Pool Ended"},
-          {23, "&nbsp;"},
-          {27, HelpAnchor("welcome1.html")},
-          {35, "</map>"}}},
+          {27, HelpAnchor("welcome1.html")}}},
     };
     RunFolder run;
     for (const Case& c : cases) {
@@ -54,10 +50,4 @@ TEST(PageFrame, BannerShowsPlayerAdministratorPeriodAndLockOutAndFooterTheVersio
         for (const auto& [at, line] : c.lines) EXPECT_EQ(lines.at(at), line) << at;
         EXPECT_EQ(r.PoolEnded, c.login);
     }
-    PageFooter();
-    EXPECT_EQ(run.TakeLines(), (std::vector<std::string>{
-                                   R"(<hr align="center" width="200">)",
-                                   R"(<P align="center"><font size="2"> <font )" + kFont +
-                                       R"( size="1" color="#000000">Copyright)",
-                                   "&copy; 2026 The Zarn Pool Online! team. All rights reserved.<br>", "Version 0.99 - Build 9.6.2</font><br>", "  </font> </P>"}));
 }
