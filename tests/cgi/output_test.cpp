@@ -1,43 +1,11 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 
 #include "cgi/output.h"
-#include "core/files.h"
 #include "game/sheet_expect.h"
 #include "support/cgi_pool.h"
 #include "support/run_folder.h"
-
-// Numbered lines of about 100 bytes, together well past what Send holds.
-static Lines LongPage() {
-    Lines lines;
-    for (int n = 0; n < 2000; ++n) lines.push_back(std::to_string(n) + std::string(95, 'x'));
-    lines.push_back(std::string(kOutputHeld + 10, 'y'));  // longer than the buffer itself
-    lines.push_back("last");
-    return lines;
-}
-
-// Lines leave in order, whole or sent as pieces, with never more than the
-// bound held, lines longer than the block among them.
-TEST(Output, LinesAndPiecesLeaveInOrderWithNeverMoreThanTheBoundHeld) {
-    RunFolder run;
-    const Lines page = LongPage();
-    for (size_t n = 0; n < page.size(); ++n) {
-        std::string_view whole = page[n];
-        size_t cut = whole.size() / 3;
-        if (n % 2)
-            Send(whole);
-        else
-            SendLine({"", whole.substr(0, cut), whole.substr(cut, 1), "", whole.substr(cut + 1)});
-        ASSERT_LE(R().OutputHeld, kOutputHeld);
-    }
-    std::string expected = JoinTextLines(page);
-    off_t written = lseek(R().StdOutHandle, 0, SEEK_END);
-    EXPECT_GE(written + static_cast<off_t>(kOutputHeld), static_cast<off_t>(expected.size()));
-    FlushOutput();
-    EXPECT_EQ(JoinTextLines(run.TakeLines()), expected);
-}
 
 // A failing page: on a pipe the error page follows what was sent; in a file
 // it replaces it. The scoreboard has sent its top, and no record, when the
