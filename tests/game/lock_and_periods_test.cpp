@@ -45,8 +45,10 @@ TEST(GamePeriods, WeekFileAndGameLines) {
     // No week file yet; one from before a period was added; one made before the
     // game data file, which starts at its first period whether the editor saves
     // it or a run finds it.
-    for (auto [before, editor, current] : {std::tuple{"", false, "1"}, {"5\r\n1\r\n17\r\n", true, "5"},
-                                           {"\r\n\r\n\r\n", true, "1"}, {"\r\n\r\n\r\n", false, "1"}}) {
+    for (auto [before, editor, current] : {std::tuple{"", false, "1"},
+                                           {"5\r\n1\r\n17\r\n", true, "5"},
+                                           {"\r\n\r\n\r\n", true, "1"},
+                                           {"\r\n\r\n\r\n", false, "1"}}) {
         if (*before) folder.Write("ZRPweek.dat", before);
         FileBatch batch;
         editor ? RefreshWeekFile(batch) : LoadWeekFile(weekFile);

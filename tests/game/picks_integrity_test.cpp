@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "game/sheet_expect.h"
 #include "support/admin_pool.h"
@@ -24,9 +25,9 @@ const std::string kFinalLine = kCell + "Once saved, your picks cannot be changed
 const std::string kChangeLine = kCell + "You can change your picks until the lock-out date.</font><br><br>";
 const std::string kChangeButton = R"(<input type="submit" name="Submit" value="Change My Picks">)";
 const std::string kAlreadySaved = Notice("Your picks for Period 1 were already saved and were not changed.");
-const std::string kAlreadySavedMayChange =
-    Notice("Your picks for Period 1 were already saved and were not changed; to change them, view them and press "
-           "Change My Picks.");
+const std::string kAlreadySavedMayChange = Notice(
+    "Your picks for Period 1 were already saved and were not changed; to change them, view them and press "
+    "Change My Picks.");
 const std::string kFinal = Notice("Your picks for Period 1 were not changed: saved picks are final.");
 const std::string kEnded = Notice("Your picks were not saved because the pool has ended.");
 
@@ -48,6 +49,43 @@ struct PicksIntegrity : ::testing::Test {
     CgiAnswer Menu(const std::string& email) const { return pool.Login(email, "pw"); }
 };
 
+// The pages taken one by one (as a browser follows them: SavedPicks below).
+TEST_F(PicksIntegrity, ConfirmationEditSaveAndViewCarryThePicksByGameNumber) {
+    CgiAnswer confirm =
+        pool.Act("USERPICS1", kAlice, "pw", {{"LINENUMBER", "3"}, {"C1", "0"}, {"C3", "1"}, {"TIEBREAKER", " 27"}});
+    EXPECT_EQ(confirm.Between(kSheetTable, "</table>"), Sheet(kTeams, "051", "27", false));
+    // The confirm form and the edit form (back to THISWEEK) carry the same values.
+    for (const auto& line : {HiddenLine("UWP", "051"), HiddenLine("TIEBREAKER", "27"), HiddenLine("LINENUMBER", "3")})
+        EXPECT_EQ(confirm.Count(line), 2u) << line;
+
+    // Character n of UWP marks game n; "5" is no choice.
+    CgiAnswer edit = pool.Act("THISWEEK", kAlice, "pw", {{"LINENUMBER", "3"}, {"UWP", "105"}, {"TIEBREAKER", "27"}});
+    EXPECT_EQ(edit.Between(kSheetTable, "</table>"), Sheet(kTeams, "105", "27", true));
+
+    // Saving stores the record; the answer's menu finds it at once.
+    EXPECT_TRUE(Save(kAlice, "111", "30").HasLine("          <b>Team Selection Completed - View</b><br>"));
+    EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), "ALICE A\r\n111\r\n30\r\n");
+
+    // A record written otherwise: found whatever its blanks and case, no rows beyond it.
+    pool.Write("ZRPpicks1_.dat", " alice a\r\n10\r\n33\r\n");
+    EXPECT_EQ(pool.Act("VIEWUSERPICKS", kAlice, "pw").Between(kSheetTable, "</table>"),
+              Sheet(kTeams, "10", "33", false));
+}
+
+// A period header may carry a date or a note after its number; a week file
+// holding the whole header is read by its number too.
+TEST_F(PicksIntegrity, TextAfterAPeriodsNumberIsIgnored) {
+    pool.Write("zrp.cfg", "WEEK1 - September 7\r\n" + kWeek1.substr(7) + "WEEK2 (Sept. 14)\r\nBeta at Gamma\r\n");
+    std::filesystem::remove(pool.PathOf("ZRPweek.dat"));
+    for (const char* weekFile : {"", "1 - SEPTEMBER 7\r\n1 - SEPTEMBER 7\r\n2 (SEPT. 14)\r\n"}) {
+        if (*weekFile) pool.Write("ZRPweek.dat", weekFile);
+        CgiAnswer sheet = pool.Act("THISWEEK", kAlice, "pw");
+        EXPECT_TRUE(*weekFile || pool.Read("ZRPweek.dat") == "1\r\n1\r\n2\r\n");
+        EXPECT_TRUE(sheet.HasLine("       1 of 2")) << weekFile;
+        EXPECT_EQ(sheet.Between(kSheetTable, "</table>"), Sheet(kTeams, "", "", true)) << weekFile;
+    }
+}
+
 // Records whose picks and guess lines spell other players' names, and a
 // player without a name: names are read on the name lines only, by the
 // menu, the view and the scoring run.
@@ -65,8 +103,13 @@ TEST_F(PicksIntegrity, NamesAreReadOnTheNameLinesOnly) {
 }
 
 TEST_F(PicksIntegrity, ASaveTakesOnlyWhatTheSheetCanSend) {
-    for (auto [uwp, guess] : {std::pair{"01", "7"}, {"0115", "7"}, {"0a1", "7"}, {"0\r\nBOB\r\n1", "7"}, {"051", "1,2"},
-                              {"051", "1234"}, {"051", "2\r\n7"}}) {
+    for (auto [uwp, guess] : {std::pair{"01", "7"},
+                              {"0115", "7"},
+                              {"0a1", "7"},
+                              {"0\r\nBOB\r\n1", "7"},
+                              {"051", "1,2"},
+                              {"051", "1234"},
+                              {"051", "2\r\n7"}}) {
         CgiAnswer answer = Save(kMallory, uwp, guess);
         EXPECT_TRUE(answer.HasLine("<!-- MainMenu -->") && answer.HasLine(*guess == '7' ? kBadPicks : kBadGuess))
             << uwp << "/" << guess;
@@ -99,8 +142,8 @@ TEST_F(PicksIntegrity, PicksLongerThanAHundredNeverLockTheirOwnerOut) {
 // Values the sheet cannot take show it again, with the choices kept when
 // only the guess is wrong; after the lock-out nothing is taken.
 TEST_F(PicksIntegrity, PicksNotTakenShowWhy) {
-    CgiAnswer sheet = pool.Act("USERPICS1", kAlice, "pw",
-                               {{"LINENUMBER", "3"}, {"C1", "0"}, {"C3", "1"}, {"TIEBREAKER", "1,2"}});
+    CgiAnswer sheet =
+        pool.Act("USERPICS1", kAlice, "pw", {{"LINENUMBER", "3"}, {"C1", "0"}, {"C3", "1"}, {"TIEBREAKER", "1,2"}});
     EXPECT_TRUE(sheet.HasLine("<!-- ThisWeeksPicks -->") && sheet.HasLine(kBadGuess));
     EXPECT_EQ(sheet.Between(kSheetTable, "</table>"), Sheet(kTeams, "051", "1&#44;2", true));
     EXPECT_EQ(sheet.Hidden("ACTION"), "USERPICS1");

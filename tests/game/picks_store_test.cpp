@@ -6,7 +6,6 @@
 
 #include "core/name_key.h"
 #include "core/text.h"
-
 #include "support/run_folder.h"
 
 // A first lookup finds what a line-by-line walk of the whole records finds:

@@ -1,8 +1,6 @@
 // The lines the pick sheet and the results tables are expected to hold, for the page tests.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <ctime>
 #include <regex>
@@ -111,18 +109,4 @@ inline std::string LockFileOf(time_t at) {
     char text[64];
     strftime(text, sizeof text, "%m\r\n%d\r\n%Y\r\n%H\r\n%M\r\n", localtime(&at));
     return text;
-}
-
-// Picks the teams ('0' first, '1' second, ' ' open) on the sheet (USERPICS1)
-// or the winners (ENTERWINNERS2), then sends the confirmation form back as
-// the browser would.
-inline void PlayPick(const Pool& pool, const std::string& email, const std::string& action,
-                     const std::string& picks, const std::string& guess) {
-    Fields sheet = {{"LINENUMBER", std::to_string(picks.size())}, {"TIEBREAKER", guess}};
-    for (size_t i = 0; i < picks.size(); ++i)
-        if (picks[i] != ' ') sheet.push_back({"C" + std::to_string(i + 1), std::string(1, picks[i])});
-    bool player = action == "USERPICS1";
-    CgiAnswer answer = pool.Post(FormFields(pool.Act(action, email, "pw", sheet), player ? "USERPICS2" : "ENTERWINNERSFINAL"));
-    EXPECT_EQ(answer.Errors, "");
-    EXPECT_TRUE(answer.HasLine(player ? "<!-- MainMenu -->" : "<!-- AdminMainMenu -->"));
 }

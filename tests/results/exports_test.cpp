@@ -8,7 +8,8 @@ namespace {
 // A download as the browser receives it: the header block naming the file, then the CSV bytes.
 std::string Csv(const std::string& fileName, const std::string& rows) {
     return "Status: 200 OK\r\nContent-type: text/csv; charset=windows-1252\r\n"
-           "Content-Disposition: attachment; filename=\"" + fileName + "\"\r\n\r\n" + rows;
+           "Content-Disposition: attachment; filename=\"" +
+           fileName + "\"\r\n\r\n" + rows;
 }
 
 const std::string kSmith = "SMITH&#44; JO &#34;J&#34;";  // as the form stored "Smith, Jo "J""
@@ -43,17 +44,19 @@ TEST(Exports, StandingsResultsAndPicksOfAScoredPeriodAsCsv) {
     EXPECT_EQ(pool.Admin("EXPORTRESULTS").Bytes,
               Csv("zarn-pool-period-2-results.csv", "Name,Correct,Missed\r\nANN LEE,2,0\r\n" + smith + ",1,1\r\n"));
     EXPECT_EQ(pool.Admin("EXPORTPICKS", {{"EXPORTPERIOD", "1"}}).Bytes,
-              Csv("zarn-pool-period-1-picks.csv", "Name,Alpha at Beta,Gamma at Delta,Tie Breaker,Correct Picks\r\n"
-                                                  "ANN LEE,Alpha,Delta,30,2\r\n" + smith + ",Beta,,41,0\r\n"));
+              Csv("zarn-pool-period-1-picks.csv",
+                  "Name,Alpha at Beta,Gamma at Delta,Tie Breaker,Correct Picks\r\n"
+                  "ANN LEE,Alpha,Delta,30,2\r\n" +
+                      smith + ",Beta,,41,0\r\n"));
     EXPECT_EQ(pool.Admin("EXPORTPICKS", {{"EXPORTPERIOD", "2"}}).Bytes,
-              Csv("zarn-pool-period-2-picks.csv", "Name,Alpha at Gamma,Beta at Delta,Tie Breaker,Correct Picks\r\n"
-                                                  "ANN LEE,Gamma,Beta,20,1\r\n"));
+              Csv("zarn-pool-period-2-picks.csv",
+                  "Name,Alpha at Gamma,Beta at Delta,Tie Breaker,Correct Picks\r\n"
+                  "ANN LEE,Gamma,Beta,20,1\r\n"));
     for (const char* period : {"3", "", "1&#47;..", "01"})
         EXPECT_TRUE(pool.Admin("EXPORTPICKS", {{"EXPORTPERIOD", period}})
                         .HasLine(Notice("Only the picks of a scored period can be downloaded.")))
             << period;
 }
-
 
 // Downloads are the administrator's: a player, a wrong password and a
 // request without a login get a page, never the file.

@@ -1,5 +1,6 @@
-// Undoing the last scoring run through the administrator's pages: the pool
-// goes back byte for byte, and pages sent again after it change nothing.
+// Scoring a period and undoing the last scoring run through the
+// administrator's pages: the pool goes back byte for byte, and pages sent
+// again after it change nothing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,7 +28,8 @@ struct UndoPool : AdminPool {
     // The form of the winners' confirmation page that the entry sheet brings up.
     Fields WinnersConfirmation(const std::string& winners, const std::string& score) const {
         Fields sheet = {{"LINENUMBER", std::to_string(winners.size())}, {"TIEBREAKER", score}};
-        for (size_t i = 0; i < winners.size(); ++i) sheet.push_back({"C" + std::to_string(i + 1), winners.substr(i, 1)});
+        for (size_t i = 0; i < winners.size(); ++i)
+            sheet.push_back({"C" + std::to_string(i + 1), winners.substr(i, 1)});
         return FormFields(Admin("ENTERWINNERS2", sheet), "ENTERWINNERSFINAL");
     }
     void Score(const std::string& winners, const std::string& score) const {
@@ -39,11 +41,44 @@ struct UndoPool : AdminPool {
     // access and the stamp of the run that the undo file keeps.
     std::map<std::string, std::string> Unclocked() const {
         auto files = DataFiles();
-        std::ranges::replace_if(files["ZRPform_user.dat"], [](char c) { return c >= '0' && c <= '9'; }, '#');
-        if (files.contains("ZRP__undo.dat")) files["ZRP__undo.dat"].replace(0, files["ZRP__undo.dat"].find(' '), "STAMP");
+        std::ranges::replace_if(
+            files["ZRPform_user.dat"], [](char c) { return c >= '0' && c <= '9'; }, '#');
+        if (files.contains("ZRP__undo.dat"))
+            files["ZRP__undo.dat"].replace(0, files["ZRP__undo.dat"].find(' '), "STAMP");
         return files;
     }
 };
+
+// The entry sheet and its confirmation, sent as a browser sends them, score
+// the period they name (sent again: see below).
+TEST(WinnersEntry, EntryAndConfirmationScoreThePeriodTheyName) {
+    UndoPool pool;
+    CgiAnswer entry = pool.Admin("ENTERWINNERS", {{"LINENUMBER", "3"}, {"UWP", "01"}, {"TIEBREAKER", "35"}});
+    EXPECT_EQ(entry.Between(kSheetTable, "</table>"), Sheet(kTeams, "01", "35", true));
+    Fields sheet = FormFields(entry, "ENTERWINNERS2");
+    sheet.insert(sheet.end(), {{"C1", "1"}, {"C3", "0"}, {"TIEBREAKER", "35"}});
+
+    CgiAnswer confirm = pool.Post(sheet);
+    EXPECT_EQ(confirm.Between(kSheetTable, "</table>"), Sheet(kTeams, "150", "35", false));
+    Fields confirmation = FormFields(confirm, "ENTERWINNERSFINAL");
+    EXPECT_TRUE(pool.Post(confirmation).HasLine("<!-- AdminMainMenu -->"));
+    EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n3\r\n");
+
+    // A confirmation page made before the field existed scores the current period.
+    ASSERT_EQ(std::erase(confirmation, std::pair<std::string, std::string>{"PERIOD", "1"}), 1u);
+    pool.Post(confirmation);
+    EXPECT_EQ(pool.Read("ZRPweek.dat"), "3\r\n1\r\n3\r\n");
+    EXPECT_EQ(pool.Read("ZRPpicks2W_.dat"), "150\r\n35\r\n");
+}
+
+TEST(WinnersEntry, HugePeriodNumberFailsWithOverflowAndWritesNothing) {
+    UndoPool pool;
+    pool.Write("ZRPweek.dat", "99999999999999999999\r\n1\r\n1\r\n");
+    auto before = pool.DataFiles();
+    CgiAnswer answer = pool.Admin("ENTERWINNERSFINAL", {{"UWP", "011"}, {"TIEBREAKER", "35"}, {"LINENUMBER", "3"}});
+    EXPECT_TRUE(answer.HasLine("<PRE>Overflow Error Number =  6</PRE>")) << answer.Bytes;
+    EXPECT_EQ(pool.DataFiles(), before);
+}
 
 // A wrong winner scored, undone and scored right leaves every file as if the
 // wrong run had never happened; picks saved for the next period meanwhile stay.
@@ -64,7 +99,8 @@ TEST(ScoringUndo, WrongWinnerUndoneAndScoredRightIsAsIfOnlyTheRightRunHappened) 
     CgiAnswer confirm = wrong.Admin("UNDOSCORING");
     for (const std::string& line :
          Lines{"<br><i><b>Undo Scoring Of Period 2</b></i><br><br>",
-               "<font face=" + kFace + " size=\"2\">The standings go back to where they stood before Period 2 was scored.<br>",
+               "<font face=" + kFace +
+                   " size=\"2\">The standings go back to where they stood before Period 2 was scored.<br>",
                "Period 2 becomes the current period again, ready for its winning teams.</font><br><br>",
                R"(<input type="submit" name="Submit" value="Undo Scoring Of Period 2">)"})
         EXPECT_TRUE(confirm.HasLine(line)) << line;

@@ -31,9 +31,15 @@ struct Season : ::testing::Test {
     Pool pool;
     Season() { Open(pool, kSeason2, {{kBoss, "Big Boss"}, {kAnn, "Ann Lee"}}); }
     void PlayPeriod(const std::string& annPicks, const std::string& winners) const {
-        PlayPick(pool, kAnn, "USERPICS1", annPicks, "30");
-        PlayPick(pool, kBoss, "USERPICS1", winners, "20");
-        PlayPick(pool, kBoss, "ENTERWINNERS2", winners, "35");
+        auto send = [&](const std::string& action, const std::string& email, const std::string& uwp,
+                        const char* guess) {
+            Fields form = {{"LINENUMBER", std::to_string(uwp.size())}, {"UWP", uwp}, {"TIEBREAKER", guess}};
+            CgiAnswer menu = pool.Act(action, email, "pw", form);
+            EXPECT_TRUE(menu.HasLine(action == "USERPICS2" ? "<!-- MainMenu -->" : "<!-- AdminMainMenu -->")) << action;
+        };
+        send("USERPICS2", kAnn, annPicks, "30");
+        send("USERPICS2", kBoss, winners, "20");
+        send("ENTERWINNERSFINAL", kBoss, winners, "35");
     }
     CgiAnswer Boss(const std::string& action, const Fields& extra = {}) const {
         return pool.Act(action, kBoss, "pw", extra);
@@ -68,14 +74,15 @@ TEST_F(Season, ScoredToItsEndThenMovesTheEndedSeasonIntoItsFolderKeepsThePlayers
     EXPECT_TRUE(Boss("ADMIN").HasLine(kEntry));
     std::string folder = "season-" + ThisYear();
     CgiAnswer confirmation = Boss("NEWSEASON");
-    for (const std::string& line :
-         Lines{"The 15 files of the season that ended move into the folder " + folder + "/ of the pool: the week file, "
-               "the standings and their .bak copies, the picks, winning picks, teams and standings of every period, "
-               "the lock-out date and what undoes the last scoring.<br>",
-               "The players and their statuses stay, and so do the comments, the activity log and the game data "
-               "file.<br>",
-               "The new season starts at Period 1 of the game data file as the editor shows it (Periods 1 to 2).<br>",
-               "The pages cannot move the files back.<br>"})
+    for (const std::string& line : Lines{
+             "The 15 files of the season that ended move into the folder " + folder +
+                 "/ of the pool: the week file, "
+                 "the standings and their .bak copies, the picks, winning picks, teams and standings of every period, "
+                 "the lock-out date and what undoes the last scoring.<br>",
+             "The players and their statuses stay, and so do the comments, the activity log and the game data "
+             "file.<br>",
+             "The new season starts at Period 1 of the game data file as the editor shows it (Periods 1 to 2).<br>",
+             "The pages cannot move the files back.<br>"})
         EXPECT_TRUE(confirmation.HasLine(line)) << line;
 
     auto season = pool.DataFiles();
@@ -84,8 +91,9 @@ TEST_F(Season, ScoredToItsEndThenMovesTheEndedSeasonIntoItsFolderKeepsThePlayers
         kept[name] = season.at(name), season.erase(name);
     ASSERT_EQ(season.size(), 15u);
     CgiAnswer started = pool.Post(FormFields(confirmation, "NEWSEASONFINAL"));
-    EXPECT_TRUE(started.HasLine("<!-- AdminMainMenu -->") && started.HasLine(
-        Notice("A New Season Has Started At Period 1 - Last Season Is In The Folder " + folder + "!")));
+    EXPECT_TRUE(
+        started.HasLine("<!-- AdminMainMenu -->") &&
+        started.HasLine(Notice("A New Season Has Started At Period 1 - Last Season Is In The Folder " + folder + "!")));
     EXPECT_FALSE(started.HasLine(kEntry));
     EXPECT_EQ(FolderFiles(pool, folder), season);
     kept["ZRPweek.dat"] = "1\r\n1\r\n2\r\n";
