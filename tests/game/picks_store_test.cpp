@@ -6,39 +6,7 @@
 
 #include "core/name_key.h"
 #include "core/text.h"
-
-#include "support/failure_of.h"
 #include "support/run_folder.h"
-
-// Counting correct picks is part of the scoring run tests.
-TEST(GamePicksStore, NamesMatchTheirFirstRecordWithoutRegardToCaseOrBlanks) {
-    RunFolder folder;
-    folder.Write("ZRPpicks1_.dat", "MARY SMITH\r\n0101\r\n12\r\nMary Smith\r\n1111\r\n40\r\n");
-    R().CurrentWeek = "1";
-    R().CurrentUserRealName = "Mary Smith ";
-    ASSERT_TRUE(LoadUserPicks());
-    EXPECT_EQ(R().Picks[1] + R().Picks[2] + R().Picks[3] + R().Picks[4] + "/" + R().TieBreaker, "0101/12");
-    EXPECT_EQ(TieBreakerGuess(PicksFile(folder.PathOf("ZRPpicks1_.dat")), " mary smith"), "12");
-    R().CurrentUserRealName = "Mary Smit";
-    EXPECT_FALSE(LoadUserPicks());
-}
-
-// Lines are cut where the stored format cuts them, after one lookup, after
-// several and before any; the line after the last is failure 62.
-TEST(GamePicksStore, LinesReadBackAsTheFileSplitsThem) {
-    RunFolder folder;
-    folder.Write("ZRPpicks1_.dat", "ANN\r\n01\r\n\r\nBOB\n1\r\r\n9\r\n");
-    PicksFile picks(folder.PathOf("ZRPpicks1_.dat"));
-    EXPECT_EQ(picks.Line(4), "1\r");
-    for (auto [name, at] : {std::pair{"bob", 3L}, {"ANN", 0L}}) {
-        EXPECT_EQ(picks.Find(name), at);
-        std::string all;
-        for (long n = 0; n < 6; ++n) all += "[" + picks.Line(n) + "]";
-        EXPECT_EQ(all, "[ANN][01][][BOB][1\r][9]") << name;
-        EXPECT_EQ(FailureOf([&] { picks.Line(6); }), kInputPastEnd) << name;
-    }
-    EXPECT_EQ(FailureOf([] { PicksFile(std::string()).Line(0); }), kInputPastEnd);
-}
 
 // A first lookup finds what a line-by-line walk of the whole records finds:
 // lines of every length, with and without CR (or with two), names in other

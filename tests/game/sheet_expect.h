@@ -9,6 +9,14 @@
 
 #include "support/cgi_pool.h"
 
+// Writes the games and joins the players (e-mail, name; password "pw"): the
+// first to join a pool without an administrator becomes it.
+inline void Open(const Pool& pool, const std::string& games,
+                 const std::vector<std::pair<std::string, std::string>>& players) {
+    pool.Write("zrp.cfg", games);
+    for (const auto& [email, name] : players) pool.Join(email, "pw", name);
+}
+
 inline const std::string kCell = R"(<font face="Verdana, Arial, Helvetica, sans-serif" size="2" color="#990000">)";
 inline const std::string kSheetTable = R"(<table  border="0" cellspacing="0" cellpadding="5" align="center">)";
 // Period 1 of three games, and its teams.

@@ -19,20 +19,12 @@ std::vector<Lines> TableCells(const CgiAnswer& page) {
     return rows;
 }
 
-size_t IndexOf(const Lines& lines, const std::string& line) { return std::ranges::find(lines, line) - lines.begin(); }
-
-// The scoreboard leads to the chart. Its lines are the top ten of the
+// The season chart: its lines are the top ten of the
 // season standings in their order, each point a total of the period
 // winners files so far: a period nobody picked in, or one a player missed,
 // adds nothing.
 TEST(SeasonChart, TopTenTotalsAfterEveryScoredPeriod) {
     SeasonPool pool;
-    Lines scoreboard = pool.Act("SCOREBOARD", kAnn, "pw1").Lines();
-    size_t form = IndexOf(scoreboard, R"(<INPUT TYPE="HIDDEN" NAME="ACTION" Value="SEASONCHART">)");
-    size_t button = IndexOf(scoreboard, R"(<input type="submit" name="Submit" value="Season Chart">)");
-    EXPECT_LT(IndexOf(scoreboard, "</table>"), form);
-    EXPECT_LT(form, button);
-    EXPECT_LT(button, IndexOf(scoreboard, R"(<INPUT TYPE="HIDDEN" NAME="ACTION" Value="LOGIN">)"));
     CgiAnswer empty = pool.Act("SEASONCHART", kAnn, "pw1");
     EXPECT_TRUE(empty.HasLine(BlueNotice("No period has been scored yet.")));
     EXPECT_EQ(empty.Bytes.find("<svg"), std::string::npos);
@@ -55,29 +47,21 @@ TEST(SeasonChart, TopTenTotalsAfterEveryScoredPeriod) {
     for (const char* period : {"1", "2", "3"}) pool.Write("ZRPpicks" + std::string(period) + "W_.dat", "0\r\n1\r\n");
 
     CgiAnswer page = pool.Act("SEASONCHART", kAnn, "pw1");
-    EXPECT_TRUE(page.HasLine("<br><i><b>Season Chart</b></i><br><br>") && page.HasLine("<!-- SeasonChart -->"));
+    EXPECT_TRUE(page.HasLine("<br><i><b>Season Chart</b></i><br><br>"));
     EXPECT_EQ(TableCells(page), expected);
-    Lines lines = page.Lines();
-    EXPECT_EQ(std::ranges::count_if(lines, [](const std::string& l) { return l.starts_with("<polyline "); }), 10);
+    EXPECT_EQ(std::ranges::count_if(page.Lines(), [](const std::string& l) { return l.starts_with("<polyline "); }),
+              10);
     EXPECT_EQ(page.Bytes.find("PLAYER 11"), std::string::npos);
     EXPECT_NE(page.Bytes.find(">PLAYER 10</text>"), std::string::npos);
-}
 
-// A phone 390 px wide shows the picture across its width: every text of it,
-// shrunk with it, stays at least 12 px high.
-TEST(SeasonChart, TextReadableOnAPhone) {
-    SeasonPool pool;
-    pool.Write("ZRPweek.dat", "2\r\n1\r\n2\r\n");
-    pool.Write("ZRPwinners1_.dat", "ANN LEE\r\n2\r\n0\r\n");
-    pool.Write("ZRPOverAllWinners.dat", "ANN LEE\r\n2\r\n \r\n");
-    pool.Write("ZRPpicks1W_.dat", "0\r\n0\r\n");
-    std::string page = pool.Act("SEASONCHART", kAnn, "pw1").Bytes;
+    // A phone 390 px wide shows the picture across its width: every text of
+    // it, shrunk with it, stays at least 12 px high.
     std::smatch box;
-    ASSERT_TRUE(std::regex_search(page, box, std::regex(R"(<svg [^>]*viewBox="0 0 (\d+) \d+")")));
+    ASSERT_TRUE(std::regex_search(page.Bytes, box, std::regex(R"(<svg [^>]*viewBox="0 0 (\d+) \d+")")));
     double shrink = 390.0 / std::stod(box[1]);
     std::regex size(R"re(<text [^>]*font-size="(\d+)")re");
     size_t texts = 0;
-    for (std::sregex_iterator m(page.begin(), page.end(), size), end; m != end; ++m, ++texts)
+    for (std::sregex_iterator m(page.Bytes.begin(), page.Bytes.end(), size), end; m != end; ++m, ++texts)
         EXPECT_GE(std::stod((*m)[1]) * shrink, 12.0) << (*m)[0];
     EXPECT_GT(texts, 3U);
 }

@@ -1,56 +1,140 @@
-// A short season played as browsers would play it: three players, two
-// periods, the second decided by the tie-breaker.
+// A season played to its end as browsers play it, its files moved into a
+// folder of the pool named for it, and the next season played in the pool's
+// own folder.
 #include <gtest/gtest.h>
+#include <sys/time.h>
 
-#include "results/season_play.h"
+#include <ctime>
+#include <filesystem>
+
+#include "game/sheet_expect.h"
 
 namespace {
 
+const std::string kSeason2 = kWeek1 + "WEEK2\r\nBeta at Gamma\r\n";
+const std::string kEntry = MenuEntry("NEWSEASON", "Start A New Season");
+
+std::string ThisYear() {
+    time_t now = time(nullptr);
+    return std::to_string(localtime(&now)->tm_year + 1900);
+}
+
+// The files of a folder of the pool with their bytes.
+std::map<std::string, std::string> FolderFiles(const Pool& pool, const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(pool.PathOf(folder)))
+        files[entry.path().filename()] = pool.Read(folder + "/" + entry.path().filename().string());
+    return files;
+}
+
 struct Season : ::testing::Test {
     Pool pool;
-    Season() {
-        pool.Write("zrp.cfg", kWeek1 + "WEEK2\r\nBeta at Gamma\r\nDelta at Alpha\r\nZeta at Epsilon\r\n");
-        pool.Join(kBoss, "pw", "Big Boss");
-        pool.Join(kAnn, "pw", "Ann Lee");
-        pool.Join(kBob, "pw", "Bob Ray");
+    Season() { Open(pool, kSeason2, {{kBoss, "Big Boss"}, {kAnn, "Ann Lee"}}); }
+    void PlayPeriod(const std::string& annPicks, const std::string& winners) const {
+        auto send = [&](const std::string& action, const std::string& email, const std::string& uwp,
+                        const char* guess) {
+            Fields form = {{"LINENUMBER", std::to_string(uwp.size())}, {"UWP", uwp}, {"TIEBREAKER", guess}};
+            CgiAnswer menu = pool.Act(action, email, "pw", form);
+            EXPECT_TRUE(menu.HasLine(action == "USERPICS2" ? "<!-- MainMenu -->" : "<!-- AdminMainMenu -->")) << action;
+        };
+        send("USERPICS2", kAnn, annPicks, "30");
+        send("USERPICS2", kBoss, winners, "20");
+        send("ENTERWINNERSFINAL", kBoss, winners, "35");
     }
-    void Pick(const std::string& email, const std::string& action, const std::string& picks,
-              const std::string& guess) const {
-        PlayPick(pool, email, action, picks, guess);
+    CgiAnswer Boss(const std::string& action, const Fields& extra = {}) const {
+        return pool.Act(action, kBoss, "pw", extra);
     }
 };
 
-TEST_F(Season, TwoPeriodsScoredWithATieBrokenByTheGuesses) {
-    // Period 1: Ann alone on top, so her guess earns nothing.
-    Pick(kAnn, "USERPICS1", "010", "30");
-    Pick(kBob, "USERPICS1", "011", "40");
-    Pick(kBoss, "USERPICS1", "1 0", "20");
-    EXPECT_EQ(pool.Read("ZRPpicks1_.dat"), "ANN LEE\r\n010\r\n30\r\nBOB RAY\r\n011\r\n40\r\nBIG BOSS\r\n150\r\n20\r\n");
-    pool.Write("ZRP__LockDateTime.txt", "01\r\n01\r\n2001\r\n00\r\n00\r\n");
-    Pick(kBoss, "ENTERWINNERS2", "010", "35");
-    EXPECT_EQ(pool.Read("ZRPwinners1_.dat"), "ANN LEE\r\n3\r\n0\r\nBOB RAY\r\n2\r\n1\r\nBIG BOSS\r\n1\r\n2\r\n");
-    EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n2\r\n");
+TEST_F(Season, ScoredToItsEndThenMovesTheEndedSeasonIntoItsFolderKeepsThePlayersAndStartsAtPeriodOne) {
+    // Scoring ends the lock-out. Before the end the menu offers no new season,
+    // and none is started.
+    pool.Write("ZRP__LockDateTime.txt", "09\r\n10\r\n2099\r\n00\r\n00\r\n");
+    PlayPeriod("010", "011");
+    EXPECT_EQ(pool.Read("ZRPwinners1_.dat"), "BIG BOSS\r\n3\r\n0\r\nANN LEE\r\n2\r\n1\r\n");
     EXPECT_FALSE(pool.Exists("ZRP__LockDateTime.txt"));
+    EXPECT_FALSE(Boss("ADMIN").HasLine(kEntry));
+    auto midSeason = pool.DataFiles();
+    EXPECT_TRUE(Boss("NEWSEASONFINAL").HasLine(Notice("The Season Has Not Ended - Nothing Was Changed!")));
+    EXPECT_EQ(pool.DataFiles(), midSeason);
 
-    // Period 2: Ann and Bob tie on 2; Ann's 30 is closest to 35 without
-    // going over (the boss's exact 35 does not count: he is not a leader),
-    // so she takes the extra point in both standings.
-    Pick(kAnn, "USERPICS1", "100", "30");
-    Pick(kBob, "USERPICS1", "001", "41");
-    Pick(kBoss, "USERPICS1", "010", "35");
-    Pick(kBoss, "ENTERWINNERS2", "101", "35");
-    EXPECT_EQ(pool.Read("ZRPwinners2_.dat"), "ANN LEE\r\n3\r\n1\r\nBOB RAY\r\n2\r\n1\r\nBIG BOSS\r\n0\r\n3\r\n");
+    PlayPeriod("1", "0");
     CgiAnswer last = pool.Act("LASTWEEK", kAnn, "pw");
     EXPECT_TRUE(last.HasLine("<br><i><b>Results for Period 2</b></i><br><br>"));
     EXPECT_EQ(last.Between(kSheetTable, "</table>"),
-              ResultsTable("Correct", "Missed", {"ANN LEE", "3", "1", "BOB RAY", "2", "1", "BIG BOSS", "0", "3"}));
+              ResultsTable("Correct", "Missed", {"BIG BOSS", "1", "0", "ANN LEE", "0", "1"}));
     EXPECT_EQ(pool.Act("SCOREBOARD", kAnn, "pw").Between(kSheetTable, "</table>"),
-              ResultsTable("Winning Picks", "", {"ANN LEE", "6", " ", "BOB RAY", "4", " ", "BIG BOSS", "1", " "}));
-
-    // The pool has ended: no more picks.
+              ResultsTable("Winning Picks", "", {"BIG BOSS", "4", " ", "ANN LEE", "2", " "}));
     EXPECT_TRUE(pool.Login(kAnn, "pw").HasLine("<i>Pool Ended - Team Selection Not Available</i><br>"));
-    pool.Act("USERPICS2", kAnn, "pw", {{"LINENUMBER", "3"}, {"UWP", "111"}, {"TIEBREAKER", "1"}});
+    pool.Act("USERPICS2", kAnn, "pw", {{"LINENUMBER", "1"}, {"UWP", "1"}, {"TIEBREAKER", "1"}});
     EXPECT_FALSE(pool.Exists("ZRPpicks3_.dat"));
+    pool.Act("ADDCOMMENTS", kAnn, "pw", {{"COMMENTFIELD", "Next year!"}});
+    pool.Write("ZRP__LockDateTime.txt", "09\r\n10\r\n2026\r\n00\r\n00\r\n");
+    pool.Write("ZRP__undo.dat", "what undoes period 2");
+    EXPECT_TRUE(Boss("ADMIN").HasLine(kEntry));
+    std::string folder = "season-" + ThisYear();
+    CgiAnswer confirmation = Boss("NEWSEASON");
+    for (const std::string& line : Lines{
+             "The 15 files of the season that ended move into the folder " + folder +
+                 "/ of the pool: the week file, "
+                 "the standings and their .bak copies, the picks, winning picks, teams and standings of every period, "
+                 "the lock-out date and what undoes the last scoring.<br>",
+             "The players and their statuses stay, and so do the comments, the activity log and the game data "
+             "file.<br>",
+             "The new season starts at Period 1 of the game data file as the editor shows it (Periods 1 to 2).<br>",
+             "The pages cannot move the files back.<br>"})
+        EXPECT_TRUE(confirmation.HasLine(line)) << line;
+
+    auto season = pool.DataFiles();
+    std::map<std::string, std::string> kept;
+    for (const char* name : {"zrp.cfg", "ZRPform_user.dat", "ZRP__comments.txt", "ZRP__Registrations.txt"})
+        kept[name] = season.at(name), season.erase(name);
+    ASSERT_EQ(season.size(), 15u);
+    CgiAnswer started = pool.Post(FormFields(confirmation, "NEWSEASONFINAL"));
+    EXPECT_TRUE(
+        started.HasLine("<!-- AdminMainMenu -->") &&
+        started.HasLine(Notice("A New Season Has Started At Period 1 - Last Season Is In The Folder " + folder + "!")));
+    EXPECT_FALSE(started.HasLine(kEntry));
+    EXPECT_EQ(FolderFiles(pool, folder), season);
+    kept["ZRPweek.dat"] = "1\r\n1\r\n2\r\n";
+    EXPECT_EQ(pool.DataFiles(), kept);
+
+    // The confirmation sent again changes nothing.
+    EXPECT_TRUE(pool.Post(FormFields(confirmation, "NEWSEASONFINAL"))
+                    .HasLine(Notice("A New Season Has Already Been Started - Nothing Was Changed!")));
+    EXPECT_EQ(pool.DataFiles(), kept);
+
+    // The players play the new season's first period in the pool's folder.
+    EXPECT_TRUE(pool.Login(kAnn, "pw").HasLine("          <b>This Weeks Game</b><br>"));
+    PlayPeriod("110", "110");
+    EXPECT_EQ(pool.Read("ZRPwinners1_.dat"), "ANN LEE\r\n4\r\n0\r\nBIG BOSS\r\n3\r\n0\r\n");
+    EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n2\r\n");
+    EXPECT_EQ(FolderFiles(pool, folder), season);
+}
+
+// The folder is named for the year the season began (its oldest file), and
+// a folder that holds anything is never written into.
+TEST_F(Season, NamesTheFolderForTheYearTheSeasonBeganAndNeverWritesIntoAFullOne) {
+    pool.Write("zrp.cfg", "Preamble only\r\n");
+    pool.Write("ZRPweek.dat", "3\r\n1\r\n2\r\n");
+    EXPECT_TRUE(Boss("NEWSEASON").HasLine(Notice("The Game Data File Has No Periods - Nothing Was Changed!")));
+    pool.Write("zrp.cfg", kSeason2);
+    pool.Write("ZRPpicks1_.dat", "ANN LEE\r\n010\r\n30\r\n");
+    timeval september2019[2] = {{1568289600, 0}, {1568289600, 0}};
+    ASSERT_EQ(utimes(pool.PathOf("ZRPpicks1_.dat").c_str(), september2019), 0);
+    std::filesystem::create_directory(pool.PathOf("season-2019"));
+    pool.Write("season-2019/ZRPweek.dat", "18\r\n1\r\n17\r\n");
+    pool.Write("season-2019-2", "a file of that name");
+    // Left by a start that was killed before it took effect.
+    std::filesystem::create_directory(pool.PathOf("season-2019-3"));
+
+    pool.Post(FormFields(Boss("NEWSEASON"), "NEWSEASONFINAL"));
+    EXPECT_EQ(FolderFiles(pool, "season-2019-3"),
+              (std::map<std::string, std::string>{{"ZRPpicks1_.dat", "ANN LEE\r\n010\r\n30\r\n"},
+                                                  {"ZRPweek.dat", "3\r\n1\r\n2\r\n"}}));
+    EXPECT_EQ(FolderFiles(pool, "season-2019").size(), 1u);
+    EXPECT_EQ(pool.Read("season-2019-2"), "a file of that name");
+    EXPECT_EQ(pool.Read("ZRPweek.dat"), "1\r\n1\r\n2\r\n");
 }
 
 // Before a period is scored the last period is nought without data. The
