@@ -230,10 +230,6 @@ void AppendToFile(const std::string& path, const std::string& content) {
     WriteWholeOrNothing(f.fd, content);
 }
 
-void AppendTextLines(const std::string& path, const std::vector<std::string>& lines) {
-    AppendToFile(path, JoinTextLines(lines));
-}
-
 void AppendAt(const std::string& path, int64_t at, const std::string& bytes, bool sync) {
     Fd f(OpenOrFail(path, O_WRONLY | O_CREAT, false));
     WriteEndingAt(f.fd, LengthOf(f.fd), at, bytes);
@@ -249,11 +245,6 @@ void AppendRecord(const std::string& path, const std::string& record) {
 void WriteAt(const std::string& path, int64_t offset, const std::string& bytes) {
     Fd f(OpenOrFail(path, O_WRONLY | O_CREAT, false));
     WriteWholeOrNothing(f.fd, bytes, offset);
-}
-
-void SetFileLength(const std::string& path, int64_t length) {
-    ++R().ReadThisRun.FileWrites;
-    if (truncate(path.c_str(), length) != 0) FailFromErrno(errno, false);
 }
 
 FileRanges::FileRanges(const std::string& path) : fd_(OpenOrFail(path, O_RDONLY, true)) {}

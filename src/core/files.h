@@ -69,7 +69,6 @@ void WriteWorkFile(const std::string& workPath, const std::string& content);
 // Appends content with O_APPEND (creating the file); when not all of it can
 // be written the file is cut back to its old length and the run fails.
 void AppendToFile(const std::string& path, const std::string& content);
-void AppendTextLines(const std::string& path, const std::vector<std::string>& lines);
 // Writes bytes at byte at of the file (creating it), which then ends after
 // them: what lay beyond at, such as a record that a killed append left cut
 // short, is cut off first. When not all of them can be written the file is
@@ -81,8 +80,6 @@ void AppendRecord(const std::string& path, const std::string& record);
 // Writes bytes at an offset (creating the file), for fixed-length records;
 // a failed write leaves the file no longer than it was.
 void WriteAt(const std::string& path, int64_t offset, const std::string& bytes);
-// Cuts or extends the file to length bytes.
-void SetFileLength(const std::string& path, int64_t length);
 // Up to length bytes from offset (fewer at the end of the file).
 std::string ReadFileRange(const std::string& path, int64_t offset, int64_t length);
 int64_t FileLength(const std::string& path);
