@@ -32,13 +32,6 @@ inline void AddRow(std::vector<std::string>& lines, const std::vector<std::strin
     lines.push_back("  </tr>");
 }
 
-// A row of a game: a team and its choice cell, the middle, the other team and its choice cell.
-inline void AddGameRow(std::vector<std::string>& lines, const std::vector<std::string>& c) {
-    AddRow(lines, {"><div align=right>" + kCell + c[0] + "</font></div>", ">" + kCell + c[1] + "</font>",
-                   " width=\"100\" align=\"center\">" + c[2], "><div align=left>" + kCell + c[3] + "</font></div>",
-                   ">" + kCell + c[4] + "</font>"});
-}
-
 inline std::string Tagged(const std::string& tag, const std::string& text) {
     return tag.empty() ? text : "<" + tag + ">" + text + "</" + tag + ">";
 }
@@ -58,28 +51,15 @@ inline std::vector<std::string> Sheet(const std::vector<std::string>& teams, con
             cells[3 * side] = Tagged(tag, teams[2 * g + side]);
             cells[3 * side + 1] = !entry ? Tagged(tag, "") : radio + (tag == "b" ? "\" CHECKED><b></b>" : "\">");
         }
-        AddGameRow(lines, cells);
+        AddRow(lines, {"><div align=right>" + kCell + cells[0] + "</font></div>", ">" + kCell + cells[1] + "</font>",
+                       " width=\"100\" align=\"center\">" + cells[2],
+                       "><div align=left>" + kCell + cells[3] + "</font></div>", ">" + kCell + cells[4] + "</font>"});
     }
     std::string input = R"(<input type="text" name="TIEBREAKER" size="3" maxlength="3" value=")" + tie + "\">";
     AddRow(lines,
            {R"( colspan="2" align="center">)" + kCell + (entry ? "Enter" : "Your") + " Tie Breaker Score : </font>",
             " width=\"100\" align=\"center\">" + (entry ? input : "<b>" + kCell + tie + "</font></b>"),
             " colspan=\"2\">&nbsp;"});
-    lines.push_back("</table>");
-    return lines;
-}
-
-// A results table: the heading row, then a row per record of three lines.
-inline std::vector<std::string> ResultsTable(const std::string& points, const std::string& third,
-                                             const std::vector<std::string>& records) {
-    std::vector<std::string> lines = {kSheetTable};
-    auto row = [&](const std::string& name, const std::string& mid, const std::string& end) {
-        AddGameRow(lines,
-                   {Tagged("b", name), "<b></b>", "<b>" + kCell + mid + "</font></b>", Tagged("b", end), "<b></b>"});
-    };
-    row("Name", points, third);
-    for (size_t i = 0; i + 2 < records.size(); i += 3)
-        row(records[i], records[i + 1], "<div align=center>" + records[i + 2] + "</div>");
     lines.push_back("</table>");
     return lines;
 }

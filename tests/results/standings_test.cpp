@@ -49,12 +49,10 @@ TEST(TieBreak, TheClosestGuessAmongTheLeadersWinsAPointInBothFiles) {
         // Equal distances all win; a guess that is no number counts as nought.
         {"A/3/1/B/3/1/D/2/2", "A//33/B//33", "35", "A/4/1/B/4/1/D/2/2", "B/10/ /A/9/ /D/2/ "},
         {"A/3/1/B/3/1/D/2/2", "A//abc/B//30", "35", "B/4/1/A/3/1/D/2/2", "B/10/ /A/8/ /D/2/ "},
-        // A single leader gets nothing; nobody does without an actual score.
+        // A single leader gets nothing.
         {"A/5/0/B/4/1", "A//35/B//35", "35", "A/5/0/B/4/1", "B/9/ /A/8/ /D/2/ "},
-        {"A/3/1/B/3/1/D/2/2", "A//35/B//35", "  ", "A/3/1/B/3/1/D/2/2", "B/9/ /A/8/ /D/2/ "},
         // The only record wins with a guess.
         {"A/2/2", "A//70", "35", "A/3/2", "B/9/ /A/9/ /D/2/ "},
-        {"A/2/2", "A//", "35", "A/2/2", "B/9/ /A/8/ /D/2/ "},
         // The best distance stops at the first leader without a guess.
         {"A/3/1/B/3/1/C/3/1", "A//30/B///C//33", "35", "A/4/1/C/4/1/B/3/1", "B/9/ /A/9/ /D/2/ /C/1/ "},
     };
