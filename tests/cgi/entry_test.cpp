@@ -26,8 +26,6 @@ TEST(ErrorPage, EachFailureIsShownAndAddsAnEntryToTheErrorLog) {
         std::string query, length, text;
         bool folderKnown;  // before, the log has no prefix
     } cases[] = {
-        {{}, "a=100% sure", "", "Invalid data passed to UrlDecode() function. Error Number =  65001", false},
-        {{}, "LINENUMBER=101", "", "Subscript out of range Error Number =  9", true},
         {{{"LINENUMBER", "40000"}}, "", "1048577", "Invalid procedure call or argument Error Number =  5", false},
         {{{"LINENUMBER", "40000"}}, "", "5000", "Overflow Error Number =  6", true},  // a short body is read to its end
     };

