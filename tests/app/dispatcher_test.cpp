@@ -16,7 +16,8 @@ TEST(ActionTable, AdministratorsActionsAndClosedPickPagesShowAPlayerHisOwnMenu) 
                            {"USERPASSWORD", "x"}, {"USERREALNAME", "ANN LEE"}, {"USERSTATUS", "ADMINISTRATOR"},
                            {"NEWUSER", "BLOCKALL"}};
     for (const char* action : {"ACTIVITYLOG", "ADDUSER", "ADMIN", "SETLOCKDATE", "ENTERWINNERSFINAL", "TDF",
-                               "SETUSERSTATUS", " adminupdate ", "NEWUSER", "EDITTHISUSER"}) {
+                               "SETUSERSTATUS", " adminupdate ", "NEWUSER", "EDITTHISUSER", "EXPORTSTANDINGS",
+                               "EXPORTPICKS", "UNDOSCORINGFINAL", "NEWSEASONFINAL", "PLAYERSWITHOUTPICKS"}) {
         CgiAnswer page = pool.Act(action, kAnn, "pw1", fields);
         EXPECT_TRUE(page.HasLine(kAnnsMenu) && !page.HasLine("<br><hr>") && page.Hidden("ACTION").empty()) << action;
         EXPECT_EQ(pool.DataFiles(), before) << action;
