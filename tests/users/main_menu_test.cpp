@@ -14,24 +14,19 @@ Lines NotAvailable(const std::string& opening, const std::string& text) {
             "<font face=" + kFace + " color=\"#000099\" size=\"2\">", "<i>" + text + "</i><br>"};
 }
 
-// The game and last-period entries follow the season; only the administrator
-// is offered administrative access.
+// The game entry follows the season (the lock-out and last period's results
+// are played by the browser season); only the administrator is offered
+// administrative access.
 TEST(MainMenu, EntriesFollowTheSeasonAndThePlayer) {
     Lines saved = Entry("VIEWUSERPICKS", "Team Selection Completed - View", true);
-    Lines locked = NotAvailable("<font face=", "X Team Selection  - Not Available - Game Locked");
-    Lines none = NotAvailable("</font><font face=", "X Last Weeks Results - Not Available");
-    Lines results = Entry("LASTWEEK", "Last Weeks Results");
     Lines ended = NotAvailable("<font face=", "Pool Ended - Team Selection Not Available");
+    Lines none = NotAvailable("</font><font face=", "X Last Weeks Results - Not Available");
     const char* picks = "SOMEONE\r\n00\r\n10\r\nAnn Lee\r\n01\r\n21\r\n";  // a name matched whatever its case
     SeasonPool pool;
-    for (auto [file, bytes, game, last] : {std::tuple{"", "", Entry("THISWEEK", "This Weeks Game", true), none},
-                                           {"ZRP__LockDateTime.txt", "01\r\n02\r\n2003\r\n04\r\n05\r\n", locked, none},
-                                           {"ZRPpicks1_.dat", picks, saved, none},
-                                           {"ZRPweek.dat", "2\r\n1\r\n2\r\n", locked, results},
-                                           {"ZRPpicks2_.dat", picks, saved, results},
-                                           {"ZRPweek.dat", "3\r\n1\r\n2\r\n", ended, results}}) {
+    for (auto [file, bytes, game] : {std::tuple{"", "", Entry("THISWEEK", "This Weeks Game", true)},
+                                     {"ZRPpicks1_.dat", picks, saved}, {"ZRPweek.dat", "3\r\n1\r\n2\r\n", ended}}) {
         if (*file) pool.Write(file, bytes);
-        game.insert(game.end(), last.begin(), last.end());
+        game.insert(game.end(), none.begin(), none.end());
         game.push_back(Entry("SCOREBOARD", "")[0]);
         EXPECT_EQ(pool.Login(kAnn, "pw1").Between(game[0], game.back()), game) << file;
     }

@@ -3,7 +3,6 @@
 // a page lacks.
 #pragma once
 
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -26,34 +25,6 @@ inline std::string Bytes(std::string email, std::string password, std::string na
 // The last-access stamp of a record (numbered from 1) in the user file's bytes.
 inline std::string StampOf(const std::string& users, int record) {
     return users.substr((record - 1) * kUserRecordLength + kUserLastAccess.Offset, 19);
-}
-
-// What a browser sends from the form opened on the first line that starts
-// with formStart: its hidden and text fields (character references decoded)
-// and the first option of each list, with the typed values in their place.
-inline Fields FormFields(const CgiAnswer& page, const std::string& formStart, const Fields& typed) {
-    std::regex input(R"re(<input type="(?:text|hidden)" name="([^"]*)"[^>]*?(?: value="([^"]*)")?>)re",
-                     std::regex::icase);
-    std::regex list(R"re(<select name="([^"]*)".*)re"), option(R"re( *<option value="([^"]*)">.*)re"),
-        reference("&#([0-9]+);");
-    Fields fields;
-    std::smatch m;
-    bool inForm = false, firstOption = false;
-    for (const std::string& line : page.Lines()) {
-        inForm = inForm ? line != "</form>" : line.starts_with(formStart);
-        if (!inForm) continue;
-        if (std::regex_match(line, m, list)) fields.push_back({m[1], ""}), firstOption = true;
-        if (firstOption && std::regex_match(line, m, option)) fields.back().second = m[1], firstOption = false;
-        if (!std::regex_search(line, m, input)) continue;
-        std::string shown = m[2], value;
-        for (std::smatch r; std::regex_search(shown, r, reference); shown = r.suffix())
-            value += r.prefix().str() + static_cast<char>(std::stoi(r[1]));
-        fields.push_back({m[1], value + shown});
-    }
-    for (const auto& [name, value] : typed)
-        for (auto& field : fields)
-            if (field.first == name) field.second = value;
-    return fields;
 }
 
 // A two-period season, the administrator BIG BOSS (boss@pool.test / secret)
