@@ -35,6 +35,10 @@ class Pool:
     def __init__(self, build):
         self.folder = tempfile.mkdtemp(prefix="zrp-stress-")
         self.program = os.path.join(self.folder, "zrp.exe")
+        # The record lengths as the program defines them.
+        out = subprocess.run([os.path.join(build, "fields_copy_check"), "--layout"], capture_output=True,
+                             check=True).stdout.decode()
+        self.layout = {k: int(v) for k, v in (pair.split("=") for pair in out.split())}
         shutil.copy(os.path.join(build, "zrp"), self.program)
         shutil.copy(os.path.join(ROOT, "demo", "zrp.cfg"), os.path.join(self.folder, "zrp.cfg"))
 
@@ -50,6 +54,14 @@ class Pool:
                 return f.read()
         except FileNotFoundError:
             return b""
+
+    def user_records(self):
+        return len(self.read("ZRPform_user.dat")) // self.layout["USER_RECORD"]
+
+    # True when the user file and the activity log hold whole records only.
+    def whole_records(self):
+        return len(self.read("ZRPform_user.dat")) % self.layout["USER_RECORD"] == 0 and \
+            len(self.read("zrp.log")) % self.layout["LOG_RECORD"] == 0
 
     def run(self, body=b"", env=None, timeout=120):
         full = {"SCRIPT_NAME": "/cgi-bin/zrp.exe", "SERVER_NAME": "127.0.0.1", "SERVER_PORT": "80",

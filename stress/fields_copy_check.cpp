@@ -2,10 +2,13 @@
 // wherever the program takes the copy to describe the user file, each entry
 // must be that record's fields. Exits 1 naming the first record that differs.
 // fields_copy_check FOLDER
+// fields_copy_check --layout prints, as shell assignments, the record lengths
+// and field places the stress scripts need, so that they restate none.
 #include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "core/activity_log.h"
 #include "core/files.h"
 #include "core/paths.h"
 #include "core/run.h"
@@ -14,6 +17,12 @@
 
 int main(int argc, char** argv) {
     if (argc != 2) return 2;
+    if (std::string_view(argv[1]) == "--layout") {
+        std::printf("USER_RECORD=%lld USER_LAST_ACCESS=%zu USER_STATUS=%zu LOG_RECORD=%zu\n",
+                    static_cast<long long>(kUserRecordLength), kUserLastAccess.Offset, kUserStatus.Offset,
+                    kActivityRecordLength);
+        return 0;
+    }
     R().DataFolder = std::string(argv[1]) + "/";
     R().DataFilePrefix = "ZRP";
     if (!FileExists(UserFilePath())) return 0;

@@ -88,7 +88,7 @@ def main():
 def check_files(pool, acked):
     faults = []
     users = pool.read("ZRPform_user.dat").decode("latin-1")
-    if len(users) % 1695 or len(pool.read("zrp.log")) % 120:
+    if not pool.whole_records():
         faults.append("the user file or the activity log is not whole records")
     for email in acked["players"]:
         if users.upper().count(email.upper()) != 1:

@@ -103,10 +103,9 @@ def main():
         t.start()
     for t in threads:
         t.join()
-    users, log = pool.read("ZRPform_user.dat"), pool.read("zrp.log")
-    if len(users) % 1695 or len(log) % 120:
+    if not pool.whole_records():
         faults.append((b"", {}, None))
-        print("FAIL: user file of %d bytes, activity log of %d bytes" % (len(users), len(log)))
+        print("FAIL: the user file or the activity log is not whole records")
     if faults:
         body, env, answer = faults[0]
         if answer:
@@ -116,7 +115,7 @@ def main():
         sys.exit(1)
     print("random requests (seed %d): %d in %.0fs, each a whole page (%d error pages) or, for an action without"
           " a row, the empty answer (%d); %d users; no fault"
-          % (seed, counts["requests"], seconds, counts["error pages"], counts["empty answers"], len(users) // 1695))
+          % (seed, counts["requests"], seconds, counts["error pages"], counts["empty answers"], pool.user_records()))
     pool.remove()
 
 

@@ -18,7 +18,7 @@ scoring_base() {
 }
 compaction_base() {
     # Carl's record marked deleted in place, as an edit leaves it.
-    printf '%-20s' DELETE | dd of="$1/ZRPform_user.dat" bs=1 seek=$((3 * 1695 + 175)) conv=notrunc status=none
+    printf '%-20s' DELETE | dd of="$1/ZRPform_user.dat" bs=1 seek=$((3 * USER_RECORD + USER_STATUS)) conv=notrunc status=none
 }
 no_change() { :; }
 undo_base() {
@@ -40,7 +40,7 @@ listed_base() {
     # Carl's last access without digits, so that the login's new one shows
     # in the state; the player list then makes the copy of the user file's
     # fields, which the login rewrites in place.
-    printf '%-35s' NEVER | dd of="$1/ZRPform_user.dat" bs=1 seek=$((3 * 1695 + 140)) conv=notrunc status=none
+    printf '%-35s' NEVER | dd of="$1/ZRPform_user.dat" bs=1 seek=$((3 * USER_RECORD + USER_LAST_ACCESS)) conv=notrunc status=none
     request "$1" "$(as ann@pool.test VIEWPLAYERS)"
 }
 change_base() {

@@ -5,6 +5,8 @@ ZRP_BUILD=${ZRP_BUILD:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build
 ZRP_PROGRAM=$ZRP_BUILD/zrp
 [ -x "$ZRP_PROGRAM" ] || { echo "no program at $ZRP_PROGRAM (build it first)"; exit 2; }
 [ -x "$ZRP_BUILD/fields_copy_check" ] || { echo "no fields_copy_check in $ZRP_BUILD (build the tests)"; exit 2; }
+# USER_RECORD, USER_LAST_ACCESS, USER_STATUS and LOG_RECORD, from the program's own layout.
+eval "$("$ZRP_BUILD/fields_copy_check" --layout)"
 # LeakSanitizer cannot stop a process that strace already traces.
 export ZRP_ASAN_OPTIONS=${ZRP_ASAN_OPTIONS:-detect_leaks=0}
 
@@ -77,5 +79,5 @@ work_files() { (cd "$1" && ls | grep -E '^(ZRP|zrp\.cfg).*\.(new|tmp|ddd)$|__jou
 whole_log() {
     local size
     size=$(stat -c %s "$1/zrp.log")
-    [ $((size % 120)) -eq 0 ] || fault "$1/zrp.log is $size bytes, not whole records"
+    [ $((size % LOG_RECORD)) -eq 0 ] || fault "$1/zrp.log is $size bytes, not whole records"
 }
