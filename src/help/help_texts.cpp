@@ -84,7 +84,8 @@ every guess was over, the closest) won one extra point, which is already counted
         {"scoreboard1.html", "The Scoreboard", R"(<p>The season so far: every player's points of all scored
 periods added up, the highest first. A period's points are its correct picks plus one point for the period's
 tie-break winner.</p>
-<p>The scoreboard changes each time the administrator enters a period's winning teams.</p>)"},
+<p>The scoreboard changes each time the administrator enters a period's winning teams. <b>Season Chart</b>
+below it draws every player's points period by period.</p>)"},
         {"postcomments1.html", "Posting a Comment", R"(<p>Type your comment in the box and press <b>Add Your
 Comments</b>. It appears at the top of the comment board with your name, the date and the time, for every player
 to read.</p>
@@ -105,13 +106,23 @@ number, press <b>Enter Your Picks</b> and confirm. This scores every player's pi
 updates the results and the scoreboard, clears the lock-out date and opens the next period.</li>
 <li><b>Set Lock Out Date</b>: the date and time after which no picks can be made for the open period. Set it
 for every period, before its first game; entering the winners clears it.</li>
+<li><b>Undo Scoring Of Period N</b>: shown after winning teams are entered, when they were wrong. It puts the
+results, the scoreboard and the lock-out date back as they were before Period N was scored and opens it again for
+its winning teams. Only the last scoring can be undone, once, and not after the pool's files have changed since.</li>
 <li><b>View Activity Log</b>: who did what and when.</li>
-<li><b>Change New User Login Status</b>: how people who are not yet players are treated when they log in:
+<li><b>Change New User Login Status From</b>: how people who are not yet players are treated when they log in:
 <b>Allow All New Users</b> (they join at once), <b>New User Must Be Approved</b> (they join as PENDING until you
 set them to USER) or <b>New User Must Be In Database</b> (only players you added can log in). The same page
 decides whether saved picks are final (<b>Saved Picks Are Final</b>) or may be changed until the lock-out
 (<b>Players May Change Their Picks Until The Lock Out</b>); the menu shows PICKS FINAL or PICKS CHANGE.</li>
 <li><b>Game Data File</b>: the season's games (see <a href="teamdatafile1.html">the game data file</a>).</li>
+<li><b>Start A New Season</b>: shown once the season has ended. The season's files (results, scoreboard, picks,
+lock-out date) move into a folder season-YEAR of the pool and the pool starts again at the first period of the
+game data file; the players and the comments stay.</li>
+<li><b>Players Without Picks</b>: who has not saved picks for the open period yet, with a link that writes one
+e-mail to all of them; the menu counts the picks saved so far.</li>
+<li><b>Download Standings (CSV)</b>, <b>Download Period N Results (CSV)</b> and
+<b>Download Picks (CSV) of Period</b> (the period chosen in the list below it): files for a spreadsheet.</li>
 </ul>
 <p>A season: put the games in the game data file, choose the new-user status, let the players join, then for
 each period set the lock-out date, let the players pick, and enter the winning teams after the games.</p>)"},

@@ -6,6 +6,8 @@
 
 #include <ctime>
 #include <filesystem>
+#include <regex>
+#include <set>
 
 #include "game/sheet_expect.h"
 
@@ -92,6 +94,26 @@ TEST_F(Season, ScoredToItsEndThenMovesTheEndedSeasonIntoItsFolderKeepsThePlayers
     EXPECT_EQ(pool.Read("ZRPwinners1_.dat"), "ANN LEE\r\n4\r\n0\r\nBIG BOSS\r\n3\r\n0\r\n");
     EXPECT_EQ(pool.Read("ZRPweek.dat"), "2\r\n1\r\n2\r\n");
     EXPECT_EQ(FolderFiles(pool, folder), season);
+}
+
+// Every entry the administrator's menu offers in a season, its period
+// numbers as N, is explained on the help page of that menu.
+TEST_F(Season, TheHelpOfTheAdministratorsMenuExplainsEveryEntry) {
+    const std::regex entry("name=\"ACTION\" value=\"[A-Z0-9]+\"[^>]*><b>([^<]*)</b>"), number("[0-9]+");
+    std::set<std::string> labels;
+    auto collect = [&] {
+        std::string menu = Boss("ADMIN").Bytes;
+        for (std::sregex_iterator it(menu.begin(), menu.end(), entry), end; it != end; ++it)
+            labels.insert(std::regex_replace((*it)[1].str(), number, "N"));
+    };
+    collect();
+    PlayPeriod("010", "011");
+    collect();
+    PlayPeriod("1", "0");
+    collect();
+    std::string help = pool.Read("zrphelp/adminmenu1.html");
+    for (const std::string& label : labels) EXPECT_NE(help.find("<b>" + label + "</b>"), std::string::npos) << "[" << label << "]";
+    EXPECT_GE(labels.size(), 14u);
 }
 
 // The folder is named for the year the season began (its oldest file), and
