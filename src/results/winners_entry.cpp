@@ -10,7 +10,22 @@
 #include "html/form_pieces.h"
 #include "users/admin_menu.h"
 
+namespace {
+
+// Once the last period is scored there is none to score: a period past the
+// game data file would only be scored over the last run's undo.
+bool SeasonHasEnded() {
+    std::string weekFile;
+    LoadWeekFile(weekFile);
+    if (!PoolHasEnded()) return false;
+    AdminMainMenuSaying("The Season Has Ended - There Is No Period To Score!");
+    return true;
+}
+
+}  // namespace
+
 void EnterWinners() {
+    if (SeasonHasEnded()) return;
     SheetPageTop("EnterWinners", "<br><i>Enter This Weeks Winning Teams</i><br>", "<!-- ThisWeeksPicks -->");
     SheetOfCurrentWeek("ENTERWINNERS2");
     SheetSubmit("Fenterpicks.gif", "Enter Your Picks");
@@ -20,6 +35,7 @@ void EnterWinners() {
 }
 
 void ConfirmWeeklyWinners() {
+    if (SeasonHasEnded()) return;
     SheetPageTop("ConfirmWeeklyWinners", "<br><i>Confirm The ZARN POOL Winning Teams</i><br>",
                  "<!-- ConfirmWeeklyWinners -->");
     SheetOfCurrentWeek("ENTERWINNERSFINAL");
@@ -31,8 +47,7 @@ void ConfirmWeeklyWinners() {
 }
 
 bool ConfirmedPeriodWasScored() {
-    std::string weekFile;
-    LoadWeekFile(weekFile);
+    if (SeasonHasEnded()) return true;
     // Back and the confirm button again send the period just scored; a page
     // made before the field existed is scored as it always was.
     std::string period = TrimBlanks(GetCgiValue("PERIOD"));

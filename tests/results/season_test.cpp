@@ -96,6 +96,21 @@ TEST_F(Season, ScoredToItsEndThenMovesTheEndedSeasonIntoItsFolderKeepsThePlayers
     EXPECT_EQ(FolderFiles(pool, folder), season);
 }
 
+// Once the last period is scored there is no period to score: the winners'
+// pages and their confirmation refuse and change nothing, and the last
+// scoring can still be undone.
+TEST_F(Season, AnEndedSeasonHasNoPeriodToScore) {
+    PlayPeriod("010", "011");
+    PlayPeriod("1", "0");
+    auto ended = pool.DataFiles();
+    const Fields winners = {{"LINENUMBER", "1"}, {"UWP", "1"}, {"TIEBREAKER", "10"}, {"PERIOD", "3"}};
+    for (const char* action : {"ENTERWINNERS", "ENTERWINNERS2", "ENTERWINNERSFINAL"})
+        EXPECT_TRUE(Boss(action, winners).HasLine(Notice("The Season Has Ended - There Is No Period To Score!")))
+            << action;
+    EXPECT_EQ(pool.DataFiles(), ended);
+    EXPECT_TRUE(Boss("ADMIN").HasLine(MenuEntry("UNDOSCORING", "Undo Scoring Of Period 2")));
+}
+
 // Every entry the administrator's menu offers in a season, its period
 // numbers as N, is explained on the help page of that menu.
 TEST_F(Season, TheHelpOfTheAdministratorsMenuExplainsEveryEntry) {
