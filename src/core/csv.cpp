@@ -1,6 +1,13 @@
 #include "core/csv.h"
 
-static std::string CsvField(const std::string& field) {
+#include <string_view>
+
+static std::string CsvField(const std::string& text) {
+    // Players choose their names: one a spreadsheet would run as a formula
+    // is kept as text by a leading apostrophe.
+    std::string field = !text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos
+                            ? "'" + text
+                            : text;
     if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
     std::string quoted = "\"";
     for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);

@@ -27,11 +27,14 @@ TEST(Exports, StandingsResultsAndPicksOfAScoredPeriodAsCsv) {
     pool.Write("ZRPpicks2_.dat", "ANN LEE\r\n10\r\n20\r\n");
     pool.Write("ZRPpicks2W_.dat", "11\r\n24\r\n");
     pool.Write("ZRPwinners2_.dat", "ANN LEE\r\n2\r\n0\r\n" + kSmith + "\r\n 1 \r\n1\r\n");
-    pool.Write("ZRPOverAllWinners.dat", "ANN LEE\r\n4\r\n \r\n" + kSmith + "\r\n2\r\n \r\n");
+    pool.Write("ZRPOverAllWinners.dat", "ANN LEE\r\n4\r\n \r\n" + kSmith +
+                                            "\r\n2\r\n \r\n&#61;SUM(A1)\r\n1\r\n \r\n&#43;1 @HOME\r\n0\r\n \r\n");
     // A field with a comma or a quote is quoted, its quotes doubled; every row ends in CR LF.
     const std::string smith = "\"SMITH, JO \"\"J\"\"\"";
+    // A name a spreadsheet would take for a formula is shown as text.
     EXPECT_EQ(pool.Admin("EXPORTSTANDINGS").Bytes,
-              Csv("zarn-pool-standings.csv", "Name,Winning Picks\r\nANN LEE,4\r\n" + smith + ",2\r\n"));
+              Csv("zarn-pool-standings.csv", "Name,Winning Picks\r\nANN LEE,4\r\n" + smith +
+                                                 ",2\r\n'=SUM(A1),1\r\n'+1 @HOME,0\r\n"));
     EXPECT_EQ(pool.Admin("EXPORTRESULTS").Bytes,
               Csv("zarn-pool-period-2-results.csv", "Name,Correct,Missed\r\nANN LEE,2,0\r\n" + smith + ",1,1\r\n"));
     EXPECT_EQ(pool.Admin("EXPORTPICKS", {{"EXPORTPERIOD", "1"}}).Bytes,
