@@ -114,7 +114,7 @@ void AddCommentsRow() {
 // The scoring run, the removal of the lock-out date and what takes both back
 // take effect together.
 void ScoringRow() {
-    if (ConfirmedPeriodWasScored()) return;
+    if (ScoringRefused()) return;
     std::string period = R().CurrentWeek;
     FileBatch batch;
     UpdateWinnerForThisWeek(batch);

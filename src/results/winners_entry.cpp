@@ -5,9 +5,11 @@
 #include "core/run.h"
 #include "core/text.h"
 #include "game/periods.h"
+#include "game/picks_store.h"
 #include "game/pick_sheet.h"
 #include "game/sheet_page.h"
 #include "html/form_pieces.h"
+#include "html/page_blocks.h"
 #include "users/admin_menu.h"
 
 namespace {
@@ -22,11 +24,17 @@ bool SeasonHasEnded() {
     return true;
 }
 
-}  // namespace
+// The winning teams and the actual score are held to what a player's picks
+// and guess are held to; "" when they pass, else the reason, told as the
+// administrator's.
+std::string WinnersRefusal(const std::string& winners) {
+    std::string refusal = PicksRefusal(winners, R().TieBreaker);
+    return refusal.empty() ? "" : "The winning teams were not entered" + refusal.substr(refusal.find(':'));
+}
 
-void EnterWinners() {
-    if (SeasonHasEnded()) return;
+void EnterWinnersSaying(const std::string& notice) {
     SheetPageTop("EnterWinners", "<br><i>Enter This Weeks Winning Teams</i><br>", "<!-- ThisWeeksPicks -->");
+    if (!notice.empty()) NoticeLine(notice);
     SheetOfCurrentWeek("ENTERWINNERS2");
     SheetSubmit("Fenterpicks.gif", "Enter Your Picks");
     ReturnToAdminMenuForm();
@@ -34,8 +42,22 @@ void EnterWinners() {
     EndRun();
 }
 
+}  // namespace
+
+void EnterWinners() {
+    if (!SeasonHasEnded()) EnterWinnersSaying("");
+}
+
+// A slip brings the sheet back with the teams chosen so far.
 void ConfirmWeeklyWinners() {
     if (SeasonHasEnded()) return;
+    std::string winners = PicksFromArray(), refusal = WinnersRefusal(winners);
+    if (!refusal.empty()) {
+        R().Action = "ENTERWINNERS";
+        R().Uwp = PicksRefusal(winners, "").empty() ? winners : "";
+        EnterWinnersSaying(refusal);
+        return;
+    }
     SheetPageTop("ConfirmWeeklyWinners", "<br><i>Confirm The ZARN POOL Winning Teams</i><br>",
                  "<!-- ConfirmWeeklyWinners -->");
     SheetOfCurrentWeek("ENTERWINNERSFINAL");
@@ -46,13 +68,17 @@ void ConfirmWeeklyWinners() {
     SheetPageEnd();
 }
 
-bool ConfirmedPeriodWasScored() {
+bool ScoringRefused() {
     if (SeasonHasEnded()) return true;
     // Back and the confirm button again send the period just scored; a page
     // made before the field existed is scored as it always was.
     std::string period = TrimBlanks(GetCgiValue("PERIOD"));
     if (!period.empty() && period != TrimBlanks(R().CurrentWeek)) {
         AdminMainMenuSaying("Period " + period + " Has Already Been Scored - Nothing Was Changed!");
+        return true;
+    }
+    if (std::string refusal = WinnersRefusal(R().Uwp); !refusal.empty()) {
+        AdminMainMenuSaying(refusal);
         return true;
     }
     // The advance is the run's last step: a number it cannot reach must

@@ -96,6 +96,26 @@ TEST_F(Season, ScoredToItsEndThenMovesTheEndedSeasonIntoItsFolderKeepsThePlayers
     EXPECT_EQ(FolderFiles(pool, folder), season);
 }
 
+// The actual tie breaker score is checked as the players' guesses are: a
+// slip of the keyboard brings the winners' sheet back with the reason and the
+// teams still chosen, and sent to the scoring it changes nothing.
+TEST_F(Season, AnActualTieBreakerScoreThatIsNoNumberIsRefused) {
+    pool.Act("USERPICS2", kAnn, "pw", {{"LINENUMBER", "3"}, {"UWP", "010"}, {"TIEBREAKER", "30"}});
+    auto before = pool.DataFiles();
+    const std::string line = Notice(
+        "The winning teams were not entered: the tie breaker score must be empty or a number of up to 3 digits.");
+    CgiAnswer sheet = Boss("ENTERWINNERS2", {{"LINENUMBER", "3"}, {"C1", "0"}, {"C2", "1"}, {"C3", "1"},
+                                             {"TIEBREAKER", "4O"}});
+    EXPECT_TRUE(sheet.HasLine(line) && sheet.HasLine("<!-- ThisWeeksPicks -->"));
+    size_t checked = 0;
+    for (size_t at = 0; (at = sheet.Bytes.find(" CHECKED>", at)) != std::string::npos; ++at) ++checked;
+    EXPECT_EQ(checked, 3u);
+    CgiAnswer menu = Boss("ENTERWINNERSFINAL", {{"LINENUMBER", "3"}, {"UWP", "011"}, {"TIEBREAKER", "4O"},
+                                                 {"PERIOD", "1"}});
+    EXPECT_TRUE(menu.HasLine(line) && menu.HasLine("<!-- AdminMainMenu -->"));
+    EXPECT_EQ(pool.DataFiles(), before);
+}
+
 // Once the last period is scored there is no period to score: the winners'
 // pages and their confirmation refuse and change nothing, and the last
 // scoring can still be undone.
