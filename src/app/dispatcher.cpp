@@ -91,7 +91,8 @@ void LoginRow() {
 
 // A player keeps one record: a first save adds it, a change replaces it.
 void SavePicksRow() {
-    std::string refusal = SavedPicksRefusal();
+    std::string refusal = PicksPeriodRefusal();
+    if (refusal.empty()) refusal = SavedPicksRefusal();
     if (refusal.empty()) refusal = PicksRefusal(R().Uwp, R().TieBreaker);
     if (refusal.empty() && R().Action == kChangePicksAction)
         ReplacePicks();

@@ -1,8 +1,10 @@
 #include "game/pick_pages.h"
 
+#include "cgi/form.h"
 #include "cgi/output.h"
 #include "core/failure.h"
 #include "core/run.h"
+#include "core/text.h"
 #include "game/lock_date.h"
 #include "game/pick_sheet.h"
 #include "game/picks_policy.h"
@@ -35,9 +37,17 @@ void ConfirmThisWeeksPicks() {
         if (HasSavedPicks() && SavedPicksMayChange() && !PicksAreClosed()) ChangePicksForm();
         ReturnToMainMenuForm();
     } else {
+        HiddenField("PERIOD", TrimBlanks(R().CurrentWeek));
         SendLine({FontTag("2", "#990000"), SavePolicyLine(), "</font><br><br>"});
         SheetSubmit("Fconfirmpicks.gif", "Confirm Your Picks");
         EditPicksForm("THISWEEK");
     }
     SheetPageEnd();
+}
+
+std::string PicksPeriodRefusal() {
+    std::string period = TrimBlanks(GetCgiValue("PERIOD")), open = TrimBlanks(R().CurrentWeek);
+    if (period.empty() || period == open) return "";
+    return "Your picks for Period " + period + " were not saved: Period " + open +
+           " is open now. Please make them again.";
 }

@@ -132,6 +132,22 @@ TEST_F(SavedPicks, AChangeReplacesTheRecordWholeAndAnOldConfirmationNeverComesBa
     EXPECT_EQ(Picks(), "BOB\r\n100\r\n9\r\nALICE A\r\n000\r\n\r\nMALLORY\r\n111\r\n1\r\n");
 }
 
+// A confirmation kept open while its period is scored is not saved into the
+// next period, whose games it never showed; nor is a change.
+TEST_F(SavedPicks, AConfirmationOfAnEarlierPeriodIsNotSavedIntoTheOpenOne) {
+    ChoosePicksPolicy("CHANGE");
+    Follow(Pick(Act(kAlice, "THISWEEK"), "011", "27"), "USERPICS2");
+    CgiAnswer change = Pick(Follow(Act(kAlice, "VIEWUSERPICKS"), "THISWEEK"), "100", "5");
+    CgiAnswer first = Pick(Act(kBob, "THISWEEK"), "110", "3");
+    pool.Write("ZRPweek.dat", "2\r\n1\r\n2\r\n");
+    const Lines stale = {
+        Notice("Your picks for Period 1 were not saved: Period 2 is open now. Please make them again.")};
+    EXPECT_EQ(MenuNotices(Follow(first, "USERPICS2")), stale);
+    EXPECT_EQ(MenuNotices(Follow(change, "CHANGEPICKS")), stale);
+    EXPECT_FALSE(pool.Exists("ZRPpicks2_.dat"));
+    EXPECT_EQ(Picks(), "ALICE A\r\n011\r\n27\r\n");
+}
+
 // A change confirmed before the lock-out, the pool's end or the return to
 // final picks is not taken after it, and the menu says why.
 TEST_F(SavedPicks, NothingChangesOnceTheLockOutPassesThePoolEndsOrPicksAreFinal) {
