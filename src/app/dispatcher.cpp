@@ -193,7 +193,7 @@ void RunActionHandler(const std::string& action) {
         if (refused)
             ShowPlayersOwnMenu();
         else if (row.When != kAnyTime && PicksAreClosed())
-            ShowPlayersOwnMenu(row.When != kPicksSent ? "" : IsGameLocked() ? kPicksLockedNotice : kPoolEndedNotice);
+            ShowPlayersOwnMenu(row.When != kPicksSent ? "" : ClosedPicksNotice());
         else
             row.Handler();
         return;

@@ -5,6 +5,7 @@
 #include "core/paths.h"
 #include "core/run.h"
 #include "core/text.h"
+#include "game/lock_date.h"
 #include "game/picks_store.h"
 
 std::string StoredPicksPolicy() {
@@ -34,4 +35,10 @@ std::string SavedPicksRefusal() {
     if (!HasSavedPicks() || (mayChange && r.Action == "USERPICS1")) return "";
     return picks + " were already saved and were not changed" +
            (mayChange ? "; to change them, view them and press Change My Picks." : ".");
+}
+
+std::string ClosedPicksNotice() {
+    std::string taken = R().Action == kChangePicksAction ? "changed" : "saved";
+    return "Your picks were not " + taken +
+           (IsGameLocked() ? " because the game is locked." : " because the pool has ended.");
 }

@@ -26,3 +26,6 @@ std::string_view SavePolicyLine();
 // USERPICS2 or the change) is not taken for the player's saved picks of
 // CurrentWeek; "" when it is.
 std::string SavedPicksRefusal();
+// Why picks sent once the game is locked or the pool has ended were not
+// taken; a change says that the saved picks stand.
+std::string ClosedPicksNotice();

@@ -129,9 +129,6 @@ std::string TieBreakerGuess(const PicksFile& picks, const std::string& name) {
     return TrimBlanks(picks.Line(at + 2));
 }
 
-const char kPicksLockedNotice[] = "Your picks were not saved because the game is locked.";
-const char kPoolEndedNotice[] = "Your picks were not saved because the pool has ended.";
-
 std::string PicksRefusal(const std::string& picks, const std::string& guess) {
     size_t games = PeriodGameLines(R().CurrentWeek).size();
     if (games > 100 || picks.size() != games || picks.find_first_not_of("015") != std::string::npos)

@@ -60,9 +60,6 @@ int16_t CountCorrectPicks(const PicksFile& picks, const std::string& name);
 // The player's tie-breaker guess, trimmed; "" without a record.
 std::string TieBreakerGuess(const PicksFile& picks, const std::string& name);
 
-// The notices of picks sent once the game is locked or the pool has ended.
-extern const char kPicksLockedNotice[];
-extern const char kPoolEndedNotice[];
 // Why picks and a guess cannot be saved for CurrentWeek, "" when they can: a
 // save takes only what the sheet sends, one of its choice characters for
 // every game of the period (at most 100) and a guess of up to 3 digits or none.

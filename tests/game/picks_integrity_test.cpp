@@ -14,7 +14,6 @@ namespace {
 const std::string kSeason = kWeek1 + "WEEK2\r\nAlpha at Beta\r\nGamma at Delta\r\nEpsilon at Zeta\r\n";
 const std::string kAlice = "alice@pool.test", kBob = "bob@pool.test", kMallory = "mallory@pool.test";
 
-const std::string kLocked = Notice("Your picks were not saved because the game is locked.");
 const std::string kBadPicks =
     Notice("Your picks were not saved: they do not match the games of this period. Please make them again.");
 const std::string kBadGuess =
@@ -25,7 +24,6 @@ const std::string kAlreadySavedMayChange = Notice(
     "Your picks for Period 1 were already saved and were not changed; to change them, view them and press "
     "Change My Picks.");
 const std::string kFinal = Notice("Your picks for Period 1 were not changed: saved picks are final.");
-const std::string kEnded = Notice("Your picks were not saved because the pool has ended.");
 
 // The red lines of a main menu (none for a page that is no main menu).
 Lines MenuNotices(const CgiAnswer& page) {
@@ -149,7 +147,8 @@ TEST_F(SavedPicks, AConfirmationOfAnEarlierPeriodIsNotSavedIntoTheOpenOne) {
 }
 
 // A change confirmed before the lock-out, the pool's end or the return to
-// final picks is not taken after it, and the menu says why.
+// final picks is not taken after it, and the menu says why: the saved picks
+// stand, not changed.
 TEST_F(SavedPicks, NothingChangesOnceTheLockOutPassesThePoolEndsOrPicksAreFinal) {
     ChoosePicksPolicy("CHANGE");
     Follow(Pick(Act(kAlice, "THISWEEK"), "011", "27"), "USERPICS2");
@@ -157,7 +156,10 @@ TEST_F(SavedPicks, NothingChangesOnceTheLockOutPassesThePoolEndsOrPicksAreFinal)
 
     pool.Write("ZRP__LockDateTime.txt", "01\r\n02\r\n2020\r\n10\r\n00\r\n");
     EXPECT_FALSE(Act(kAlice, "VIEWUSERPICKS").HasLine(kChangeButton));
-    EXPECT_EQ(MenuNotices(Follow(confirm, "CHANGEPICKS")), Lines{kLocked});
+    EXPECT_EQ(MenuNotices(Follow(confirm, "CHANGEPICKS")),
+              Lines{Notice("Your picks were not changed because the game is locked.")});
+    EXPECT_EQ(MenuNotices(Save(kBob, "100", "9")),
+              Lines{Notice("Your picks were not saved because the game is locked.")});
     std::remove(pool.PathOf("ZRP__LockDateTime.txt").c_str());
 
     ChoosePicksPolicy("FINAL");
@@ -167,7 +169,10 @@ TEST_F(SavedPicks, NothingChangesOnceTheLockOutPassesThePoolEndsOrPicksAreFinal)
 
     pool.Write("ZRPweek.dat", "3\r\n1\r\n2\r\n");
     EXPECT_FALSE(Act(kAlice, "VIEWUSERPICKS").HasLine(kChangeButton));
-    EXPECT_EQ(MenuNotices(Follow(confirm, "CHANGEPICKS")), Lines{kEnded});
+    EXPECT_EQ(MenuNotices(Follow(confirm, "CHANGEPICKS")),
+              Lines{Notice("Your picks were not changed because the pool has ended.")});
+    EXPECT_EQ(MenuNotices(Save(kBob, "100", "9")),
+              Lines{Notice("Your picks were not saved because the pool has ended.")});
     EXPECT_EQ(Picks(), "ALICE A\r\n011\r\n27\r\n");
 }
 

@@ -147,7 +147,8 @@ TEST_F(Season, TheHelpOfTheAdministratorsMenuExplainsEveryEntry) {
     PlayPeriod("1", "0");
     collect();
     std::string help = pool.Read("zrphelp/adminmenu1.html");
-    for (const std::string& label : labels) EXPECT_NE(help.find("<b>" + label + "</b>"), std::string::npos) << "[" << label << "]";
+    for (const std::string& label : labels)
+        EXPECT_NE(help.find("<b>" + label + "</b>"), std::string::npos) << "[" << label << "]";
     EXPECT_GE(labels.size(), 14u);
 }
 
