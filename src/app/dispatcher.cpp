@@ -80,7 +80,7 @@ void ConfirmPicksRow() {
         return;
     }
     r.Action = "THISWEEK";
-    r.Uwp = PicksRefusal(picks, "").empty() ? picks : "";
+    r.Uwp = PicksProblem(picks, "").empty() ? picks : "";
     ThisWeeksPicks(refusal);
 }
 

@@ -1,5 +1,6 @@
 #include "game/periods.h"
 
+#include "cgi/form.h"
 #include "core/failure.h"
 #include "core/file_batch.h"
 #include "core/files.h"
@@ -123,6 +124,11 @@ std::string LastWeeksNumberIs() {
 }
 
 bool PoolHasEnded() { return Val(TrimBlanks(R().LastWeek)) < Val(TrimBlanks(R().CurrentWeek)); }
+
+std::string OtherPeriodSent() {
+    std::string period = TrimBlanks(GetCgiValue("PERIOD"));
+    return period == TrimBlanks(R().CurrentWeek) ? "" : period;
+}
 
 void ArchivePeriodTeams(FileBatch& batch) {
     Run& r = R();

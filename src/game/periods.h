@@ -27,6 +27,10 @@ std::string HeaderPeriodNumber(const std::string& line);
 std::string LastWeeksNumberIs();
 // The pool has ended: the last period's number is below the current one's.
 bool PoolHasEnded();
+// The period a confirmation's PERIOD field names when it is not CurrentWeek:
+// the page was made before that period was scored (or its scoring undone).
+// "" when it is CurrentWeek, or for a page made before pages carried it.
+std::string OtherPeriodSent();
 // Adds the current period's games to its teams file; LINENUMBER ends at
 // their number.
 void ArchivePeriodTeams(FileBatch& batch);

@@ -1,11 +1,11 @@
 #include "game/pick_pages.h"
 
-#include "cgi/form.h"
 #include "cgi/output.h"
 #include "core/failure.h"
 #include "core/run.h"
 #include "core/text.h"
 #include "game/lock_date.h"
+#include "game/periods.h"
 #include "game/pick_sheet.h"
 #include "game/picks_policy.h"
 #include "game/picks_store.h"
@@ -46,8 +46,8 @@ void ConfirmThisWeeksPicks() {
 }
 
 std::string PicksPeriodRefusal() {
-    std::string period = TrimBlanks(GetCgiValue("PERIOD")), open = TrimBlanks(R().CurrentWeek);
-    if (period.empty() || period == open) return "";
-    return "Your picks for Period " + period + " were not saved: Period " + open +
+    std::string period = OtherPeriodSent();
+    if (period.empty()) return "";
+    return "Your picks for Period " + period + " were not saved: Period " + TrimBlanks(R().CurrentWeek) +
            " is open now. Please make them again.";
 }

@@ -129,14 +129,19 @@ std::string TieBreakerGuess(const PicksFile& picks, const std::string& name) {
     return TrimBlanks(picks.Line(at + 2));
 }
 
-std::string PicksRefusal(const std::string& picks, const std::string& guess) {
+std::string PicksProblem(const std::string& picks, const std::string& guess) {
     size_t games = PeriodGameLines(R().CurrentWeek).size();
     if (games > 100 || picks.size() != games || picks.find_first_not_of("015") != std::string::npos)
-        return "Your picks were not saved: they do not match the games of this period. Please make them again.";
+        return "they do not match the games of this period. Please make them again.";
     std::string typed = Trimm(guess);
     if (typed.size() > 3 || typed.find_first_not_of("0123456789") != std::string::npos)
-        return "Your picks were not saved: the tie breaker score must be empty or a number of up to 3 digits.";
+        return "the tie breaker score must be empty or a number of up to 3 digits.";
     return "";
+}
+
+std::string PicksRefusal(const std::string& picks, const std::string& guess) {
+    std::string problem = PicksProblem(picks, guess);
+    return problem.empty() ? "" : "Your picks were not saved: " + problem;
 }
 
 // The menu and the page of one run may both ask: the file is read once

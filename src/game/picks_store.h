@@ -60,9 +60,11 @@ int16_t CountCorrectPicks(const PicksFile& picks, const std::string& name);
 // The player's tie-breaker guess, trimmed; "" without a record.
 std::string TieBreakerGuess(const PicksFile& picks, const std::string& name);
 
-// Why picks and a guess cannot be saved for CurrentWeek, "" when they can: a
-// save takes only what the sheet sends, one of its choice characters for
-// every game of the period (at most 100) and a guess of up to 3 digits or none.
+// What is wrong with picks and a guess for CurrentWeek, "" when nothing is:
+// only what the sheet sends passes, one of its choice characters for every
+// game of the period (at most 100) and a guess of up to 3 digits or none.
+std::string PicksProblem(const std::string& picks, const std::string& guess);
+// The player's line for PicksProblem ("" when there is none).
 std::string PicksRefusal(const std::string& picks, const std::string& guess);
 
 void SavePicks();

@@ -1,6 +1,5 @@
 #include "results/winners_entry.h"
 
-#include "cgi/form.h"
 #include "core/failure.h"
 #include "core/run.h"
 #include "core/text.h"
@@ -25,11 +24,10 @@ bool SeasonHasEnded() {
 }
 
 // The winning teams and the actual score are held to what a player's picks
-// and guess are held to; "" when they pass, else the reason, told as the
-// administrator's.
+// and guess are held to; "" when they pass.
 std::string WinnersRefusal(const std::string& winners) {
-    std::string refusal = PicksRefusal(winners, R().TieBreaker);
-    return refusal.empty() ? "" : "The winning teams were not entered" + refusal.substr(refusal.find(':'));
+    std::string problem = PicksProblem(winners, R().TieBreaker);
+    return problem.empty() ? "" : "The winning teams were not entered: " + problem;
 }
 
 void EnterWinnersSaying(const std::string& notice) {
@@ -54,7 +52,7 @@ void ConfirmWeeklyWinners() {
     std::string winners = PicksFromArray(), refusal = WinnersRefusal(winners);
     if (!refusal.empty()) {
         R().Action = "ENTERWINNERS";
-        R().Uwp = PicksRefusal(winners, "").empty() ? winners : "";
+        R().Uwp = PicksProblem(winners, "").empty() ? winners : "";
         EnterWinnersSaying(refusal);
         return;
     }
@@ -69,14 +67,14 @@ void ConfirmWeeklyWinners() {
 }
 
 bool ScoringRefused() {
-    if (SeasonHasEnded()) return true;
-    // Back and the confirm button again send the period just scored; a page
-    // made before the field existed is scored as it always was.
-    std::string period = TrimBlanks(GetCgiValue("PERIOD"));
-    if (!period.empty() && period != TrimBlanks(R().CurrentWeek)) {
+    std::string weekFile;
+    LoadWeekFile(weekFile);
+    // Back and the confirm button again send the period just scored.
+    if (std::string period = OtherPeriodSent(); !period.empty()) {
         AdminMainMenuSaying("Period " + period + " Has Already Been Scored - Nothing Was Changed!");
         return true;
     }
+    if (SeasonHasEnded()) return true;
     if (std::string refusal = WinnersRefusal(R().Uwp); !refusal.empty()) {
         AdminMainMenuSaying(refusal);
         return true;

@@ -127,6 +127,9 @@ TEST_F(Season, AnEndedSeasonHasNoPeriodToScore) {
     for (const char* action : {"ENTERWINNERS", "ENTERWINNERS2", "ENTERWINNERSFINAL"})
         EXPECT_TRUE(Boss(action, winners).HasLine(Notice("The Season Has Ended - There Is No Period To Score!")))
             << action;
+    // The last period's confirmation sent again is told apart.
+    EXPECT_TRUE(Boss("ENTERWINNERSFINAL", {{"LINENUMBER", "1"}, {"UWP", "1"}, {"TIEBREAKER", "10"}, {"PERIOD", "2"}})
+                    .HasLine(Notice("Period 2 Has Already Been Scored - Nothing Was Changed!")));
     EXPECT_EQ(pool.DataFiles(), ended);
     EXPECT_TRUE(Boss("ADMIN").HasLine(MenuEntry("UNDOSCORING", "Undo Scoring Of Period 2")));
 }
